@@ -1,0 +1,130 @@
+#include "platform/files/filesystem.h"
+
+#include "platform/files/drivepath.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace orupim::files {
+
+namespace {
+
+std::filesystem::path& programOverride() {
+    static std::filesystem::path path;
+    return path;
+}
+
+std::filesystem::path hostProgramFile() {
+    if (!programOverride().empty())
+        return programOverride();
+    std::error_code ec;
+    auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+    return ec ? std::filesystem::path("/") : exe;
+}
+
+} // namespace
+
+void setProgramFileForTesting(const std::filesystem::path& hostPath) { programOverride() = hostPath; }
+
+std::string programFile() { return toDrive(hostProgramFile()); }
+
+std::string programDirectory() { return directoryOf(programFile()); }
+
+std::string windowsDirectory() {
+    const std::string dir = "C:\\WINDOWS";
+    std::error_code ec;
+    std::filesystem::create_directories(toHost(dir), ec);
+    return dir;
+}
+
+bool copyFile(std::string_view source, std::string_view destination, bool failIfExists) noexcept {
+    try {
+        std::filesystem::path from = toHost(source);
+        std::filesystem::path to = toHost(destination);
+        std::error_code ec;
+        if (from.empty() || to.empty() || !std::filesystem::is_regular_file(from, ec))
+            return false;
+        if (std::filesystem::exists(to, ec)) {
+            if (failIfExists)
+                return false;
+            if (std::filesystem::equivalent(from, to, ec))
+                return true;
+        }
+        // Copied to a temporary name first, so a failed copy never leaves a cut-off destination.
+        std::filesystem::path temp = to;
+        temp += ".copy-tmp";
+        if (!std::filesystem::copy_file(from, temp, std::filesystem::copy_options::overwrite_existing, ec))
+            return false;
+        std::filesystem::rename(temp, to, ec);
+        if (ec) {
+            std::filesystem::remove(temp, ec);
+            return false;
+        }
+        return true;
+    } catch (...) {
+        return false;
+    }
+}
+
+bool fileExists(std::string_view drivePath) noexcept {
+    try {
+        std::error_code ec;
+        auto host = toHost(drivePath);
+        return !host.empty() && std::filesystem::is_regular_file(host, ec);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool directoryExists(std::string_view drivePath) noexcept {
+    try {
+        std::error_code ec;
+        auto host = toHost(drivePath);
+        return !host.empty() && std::filesystem::is_directory(host, ec);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool createDirectory(std::string_view drivePath) noexcept {
+    try {
+        std::error_code ec;
+        auto host = toHost(drivePath);
+        return !host.empty() && std::filesystem::create_directory(host, ec);
+    } catch (...) {
+        return false;
+    }
+}
+
+bool forceDirectories(std::string_view drivePath) noexcept {
+    try {
+        std::error_code ec;
+        auto host = toHost(drivePath);
+        if (host.empty())
+            return false;
+        std::filesystem::create_directories(host, ec);
+        return std::filesystem::is_directory(host, ec);
+    } catch (...) {
+        return false;
+    }
+}
+
+std::string currentDirectory() {
+    std::error_code ec;
+    return toDrive(std::filesystem::current_path(ec));
+}
+
+bool setCurrentDirectory(std::string_view drivePath) noexcept {
+    try {
+        std::error_code ec;
+        auto host = toHost(drivePath);
+        if (host.empty() || !std::filesystem::is_directory(host, ec))
+            return false;
+        std::filesystem::current_path(host, ec);
+        return !ec;
+    } catch (...) {
+        return false;
+    }
+}
+
+} // namespace orupim::files

@@ -1,0 +1,9 @@
+#include "temproot.h"
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    testing::InitGoogleTest(&argc, argv);
+    orupim::test::installTempRoot();
+    return RUN_ALL_TESTS();
+}
