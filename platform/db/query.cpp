@@ -80,7 +80,7 @@ void Query::open() {
     position_ = rows_.empty() ? -1 : 0;
     bof_ = true;
     eof_ = rows_.empty();
-    currentLoaded_ = false;
+    dropWindow();
     setState(DataSetState::Browse);
     notify(DataChange::RecordChanged);
 }
@@ -93,7 +93,7 @@ void Query::close() {
     rows_.shrink_to_fit();
     buffer_.clear();
     current_.clear();
-    currentLoaded_ = false;
+    dropWindow();
     position_ = -1;
     bof_ = eof_ = true;
     canModify_ = false;
@@ -206,7 +206,7 @@ void Query::post() {
         table_->update(rows_[position_], buffer_);
     }
     buffer_.clear();
-    currentLoaded_ = false;
+    dropWindow();
     setState(DataSetState::Browse);
     notify(DataChange::RecordChanged);
 }
@@ -242,7 +242,7 @@ void Query::deleteRecord() {
         position_ = std::min(position_, recordCount() - 1);
         bof_ = eof_ = false;
     }
-    currentLoaded_ = false;
+    dropWindow();
     setState(DataSetState::Browse);
     notify(DataChange::RecordChanged);
 }
@@ -276,7 +276,9 @@ void Query::enableControls() {
         return;
     if (--disableCount_ > 0)
         return;
-    // The controls were not told while they were off: one refresh brings them up to date.
+    // The controls were not told while they were off: one refresh brings them up to date, with the current
+    // record read anew.
+    dropWindow();
     for (auto* source : std::vector<DataSource*>(sources_)) {
         source->notify(DataChange::RecordChanged);
         if (state_ != stateWhenDisabled_)
@@ -306,9 +308,42 @@ void Query::setValue(int index, Value value) {
 void Query::loadCurrent() const {
     if (currentLoaded_)
         return;
-    // A record deleted by another program since the open reads as empty.
-    table_->read(rows_[position_], current_);
+    const int windowSize = static_cast<int>(window_.size());
+    if (windowFirst_ < 0 || position_ < windowFirst_ || position_ >= windowFirst_ + windowSize) {
+        // Read a run of records around the current one in one statement: the records ahead of it, or the
+        // ones before it when the walk goes backwards. A run holds only ascending row ids lying close
+        // together, so a sparse result never makes it scan far.
+        constexpr int MaxRecords = 64;
+        constexpr std::int64_t MaxSpan = 1024;
+        const bool backwards = windowFirst_ > 0 && position_ == windowFirst_ - 1;
+        int low = position_, high = position_;
+        if (backwards) {
+            while (low > 0 && position_ - low + 1 < MaxRecords && rows_[low - 1] < rows_[low] &&
+                   rows_[high] - rows_[low - 1] <= MaxSpan)
+                --low;
+        } else {
+            while (high + 1 < recordCount() && high - position_ + 1 < MaxRecords &&
+                   rows_[high + 1] > rows_[high] && rows_[high + 1] - rows_[low] <= MaxSpan)
+                ++high;
+        }
+        // A record deleted by another program since the open reads as empty.
+        window_.assign(std::size_t(high - low + 1), std::vector<Value>(fields_.size()));
+        windowFirst_ = low;
+        const auto begin = rows_.begin() + low, end = rows_.begin() + high + 1;
+        table_->readRange(rows_[low], rows_[high], [&](std::int64_t rowid, std::vector<Value>& values) {
+            const auto found = std::lower_bound(begin, end, rowid);
+            if (found != end && *found == rowid)
+                window_[std::size_t(found - begin)].swap(values);
+        });
+    }
+    current_ = window_[std::size_t(position_ - windowFirst_)];
     currentLoaded_ = true;
+}
+
+void Query::dropWindow() const {
+    windowFirst_ = -1;
+    window_.clear();
+    currentLoaded_ = false;
 }
 
 void Query::requireOpen() const {

@@ -104,6 +104,10 @@ private:
 
     mutable std::vector<Value> current_;
     mutable bool currentLoaded_ = false;
+    // Records read ahead with the current one: window_[i] belongs to position windowFirst_ + i.
+    mutable int windowFirst_ = -1;
+    mutable std::vector<std::vector<Value>> window_;
+    void dropWindow() const;
     std::vector<Value> buffer_; // the record being edited or inserted
     bool savedBof_ = true, savedEof_ = true;
 

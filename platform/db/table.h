@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -42,8 +43,10 @@ public:
     // the table does not have, or a damaged file.
     std::vector<std::int64_t> select(const std::vector<SqlCondition>& conditions);
 
-    // Reads one record in the text form; false when the record no longer exists.
-    bool read(std::int64_t rowid, std::vector<FieldValue>& values);
+    // Reads the records whose row ids lie from `first` to `last`, in row-id order, in the text form: one
+    // statement for a run of records, so that a walk does not pay the file's locking for each of them.
+    void readRange(std::int64_t first, std::int64_t last,
+                   const std::function<void(std::int64_t rowid, std::vector<FieldValue>& values)>& take);
 
     // Each in one committed transaction; DatabaseError (and nothing written) on failure.
     std::int64_t insert(const std::vector<FieldValue>& values);
