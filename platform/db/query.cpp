@@ -90,9 +90,7 @@ void Query::close() {
         return;
     table_.reset();
     rows_.clear();
-    rows_.shrink_to_fit();
     buffer_.clear();
-    current_.clear();
     dropWindow();
     position_ = -1;
     bof_ = eof_ = true;
@@ -112,7 +110,6 @@ void Query::moveTo(int position) {
     if (position == position_)
         return;
     position_ = position;
-    currentLoaded_ = false;
     notify(DataChange::RecordChanged);
 }
 
@@ -177,8 +174,7 @@ void Query::edit() {
         beginInsert();
         return;
     }
-    loadCurrent();
-    buffer_ = current_;
+    buffer_ = loadCurrent();
     setState(DataSetState::Edit);
 }
 
@@ -199,11 +195,11 @@ void Query::post() {
     if (state_ == DataSetState::Insert) {
         const std::int64_t rowid = table_->insert(buffer_);
         const int at = std::max(position_, 0);
-        rows_.insert(rows_.begin() + at, rowid);
+        rows_.insert(at, rowid);
         position_ = at;
         bof_ = eof_ = false;
     } else {
-        table_->update(rows_[position_], buffer_);
+        table_->update(rows_.at(position_), buffer_);
     }
     buffer_.clear();
     dropWindow();
@@ -232,8 +228,8 @@ void Query::deleteRecord() {
     }
     if (rows_.empty())
         throw DatabaseError("Cannot perform this operation on an empty dataset");
-    table_->remove(rows_[position_]);
-    rows_.erase(rows_.begin() + position_);
+    table_->remove(rows_.at(position_));
+    rows_.erase(position_);
     buffer_.clear();
     if (rows_.empty()) {
         position_ = -1;
@@ -291,8 +287,7 @@ const Query::Value& Query::value(int index) const {
         return buffer_.at(std::size_t(index));
     if (state_ == DataSetState::Inactive || position_ < 0)
         return noValue();
-    loadCurrent();
-    return current_.at(std::size_t(index));
+    return loadCurrent().at(std::size_t(index));
 }
 
 void Query::setValue(int index, Value value) {
@@ -305,9 +300,7 @@ void Query::setValue(int index, Value value) {
             source->notifyField(fields_[std::size_t(index)]->fieldName());
 }
 
-void Query::loadCurrent() const {
-    if (currentLoaded_)
-        return;
+const std::vector<FieldValue>& Query::loadCurrent() const {
     const int windowSize = static_cast<int>(window_.size());
     if (windowFirst_ < 0 || position_ < windowFirst_ || position_ >= windowFirst_ + windowSize) {
         // Read a run of records around the current one in one statement: the records ahead of it, or the
@@ -318,32 +311,32 @@ void Query::loadCurrent() const {
         const bool backwards = windowFirst_ > 0 && position_ == windowFirst_ - 1;
         int low = position_, high = position_;
         if (backwards) {
-            while (low > 0 && position_ - low + 1 < MaxRecords && rows_[low - 1] < rows_[low] &&
-                   rows_[high] - rows_[low - 1] <= MaxSpan)
+            while (low > 0 && position_ - low + 1 < MaxRecords && rows_.at(low - 1) < rows_.at(low) &&
+                   rows_.at(high) - rows_.at(low - 1) <= MaxSpan)
                 --low;
         } else {
             while (high + 1 < recordCount() && high - position_ + 1 < MaxRecords &&
-                   rows_[high + 1] > rows_[high] && rows_[high + 1] - rows_[low] <= MaxSpan)
+                   rows_.at(high + 1) > rows_.at(high) && rows_.at(high + 1) - rows_.at(low) <= MaxSpan)
                 ++high;
         }
         // A record deleted by another program since the open reads as empty.
         window_.assign(std::size_t(high - low + 1), std::vector<Value>(fields_.size()));
         windowFirst_ = low;
-        const auto begin = rows_.begin() + low, end = rows_.begin() + high + 1;
-        table_->readRange(rows_[low], rows_[high], [&](std::int64_t rowid, std::vector<Value>& values) {
-            const auto found = std::lower_bound(begin, end, rowid);
-            if (found != end && *found == rowid)
-                window_[std::size_t(found - begin)].swap(values);
+        int next = low;
+        table_->readRange(rows_.at(low), rows_.at(high), [&](std::int64_t rowid, std::vector<Value>& values) {
+            // Both run in ascending row-id order: merge.
+            while (next <= high && rows_.at(next) < rowid)
+                ++next;
+            if (next <= high && rows_.at(next) == rowid)
+                window_[std::size_t(next - low)].swap(values);
         });
     }
-    current_ = window_[std::size_t(position_ - windowFirst_)];
-    currentLoaded_ = true;
+    return window_[std::size_t(position_ - windowFirst_)];
 }
 
 void Query::dropWindow() const {
     windowFirst_ = -1;
     window_.clear();
-    currentLoaded_ = false;
 }
 
 void Query::requireOpen() const {

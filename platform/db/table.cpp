@@ -217,7 +217,7 @@ void Table::readLayout(std::string_view tableName) {
                " WHERE rowid BETWEEN ? AND ? ORDER BY rowid";
 }
 
-std::vector<std::int64_t> Table::select(const std::vector<SqlCondition>& conditions) {
+Keyset Table::select(const std::vector<SqlCondition>& conditions) {
     std::string sql = "SELECT rowid FROM " + quotedName(layout_.table);
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         const FieldDef* def = nullptr;
@@ -261,12 +261,13 @@ std::vector<std::int64_t> Table::select(const std::vector<SqlCondition>& conditi
         }
         sqlite3_bind_text(statement.get(), int(i) + 1, value.c_str(), int(value.size()), SQLITE_TRANSIENT);
     }
-    std::vector<std::int64_t> rows;
+    Keyset rows;
     int rc;
     while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW)
-        rows.push_back(sqlite3_column_int64(statement.get(), 0));
+        rows.append(sqlite3_column_int64(statement.get(), 0));
     if (rc != SQLITE_DONE)
         fail("Cannot read the table");
+    rows.finish();
     return rows;
 }
 

@@ -7,6 +7,7 @@
 
 #include "platform/db/fielddef.h"
 #include "platform/db/fieldvalue.h"
+#include "platform/db/keyset.h"
 #include "platform/db/sqlstatement.h"
 
 #include <cstdint>
@@ -41,7 +42,7 @@ public:
 
     // The row ids of the records meeting every condition, in the table's order. DatabaseError for a field
     // the table does not have, or a damaged file.
-    std::vector<std::int64_t> select(const std::vector<SqlCondition>& conditions);
+    Keyset select(const std::vector<SqlCondition>& conditions);
 
     // Reads the records whose row ids lie from `first` to `last`, in row-id order, in the text form: one
     // statement for a run of records, so that a walk does not pay the file's locking for each of them.
