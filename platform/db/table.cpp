@@ -155,7 +155,8 @@ std::shared_ptr<Table> Table::open(const std::filesystem::path& hostFile, std::s
         throw DatabaseError(formatText("Table does not exist: %s", {displayName}));
     const bool writable = writableByModeBits(hostFile);
     sqlite3* db = nullptr;
-    const int flags = writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    // A connection belongs to one query and is never shared between threads: no per-call locking needed.
+    const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(hostFile.c_str(), &db, flags, nullptr);
     std::shared_ptr<Table> table(new Table(db, displayName, writable));
     if (rc != SQLITE_OK)
