@@ -174,6 +174,8 @@ void Query::edit() {
         beginInsert();
         return;
     }
+    // The record as it is now, not as read ahead: fields the user does not touch are stored back unchanged.
+    dropWindow();
     buffer_ = loadCurrent();
     setState(DataSetState::Edit);
 }
