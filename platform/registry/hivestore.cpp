@@ -18,20 +18,9 @@ namespace orupim::registry {
 
 namespace {
 
-// Identifies one version of a file: each atomic replace makes a new inode.
-struct FileStamp {
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    long long modifiedNs = 0;
-    bool operator==(const FileStamp& other) const {
-        return device == other.device && inode == other.inode && size == other.size &&
-               modifiedNs == other.modifiedNs;
-    }
-};
-
+// The text a hive was last parsed from in this process, and what it gave.
 struct CachedHive {
-    FileStamp stamp;
+    std::string text;
     std::shared_ptr<const RegKey> content;
 };
 
@@ -69,15 +58,6 @@ std::shared_ptr<const RegKey> load(Hive hive, const std::filesystem::path& path)
             return std::make_shared<const RegKey>();
         throw RegistryError(formatText("Cannot read registry file %s", {path.string()}));
     }
-    struct stat info {};
-    ::fstat(fd, &info);
-    FileStamp stamp{info.st_dev, info.st_ino, info.st_size,
-                    (long long)info.st_mtim.tv_sec * 1000000000LL + info.st_mtim.tv_nsec};
-    auto cached = cache().find(path);
-    if (cached != cache().end() && cached->second.stamp == stamp) {
-        ::close(fd);
-        return cached->second.content;
-    }
     std::string text;
     char buffer[65536];
     ssize_t n;
@@ -86,8 +66,11 @@ std::shared_ptr<const RegKey> load(Hive hive, const std::filesystem::path& path)
     ::close(fd);
     if (n < 0)
         throw RegistryError(formatText("Cannot read registry file %s", {path.string()}));
+    auto cached = cache().find(path);
+    if (cached != cache().end() && cached->second.text == text)
+        return cached->second.content;
     auto content = std::make_shared<const RegKey>(parseHive(text, hive, path.string()));
-    cache()[path] = {stamp, content};
+    cache()[path] = {std::move(text), content};
     return content;
 }
 
@@ -123,7 +106,11 @@ bool modifyHive(Hive hive, const std::function<bool(RegKey&)>& change) {
     RegKey content = *load(hive, path);
     if (!change(content))
         return true;
-    return files::writeFileAtomically(path, formatHive(content, hive));
+    std::string text = formatHive(content, hive);
+    if (!files::writeFileAtomically(path, text))
+        return false;
+    cache()[path] = {std::move(text), std::make_shared<const RegKey>(std::move(content))};
+    return true;
 }
 
 } // namespace orupim::registry
