@@ -137,8 +137,8 @@ TEST_F(ShellExecute, ReportsAProgramThatCannotBeExecuted) {
     EXPECT_FALSE(startDetached(command));
     command = HostCommand{"/bin/true", {}, driveC() / "Gone"};
     EXPECT_FALSE(startDetached(command));
-    command.workingDirectory = driveC();
-    EXPECT_TRUE(startDetached(command));
+    command = HostCommand{driveC() / "no-such-program", {}, {}};
+    EXPECT_FALSE(startDetached(command));
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
 }
 
