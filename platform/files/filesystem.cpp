@@ -1,8 +1,8 @@
 #include "platform/files/filesystem.h"
 
+#include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace orupim::files {
@@ -22,13 +22,31 @@ std::filesystem::path hostProgramFile() {
     return ec ? std::filesystem::path("/") : exe;
 }
 
+// Runs `operation` on the host path of a drive path: false for a path that has none, and for any failure, so
+// that none of the file services ever throws.
+template <typename Operation> bool onHostPath(std::string_view drivePath, Operation operation) noexcept {
+    try {
+        std::filesystem::path host = toHost(drivePath);
+        std::error_code ec;
+        return !host.empty() && operation(host, ec);
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace
 
-void setProgramFileForTesting(const std::filesystem::path& hostPath) { programOverride() = hostPath; }
+void setProgramFileForTesting(const std::filesystem::path& hostPath) {
+    programOverride() = hostPath;
+}
 
-std::string programFile() { return toDrive(hostProgramFile()); }
+std::string programFile() {
+    return toDrive(hostProgramFile());
+}
 
-std::string programDirectory() { return directoryOf(programFile()); }
+std::string programDirectory() {
+    return directoryOf(programFile());
+}
 
 std::string windowsDirectory() {
     const std::string dir = "C:\\WINDOWS";
@@ -44,69 +62,35 @@ bool copyFile(std::string_view source, std::string_view destination, bool failIf
         std::error_code ec;
         if (from.empty() || to.empty() || !std::filesystem::is_regular_file(from, ec))
             return false;
-        if (std::filesystem::exists(to, ec)) {
-            if (failIfExists)
-                return false;
-            if (std::filesystem::equivalent(from, to, ec))
-                return true;
-        }
-        // Copied to a temporary name first, so a failed copy never leaves a cut-off destination.
-        std::filesystem::path temp = to;
-        temp += ".copy-tmp";
-        if (!std::filesystem::copy_file(from, temp, std::filesystem::copy_options::overwrite_existing, ec))
-            return false;
-        std::filesystem::rename(temp, to, ec);
-        if (ec) {
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-        return true;
+        return copyFileAtomically(from, to, failIfExists);
     } catch (...) {
         return false;
     }
 }
 
 bool fileExists(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        return !host.empty() && std::filesystem::is_regular_file(host, ec);
-    } catch (...) {
-        return false;
-    }
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        return std::filesystem::is_regular_file(host, ec);
+    });
 }
 
 bool directoryExists(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        return !host.empty() && std::filesystem::is_directory(host, ec);
-    } catch (...) {
-        return false;
-    }
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        return std::filesystem::is_directory(host, ec);
+    });
 }
 
 bool createDirectory(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        return !host.empty() && std::filesystem::create_directory(host, ec);
-    } catch (...) {
-        return false;
-    }
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        return std::filesystem::create_directory(host, ec);
+    });
 }
 
 bool forceDirectories(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        if (host.empty())
-            return false;
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
         std::filesystem::create_directories(host, ec);
         return std::filesystem::is_directory(host, ec);
-    } catch (...) {
-        return false;
-    }
+    });
 }
 
 std::string currentDirectory() {
@@ -115,16 +99,12 @@ std::string currentDirectory() {
 }
 
 bool setCurrentDirectory(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        if (host.empty() || !std::filesystem::is_directory(host, ec))
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        if (!std::filesystem::is_directory(host, ec))
             return false;
         std::filesystem::current_path(host, ec);
         return !ec;
-    } catch (...) {
-        return false;
-    }
+    });
 }
 
 } // namespace orupim::files
