@@ -1,3 +1,4 @@
+#include "platform/ui/enterevents.h"
 #include "platform/ui/label.h"
 #include "platform/ui/menus.h"
 #include "platform/ui/pagecontrol.h"
@@ -11,6 +12,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QTabBar>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -109,6 +111,38 @@ TEST(PageControl, ShowsOnePageAtATime) {
     EXPECT_FALSE(main->isVisible());
     EXPECT_FALSE(memo->isVisible());
     EXPECT_EQ(pages.tabText(1), "Notes");
+}
+
+TEST(PageControl, SwitchingPagesGivesTheFocusToTheTabsNotToAControlOfTheNewPage) {
+    QWidget window;
+    window.resize(513, 320);
+    auto* pages = new PageControl(&window);
+    pages->resize(513, 320);
+    QWidget* main = pages->addPage("Main");
+    QWidget* notes = pages->addPage("Notes");
+    QWidget* loans = pages->addPage("Loans");
+    auto* director = new QLineEdit(main);
+    auto* memo = new QLineEdit(notes);
+    auto* name = new QLineEdit(loans);
+    int entered = 0;
+    onEnter(memo, [&] { ++entered; });
+    onEnter(name, [&] { ++entered; });
+    director->setFocus();
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_EQ(QApplication::focusWidget(), director);
+
+    QTabBar* tabs = pages->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(pages->activePage(), notes);
+    EXPECT_EQ(QApplication::focusWidget(), tabs);
+
+    memo->setFocus();
+    entered = 0;
+    pages->setActivePage(loans);
+    EXPECT_EQ(QApplication::focusWidget(), tabs);
+    EXPECT_EQ(entered, 0);
 }
 
 TEST(Label, NamesItsControlAndItsAccessKeyFocusesIt) {
