@@ -10,6 +10,7 @@
 #pragma once
 
 #include "platform/db/datasource.h"
+#include "platform/db/query.h"
 
 #include <functional>
 #include <memory>
