@@ -2,6 +2,7 @@
 
 #include "messageboxrecorder.h"
 #include "platform/core/errors.h"
+#include "platform/testing/shellrecorder.h"
 #include "platform/ui/menus.h"
 
 #include <QApplication>
@@ -109,6 +110,17 @@ TEST(Application, TerminateBeforeTheLoopShowsNothing) {
     EXPECT_EQ(application.run(), 0);
     EXPECT_FALSE(mainWindow->isVisible());
     EXPECT_EQ(log.size(), 2u);
+}
+
+TEST(Application, HelpCommandHandsTheHelpFileToTheHelpEngine) {
+    testing::ShellRecorder shell;
+    Application application;
+    application.setHelpFile("OruPIM.hlp");
+    EXPECT_TRUE(application.helpCommand(shell::HELP_FINDER, 0));
+    ASSERT_EQ(shell.helps.size(), 1u);
+    EXPECT_EQ(shell.helps[0], (shell::HelpRequest{"OruPIM.hlp", shell::HELP_FINDER, 0}));
+    shell.answer = false;
+    EXPECT_FALSE(application.helpCommand(shell::HELP_FINDER, 0));
 }
 
 TEST(Application, OnlyOneAtATime) {
