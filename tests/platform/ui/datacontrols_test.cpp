@@ -217,8 +217,13 @@ TEST_F(DataControls, EditedTextReachesTheFieldOnLeavingAndOnPost) {
     QTest::keyClick(borrowed, Qt::Key_Space);
     EXPECT_FALSE(borrowed->isChecked());
     category->setFocus();
+    category->addEntries({"Sci-fi", "Drama"});
     category->lineEdit()->selectAll();
+    // Typed text stays as typed, also when an entry differs from it only in case.
     QTest::keyClicks(category, "Sci-Fi");
+    QTest::keyClick(category, Qt::Key_Return);
+    EXPECT_EQ(category->editText(), "Sci-Fi");
+    EXPECT_EQ(category->entries().count(), 2);
     query->post();
     EXPECT_EQ(source->state(), DataSetState::Browse);
 
@@ -228,6 +233,19 @@ TEST_F(DataControls, EditedTextReachesTheFieldOnLeavingAndOnPost) {
     EXPECT_EQ(stored("Borrowed"), "False");
     EXPECT_EQ(stored("Category"), "Sci-Fi");
     EXPECT_EQ(director->text(), "Ridley Sco");
+}
+
+TEST_F(DataControls, PickingAnEntryWhileEditingChangesTheField) {
+    category->addEntries({"Western", "Drama", "Action"});
+    query->edit();
+    category->setFocus();
+    QTest::keyClick(category, Qt::Key_Down);
+    EXPECT_EQ(category->editText(), "Action");
+    QTest::keyClick(category, Qt::Key_Down);
+    EXPECT_EQ(category->editText(), "Drama");
+    query->post();
+    reopen();
+    EXPECT_EQ(stored("Category"), "Drama");
 }
 
 TEST_F(DataControls, MemoKeepsLineBreaksAsCrLfAndItsSize) {
