@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <string>
@@ -159,6 +160,10 @@ TEST(Form, ClientSizeFixesTheWindow) {
     EXPECT_EQ(form.client()->size(), QSize(513, 373));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_GT(form.height(), 373);
+
+    form.centerOnScreen();
+    QPoint middle = form.screen()->availableGeometry().center();
+    EXPECT_LE((form.frameGeometry().center() - middle).manhattanLength(), 1);
 }
 
 } // namespace
