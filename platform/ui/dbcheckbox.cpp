@@ -18,10 +18,12 @@ DBCheckBox::DBCheckBox(QWidget* parent)
 }
 
 void DBCheckBox::nextCheckState() {
-    if (!link().editing())
+    if (!link().editable())
         return;
-    QCheckBox::nextCheckState();
+    // Told before the change, so that an edit started by it does not show the field's old value over it.
     link().userModified();
+    if (link().editing())
+        QCheckBox::nextCheckState();
 }
 
 void DBCheckBox::focusOutEvent(QFocusEvent* event) {
