@@ -40,11 +40,13 @@ bool kindFromName(std::string_view name, FieldKind& kind) {
     return false;
 }
 
+const char* declaredType(FieldKind kind) {
+    return kind == FieldKind::Logical || kind == FieldKind::AutoIncrement ? "INTEGER" : "TEXT";
+}
+
 std::string columnDefinition(const FieldDef& def) {
-    const char* type = def.kind == FieldKind::Logical         ? "INTEGER"
-                       : def.kind == FieldKind::AutoIncrement ? "INTEGER PRIMARY KEY AUTOINCREMENT"
-                                                              : "TEXT";
-    return quotedName(def.name) + " " + type;
+    return quotedName(def.name) + " " + declaredType(def.kind) +
+           (def.kind == FieldKind::AutoIncrement ? " PRIMARY KEY AUTOINCREMENT" : "");
 }
 
 std::string textColumn(sqlite3_stmt* statement, int column) {
@@ -155,7 +157,8 @@ std::shared_ptr<Table> Table::open(const std::filesystem::path& hostFile, std::s
         throw DatabaseError(formatText("Table does not exist: %s", {displayName}));
     const bool writable = writableByModeBits(hostFile);
     sqlite3* db = nullptr;
-    const int flags = writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    // A connection belongs to one query and is never shared between threads: no per-call locking needed.
+    const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(hostFile.c_str(), &db, flags, nullptr);
     std::shared_ptr<Table> table(new Table(db, displayName, writable));
     if (rc != SQLITE_OK)
@@ -191,14 +194,16 @@ void Table::readLayout(std::string_view tableName) {
         damaged("no field definitions");
 
     // The table itself must be there with exactly the defined columns.
-    Statement columns(db_, "SELECT name FROM pragma_table_info(?)");
+    Statement columns(db_, "SELECT name, type FROM pragma_table_info(?)");
     if (!columns)
         fail("Cannot open the table");
     sqlite3_bind_text(columns.get(), 1, std::string(tableName).c_str(), -1, SQLITE_TRANSIENT);
     std::size_t count = 0;
     while ((rc = sqlite3_step(columns.get())) == SQLITE_ROW) {
+        // The declared type matters too: a column without TEXT affinity would turn "007" into 7.
         if (count >= layout_.fields.size() ||
-            !equalsIgnoreCase(textColumn(columns.get(), 0), layout_.fields[count].name))
+            !equalsIgnoreCase(textColumn(columns.get(), 0), layout_.fields[count].name) ||
+            !equalsIgnoreCase(textColumn(columns.get(), 1), declaredType(layout_.fields[count].kind)))
             damaged("columns do not match the field definitions");
         ++count;
     }
@@ -213,10 +218,11 @@ void Table::readLayout(std::string_view tableName) {
     std::string names;
     for (const auto& field : layout_.fields)
         names += (names.empty() ? "" : ", ") + quotedName(field.name);
-    readSql_ = "SELECT " + names + " FROM " + quotedName(layout_.table) + " WHERE rowid = ?";
+    readSql_ = "SELECT rowid, " + names + " FROM " + quotedName(layout_.table) +
+               " WHERE rowid BETWEEN ? AND ? ORDER BY rowid";
 }
 
-std::vector<std::int64_t> Table::select(const std::vector<SqlCondition>& conditions) {
+Keyset Table::select(const std::vector<SqlCondition>& conditions) {
     std::string sql = "SELECT rowid FROM " + quotedName(layout_.table);
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         const FieldDef* def = nullptr;
@@ -260,44 +266,48 @@ std::vector<std::int64_t> Table::select(const std::vector<SqlCondition>& conditi
         }
         sqlite3_bind_text(statement.get(), int(i) + 1, value.c_str(), int(value.size()), SQLITE_TRANSIENT);
     }
-    std::vector<std::int64_t> rows;
+    Keyset rows;
     int rc;
     while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW)
-        rows.push_back(sqlite3_column_int64(statement.get(), 0));
+        rows.append(sqlite3_column_int64(statement.get(), 0));
     if (rc != SQLITE_DONE)
         fail("Cannot read the table");
+    rows.finish();
     return rows;
 }
 
-bool Table::read(std::int64_t rowid, std::vector<FieldValue>& values) {
+void Table::readRange(std::int64_t first, std::int64_t last,
+                      const std::function<void(std::int64_t rowid, std::vector<FieldValue>& values)>& take) {
     if (!readStatement_ &&
         sqlite3_prepare_v2(db_, readSql_.c_str(), -1, &readStatement_, nullptr) != SQLITE_OK)
         fail("Cannot read the table");
     sqlite3_reset(readStatement_);
-    sqlite3_bind_int64(readStatement_, 1, rowid);
-    const int rc = sqlite3_step(readStatement_);
-    values.assign(layout_.fields.size(), std::nullopt);
-    if (rc == SQLITE_DONE)
-        return false;
-    if (rc != SQLITE_ROW)
-        fail("Cannot read the table");
-    for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
-        const int column = int(i);
-        if (sqlite3_column_type(readStatement_, column) == SQLITE_NULL)
-            continue;
-        switch (layout_.fields[i].kind) {
-        case FieldKind::Logical:
-            values[i] = sqlite3_column_int(readStatement_, column) ? "True" : "False";
-            break;
-        case FieldKind::Date:
-            values[i] = shortDate(textColumn(readStatement_, column));
-            break;
-        default:
-            values[i] = textColumn(readStatement_, column);
+    sqlite3_bind_int64(readStatement_, 1, first);
+    sqlite3_bind_int64(readStatement_, 2, last);
+    std::vector<FieldValue> values;
+    int rc;
+    while ((rc = sqlite3_step(readStatement_)) == SQLITE_ROW) {
+        values.assign(layout_.fields.size(), std::nullopt);
+        for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
+            const int column = int(i) + 1;
+            if (sqlite3_column_type(readStatement_, column) == SQLITE_NULL)
+                continue;
+            switch (layout_.fields[i].kind) {
+            case FieldKind::Logical:
+                values[i] = sqlite3_column_int(readStatement_, column) ? "True" : "False";
+                break;
+            case FieldKind::Date:
+                values[i] = shortDate(textColumn(readStatement_, column));
+                break;
+            default:
+                values[i] = textColumn(readStatement_, column);
+            }
         }
+        take(sqlite3_column_int64(readStatement_, 0), values);
     }
     sqlite3_reset(readStatement_);
-    return true;
+    if (rc != SQLITE_DONE)
+        fail("Cannot read the table");
 }
 
 void Table::bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& values) {
