@@ -70,7 +70,8 @@ struct FieldLink::State {
         FieldView view;
         view.text = current ? current->asText() : std::string();
         view.editable = editable();
-        view.maxLength = current && current->size() > 0 ? current->size() : 0;
+        // Only text fields are limited: a memo's size is how much of it the table keeps inline, not a limit.
+        view.maxLength = current && current->kind() == db::FieldKind::Text ? current->size() : 0;
         // Unwritten changes of the user survive a notice that left the field's value as it was.
         if (!force && modified && view.editable && view.text == loaded) {
             view.replaceText = false;

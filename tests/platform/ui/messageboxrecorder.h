@@ -1,22 +1,10 @@
-// Records the message boxes a test causes instead of showing them, for the life of the object.
+// The ui tests use the layer's message-box recorder under their own namespace.
 #pragma once
 
-#include "platform/ui/messagebox.h"
-
-#include <vector>
+#include "platform/testing/messageboxrecorder.h"
 
 namespace orupim::ui::test {
 
-class MessageBoxRecorder {
-public:
-    MessageBoxRecorder() {
-        setMessageBoxHandlerForTesting([this](const MessageBoxRequest& box) { boxes.push_back(box); });
-    }
-    ~MessageBoxRecorder() { setMessageBoxHandlerForTesting({}); }
-    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
-    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
-
-    std::vector<MessageBoxRequest> boxes;
-};
+using MessageBoxRecorder = orupim::testing::MessageBoxRecorder;
 
 } // namespace orupim::ui::test

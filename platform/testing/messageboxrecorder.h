@@ -1,0 +1,21 @@
+// Replaces the message box for the life of the object: nothing is shown, and each box asked for is recorded
+// (caption, text, icon), so a test can check what the user would have read.
+#pragma once
+
+#include "platform/ui/messagebox.h"
+
+#include <vector>
+
+namespace orupim::testing {
+
+class MessageBoxRecorder {
+public:
+    MessageBoxRecorder();
+    ~MessageBoxRecorder();
+    MessageBoxRecorder(const MessageBoxRecorder&) = delete;
+    MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
+
+    std::vector<ui::MessageBoxRequest> boxes;
+};
+
+} // namespace orupim::testing
