@@ -47,6 +47,14 @@ ProfileDocument loadDocument(const std::filesystem::path& host) {
     return ProfileDocument::parse(content);
 }
 
+// Whether a section and key name, once written, read back as the same names. A key that is empty, holds "="
+// or begins with ";" or "[" would read as another key, a comment or a section header, and a section name
+// holding "]" as a shorter name; such a write would report success and leave a file that says something else.
+bool namesReadBack(std::string_view section, std::string_view key) {
+    return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
+           key.front() != '[' && section.find(']') == std::string_view::npos;
+}
+
 ProfileDocument loadDocument(std::string_view fileName) {
     return loadDocument(profileHostPath(fileName));
 }
@@ -82,11 +90,13 @@ StringList readProfileKeyNames(std::string_view section, std::size_t bufferSize,
 
 bool writeProfileString(std::string_view section, std::string_view key, std::string_view value,
                         std::string_view fileName) {
+    section = singleLine(stripSpaces(section));
+    key = singleLine(stripSpaces(key));
     std::filesystem::path host = profileHostPath(fileName);
-    if (host.empty())
+    if (host.empty() || !namesReadBack(section, key))
         return false;
     ProfileDocument doc = loadDocument(host);
-    doc.setValue(singleLine(stripSpaces(section)), singleLine(stripSpaces(key)), singleLine(value));
+    doc.setValue(section, key, singleLine(value));
     return files::writeFileAtomically(host, doc.str());
 }
 

@@ -243,6 +243,19 @@ TEST(PrivateProfile, WritesOneValueKeepingTheRestOfTheFile) {
     }
 }
 
+TEST(PrivateProfile, RefusesNamesThatWouldNotReadBack) {
+    const std::string before = "[a]\r\nx=1\r\n";
+    const std::pair<const char*, const char*> cases[] = {
+        {"a", ""}, {"a", "  "}, {"a", "k=j"}, {"a", ";k"}, {"a", "[b]"}, {"a]b", "k"},
+    };
+    for (const auto& [section, key] : cases) {
+        SCOPED_TRACE(std::string(section) + " | " + key);
+        putFile(File, before);
+        EXPECT_FALSE(writeProfileString(section, key, "v", File));
+        EXPECT_EQ(fileBytes(File), before);
+    }
+}
+
 TEST(PrivateProfile, WrittenValuesReadBack) {
     const char* file = "C:\\PROFILE\\ROUND.INI";
     putFile(file, "[Uninstall]\r\n");
