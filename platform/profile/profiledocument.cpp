@@ -10,6 +10,8 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
 // One pair of matching outer quotes (" or ') comes off a value of at least two characters.
 std::string_view unquote(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
@@ -21,6 +23,10 @@ std::string_view unquote(std::string_view value) {
 
 ProfileDocument ProfileDocument::parse(std::string_view content) {
     ProfileDocument doc;
+    if (content.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
+        doc.byteOrderMark_ = true;
+        content.remove_prefix(ByteOrderMark.size());
+    }
     std::size_t start = 0;
     while (start < content.size()) {
         std::size_t end = content.find_first_of("\r\n", start);
@@ -136,7 +142,7 @@ void ProfileDocument::setValue(std::string_view section, std::string_view key, s
 }
 
 std::string ProfileDocument::str() const {
-    std::string out;
+    std::string out(byteOrderMark_ ? ByteOrderMark : std::string_view());
     for (const Line& line : lines_) {
         out += line.text;
         out += "\r\n";

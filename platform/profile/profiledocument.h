@@ -12,7 +12,8 @@ namespace orupim::profile {
 
 class ProfileDocument {
 public:
-    // Splits a file's bytes into lines; CRLF, LF and a lone CR all end a line.
+    // Splits a file's bytes into lines; CRLF, LF and a lone CR all end a line. A UTF-8 byte-order mark that
+    // a host editor put at the start is no part of the first line, and is written back as it was.
     static ProfileDocument parse(std::string_view content);
 
     // The value of the first matching key in the first matching section, blanks trimmed and one pair of outer
@@ -45,6 +46,7 @@ private:
     std::size_t sectionEnd(std::size_t header) const;
 
     std::vector<Line> lines_;
+    bool byteOrderMark_ = false;
 };
 
 } // namespace orupim::profile

@@ -92,6 +92,7 @@ TEST(PrivateProfile, ReadsOneValueByTheOldRules) {
         {"[s]\r\nk=v", "s", "k", "def", 1024, "v"},
         {"[s]\r\n=v\r\n", "s", "", "def", 1024, "def"},
         {"[]\r\nk=v\r\n", "", "k", "def", 1024, "v"},
+        {"\xEF\xBB\xBF[s]\r\nk=v\r\n", "s", "k", "def", 1024, "v"},
         {"[s]\r\nk=" + std::string(2000, 'x') + "\r\n", "s", "k", "def", 1024, std::string(1023, 'x')},
         {"[s]\r\nk=\"" + std::string(1023, 'x') + "\"\r\n", "s", "k", "def", 1024, std::string(1023, 'x')},
         {"[s]\r\nk=" + std::string(1030, 'x') + "\r\n", "s", "k", "def", 8192, std::string(1030, 'x')},
@@ -228,6 +229,7 @@ TEST(PrivateProfile, WritesOneValueKeepingTheRestOfTheFile) {
         {"LF lines rewritten with CRLF", "[a]\nx=1\n\n[b]\n", "a", "y", "2",
          "[a]\r\nx=1\r\ny=2\r\n\r\n[b]\r\n"},
         {"CR lines rewritten with CRLF", "[a]\rx=1", "a", "y", "2", "[a]\r\nx=1\r\ny=2\r\n"},
+        {"byte-order mark kept", "\xEF\xBB\xBF[a]\nx=1\n", "a", "x", "2", "\xEF\xBB\xBF[a]\r\nx=2\r\n"},
         {"binary junk kept", std::string("\x01\xff\0z\r\n[a]\r\nx=1\r\n", 16), "a", "x", "2",
          std::string("\x01\xff\0z\r\n[a]\r\nx=2\r\n", 16)},
     };
