@@ -1,0 +1,22 @@
+#include "platform/db/field.h"
+
+#include "platform/db/query.h"
+
+namespace orupim::db {
+
+Field::Field(Query& query, int index, FieldDef def) : query_(&query), index_(index), def_(std::move(def)) {}
+
+bool Field::isNull() const {
+    return !query_->value(index_).has_value();
+}
+
+std::string Field::asText() const {
+    const auto& value = query_->value(index_);
+    return value ? *value : std::string();
+}
+
+void Field::setAsText(std::string_view text) {
+    query_->setValue(index_, std::string(text));
+}
+
+} // namespace orupim::db

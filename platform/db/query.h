@@ -1,0 +1,113 @@
+// A live query over one alias's table: SQL text, open and close, the moves with their begin and end flags,
+// editing with insert, edit, post, cancel and delete, the fields of the current record, and the data controls
+// turned off and on (counted). The open result is a keyset: the row ids of the matching records in the
+// table's order; the current record is read only when a field is asked for it, so walking a result costs no
+// read.
+#pragma once
+
+#include "platform/db/datasetstate.h"
+#include "platform/db/field.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace orupim::db {
+
+class DataSource;
+class Table;
+enum class DataChange;
+
+class Query {
+public:
+    Query();
+    ~Query();
+    Query(const Query&) = delete;
+    Query& operator=(const Query&) = delete;
+
+    void setDatabaseName(std::string alias) { databaseName_ = std::move(alias); }
+    const std::string& databaseName() const { return databaseName_; }
+
+    void clearSql() { sql_.clear(); }
+    void addSql(std::string_view line);
+    // The lines joined by line ends.
+    std::string sqlText() const;
+
+    // Runs the statement; a statement the engine cannot run raises DatabaseError and leaves the query closed.
+    void open();
+    void close();
+    bool active() const { return state_ != DataSetState::Inactive; }
+
+    void first();
+    void prior();
+    void next();
+    void last();
+    bool bof() const { return bof_; }
+    bool eof() const { return eof_; }
+    // The number of records of the open result (0 when closed), and the current one's place (0-based, -1
+    // none).
+    int recordCount() const { return static_cast<int>(rows_.size()); }
+    int recordIndex() const { return position_; }
+
+    // Whether the result accepts edit, insert and delete: a single-table "select *" over a writable table
+    // file.
+    bool canModify() const { return canModify_; }
+    void insert();
+    void edit();
+    void post();
+    void cancel();
+    void deleteRecord();
+    DataSetState state() const { return state_; }
+
+    int fieldCount() const { return static_cast<int>(fields_.size()); }
+    Field& field(int index);
+    Field* findField(std::string_view name);
+    Field& fieldByName(std::string_view name);
+
+    void disableControls();
+    void enableControls();
+    bool controlsDisabled() const { return disableCount_ > 0; }
+
+private:
+    friend class Field;
+    friend class DataSource;
+    using Value = std::optional<std::string>; // stored form; nullopt for no value
+
+    const Value& value(int index) const;
+    void setValue(int index, Value value);
+    void requireOpen() const;
+    void requireModifiable() const;
+    void setState(DataSetState state);
+    void recordChanged();
+    void notify(DataChange change);
+    void beginInsert();
+    void loadCurrent() const;
+    void attach(DataSource* source);
+    void detach(DataSource* source);
+
+    std::string databaseName_;
+    std::vector<std::string> sql_;
+    std::shared_ptr<Table> table_;
+    std::vector<std::unique_ptr<Field>> fields_;
+    std::vector<std::int64_t> rows_;
+    int position_ = -1;
+    bool bof_ = true;
+    bool eof_ = true;
+    bool canModify_ = false;
+    DataSetState state_ = DataSetState::Inactive;
+
+    mutable std::vector<Value> current_;
+    mutable bool currentLoaded_ = false;
+    std::vector<Value> buffer_; // the record being edited or inserted
+    bool savedBof_ = true, savedEof_ = true;
+
+    int disableCount_ = 0;
+    bool stateChangedWhileDisabled_ = false;
+    DataSetState stateWhenDisabled_ = DataSetState::Inactive;
+    std::vector<DataSource*> sources_;
+};
+
+} // namespace orupim::db

@@ -1,0 +1,25 @@
+// The data-aware check box: checked when its field's text is "True" (in any letter case), unchecked otherwise
+// (also for an empty field); writes "True" or "False". Clicking it changes it only while the record is edited
+// or inserted.
+#pragma once
+
+#include "platform/ui/datacontrol.h"
+
+#include <QCheckBox>
+
+namespace orupim::ui {
+
+class DBCheckBox : public QCheckBox, public DataControl {
+    Q_OBJECT
+public:
+    explicit DBCheckBox(QWidget* parent = nullptr);
+
+    static constexpr const char* ValueChecked = "True";
+    static constexpr const char* ValueUnchecked = "False";
+
+protected:
+    void nextCheckState() override;
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace orupim::ui

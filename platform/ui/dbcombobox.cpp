@@ -1,0 +1,118 @@
+#include "platform/ui/dbcombobox.h"
+
+#include "platform/ui/qtext.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QWheelEvent>
+
+namespace orupim::ui {
+
+DBComboBox::DBComboBox(QWidget* parent)
+    : QComboBox(parent), DataControl(
+                             this,
+                             [this](const FieldView& view) {
+                                 lineEdit()->setReadOnly(!view.editable);
+                                 lineEdit()->setMaxLength(view.maxLength > 0 ? view.maxLength : 32767);
+                                 if (view.replaceText)
+                                     setEditText(toQString(view.text));
+                             },
+                             [this] { return editText(); }) {
+    setEditable(true);
+    // Typed text is the field's value, never a new entry; and no completion from the entries, which would
+    // change what the user typed.
+    setInsertPolicy(QComboBox::NoInsert);
+    setCompleter(nullptr);
+    setDuplicatesEnabled(true);
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { link().userModified(); });
+    connect(this, &QComboBox::activated, this, [this] { link().userModified(); });
+    link().refresh();
+}
+
+void DBComboBox::addEntry(std::string_view entry) {
+    QString text = toQString(entry);
+    int index = count();
+    // After the equal ones, so that entries keep the order they came in among themselves.
+    for (int i = 0; i < count(); ++i)
+        if (QString::compare(itemText(i), text, Qt::CaseInsensitive) > 0) {
+            index = i;
+            break;
+        }
+    QString shown = lineEdit()->text();
+    insertItem(index, text);
+    lineEdit()->setText(shown);
+}
+
+void DBComboBox::addEntries(const StringList& entries) {
+    for (const std::string& entry : entries)
+        addEntry(entry);
+}
+
+void DBComboBox::clearEntries() {
+    QString shown = lineEdit()->text();
+    clear();
+    lineEdit()->setText(shown);
+}
+
+StringList DBComboBox::entries() const {
+    StringList list;
+    for (int i = 0; i < count(); ++i)
+        list.add(itemText(i).toStdString());
+    return list;
+}
+
+std::string DBComboBox::editText() const {
+    return lineEdit()->text().toStdString();
+}
+
+std::string DBComboBox::selectedText() const {
+    return lineEdit()->selectedText().toStdString();
+}
+
+void DBComboBox::replaceSelectedText(std::string_view text) {
+    if (lineEdit()->isReadOnly())
+        return;
+    lineEdit()->insert(toQString(text));
+    link().userModified();
+}
+
+void DBComboBox::showPopup() {
+    if (lineEdit()->isReadOnly())
+        return;
+    QComboBox::showPopup();
+}
+
+// The keys that would pick another entry do nothing while browsing; the others (moving, selecting, copying)
+// go to the edit box as always.
+void DBComboBox::keyPressEvent(QKeyEvent* event) {
+    if (lineEdit()->isReadOnly()) {
+        switch (event->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_F4:
+            event->accept();
+            return;
+        default:
+            break;
+        }
+    }
+    QComboBox::keyPressEvent(event);
+}
+
+void DBComboBox::wheelEvent(QWheelEvent* event) {
+    if (lineEdit()->isReadOnly()) {
+        event->ignore();
+        return;
+    }
+    QComboBox::wheelEvent(event);
+}
+
+void DBComboBox::focusOutEvent(QFocusEvent* event) {
+    QComboBox::focusOutEvent(event);
+    focusLeft(event->reason());
+}
+
+} // namespace orupim::ui

@@ -1,0 +1,20 @@
+// The data-aware text field (single line): shows its field's text, limited to the field's size, editable only
+// while the record is edited or inserted.
+#pragma once
+
+#include "platform/ui/datacontrol.h"
+
+#include <QLineEdit>
+
+namespace orupim::ui {
+
+class DBEdit : public QLineEdit, public DataControl {
+    Q_OBJECT
+public:
+    explicit DBEdit(QWidget* parent = nullptr);
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+};
+
+} // namespace orupim::ui

@@ -1,0 +1,38 @@
+#include "platform/ui/label.h"
+
+#include "platform/ui/qtext.h"
+
+namespace orupim::ui {
+
+Label::Label(std::string_view caption, QWidget* parent) : QLabel(parent) {
+    setTextFormat(Qt::PlainText);
+    setCaption(caption);
+}
+
+std::string Label::caption() const {
+    return text().toStdString();
+}
+
+void Label::setCaption(std::string_view caption) {
+    setText(toQString(caption));
+    nameControl();
+}
+
+void Label::setFocusControl(QWidget* control) {
+    control_ = control;
+    setBuddy(control);
+    nameControl();
+}
+
+void Label::nameControl() {
+    if (!control_)
+        return;
+    QString name = text();
+    // "&&" stands for one "&"; a single "&" only marks the access key.
+    name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    name.remove(QLatin1Char('&'));
+    name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    control_->setAccessibleName(name);
+}
+
+} // namespace orupim::ui

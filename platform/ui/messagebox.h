@@ -1,0 +1,28 @@
+// Message boxes: a caption, a text, an icon and an OK button, shown modally over the active window. Every
+// message box of the suite goes through showMessageBox, so that tests can record the boxes instead of showing
+// them.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace orupim::ui {
+
+enum class MessageIcon { None, Error, Warning, Information };
+
+// One box as it was asked for.
+struct MessageBoxRequest {
+    std::string caption;
+    std::string text;
+    MessageIcon icon = MessageIcon::None;
+};
+
+// Shows the box with its one "OK" button and returns when the user has closed it.
+void showMessageBox(const std::string& caption, const std::string& text, MessageIcon icon);
+
+// Test seam: while a handler is set, showMessageBox hands it the request and shows nothing. An empty handler
+// brings back the real box.
+using MessageBoxHandler = std::function<void(const MessageBoxRequest&)>;
+void setMessageBoxHandlerForTesting(MessageBoxHandler handler);
+
+} // namespace orupim::ui
