@@ -1,0 +1,72 @@
+#include "platform/registry/hostseed.h"
+
+#include "platform/core/text.h"
+#include "platform/files/filesystem.h"
+
+#include <cstdlib>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orupim::registry {
+
+namespace {
+
+bool executableOnPath(const std::string& program) {
+    const char* path = std::getenv("PATH");
+    std::string_view dirs = path ? path : "";
+    while (!dirs.empty()) {
+        std::size_t colon = dirs.find(':');
+        std::string dir(dirs.substr(0, colon));
+        dirs = colon == std::string_view::npos ? std::string_view() : dirs.substr(colon + 1);
+        if (dir.empty())
+            continue;
+        std::string candidate = dir + '/' + program;
+        struct stat info {};
+        if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::access(candidate.c_str(), X_OK) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+std::string hostOwnerName() {
+    if (const passwd* entry = ::getpwuid(::getuid())) {
+        std::string_view gecos = entry->pw_gecos ? entry->pw_gecos : "";
+        std::string_view fullName = trimBlanks(gecos.substr(0, gecos.find(',')));
+        if (!fullName.empty())
+            return std::string(fullName);
+        if (entry->pw_name && *entry->pw_name)
+            return entry->pw_name;
+    }
+    for (const char* variable : {"USER", "LOGNAME"})
+        if (const char* login = std::getenv(variable); login && *login)
+            return login;
+    return {};
+}
+
+std::string hostUrlOpenCommand() {
+    // xdg-open is the desktop-neutral opener; the other two are the Debian alternatives for a browser.
+    for (const char* program : {"xdg-open", "sensible-browser", "x-www-browser"})
+        if (executableOnPath(program))
+            return std::string(program) + " \"%1\"";
+    return {};
+}
+
+RegKey seededSystemHive() {
+    RegKey top;
+    RegKey& software = top.subKey("SOFTWARE");
+    RegKey& currentVersion = software.subKey("Microsoft").subKey("Windows").subKey("CurrentVersion");
+    currentVersion.setValue("RegisteredOwner", RegValue::text(hostOwnerName()));
+    currentVersion.setValue("RegisteredOrganization", RegValue::text(""));
+    currentVersion.setValue("SystemRoot", RegValue::text(files::windowsDirectory()));
+    RegKey& classes = software.subKey("Classes");
+    if (std::string command = hostUrlOpenCommand(); !command.empty())
+        classes.subKey("http").subKey("shell").subKey("open").subKey("command").setValue(
+            "", RegValue::text(command));
+    return top;
+}
+
+} // namespace orupim::registry
