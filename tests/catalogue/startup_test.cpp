@@ -1,0 +1,46 @@
+// Start-up of the catalogue: the windows created in order with their captions from the window title, the
+// creation handler's failure rule when the table cannot be opened.
+#include "catalogue/aboutdialog.h"
+#include "catalogue/modulevalues.h"
+#include "catalogue/querydialog.h"
+#include "catalogue/videoedition.h"
+#include "catalogueprogram.h"
+#include "platform/ui/dbcombobox.h"
+#include "platform/ui/statusbar.h"
+
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace orupim::catalogue {
+namespace {
+
+TEST(StartUp, MissingTableEndsTheCreationHandlerAtTheQuery) {
+    test::CatalogueProgram program(videoEdition());
+    program.writeListFile("[Category]\nDrama=\n[Settings]\nSound=1\n");
+    program.startWithoutShowing();
+
+    ASSERT_EQ(program.boxes.boxes.size(), 1u);
+    EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
+    EXPECT_EQ(program.boxes.boxes[0].icon, ui::MessageIcon::Error);
+
+    TMainWindow& window = program.window();
+    EXPECT_EQ(window.caption(), "FLX");
+    EXPECT_EQ(WindowTitle.str(), "");
+    EXPECT_EQ(window.StatusBar->panelText(0), "PanelInfo");
+    EXPECT_EQ(window.StatusBar->panelText(1), "PanelRec ");
+    for (const auto& caption : FieldCaptions)
+        EXPECT_EQ(caption.str(), "");
+    EXPECT_FALSE(SoundOn);
+    EXPECT_FALSE(window.BrowserConfigured);
+    EXPECT_EQ(qobject_cast<ui::DBComboBox*>(window.dataControl("DBEdit5"))->entries().count(), 0);
+
+    // The other windows are still created, their captions from the empty window title.
+    ASSERT_NE(AboutDialog, nullptr);
+    ASSERT_NE(QueryDialog, nullptr);
+    EXPECT_EQ(AboutDialog->caption(), "About ");
+    EXPECT_EQ(AboutDialog->LabProd_2->text().toStdString(), "");
+    EXPECT_EQ(QueryDialog->caption(), "");
+}
+
+} // namespace
+} // namespace orupim::catalogue
