@@ -1,5 +1,7 @@
-// Writing a file so that a crash never leaves half of it: the text goes to a temporary file beside the target,
-// which is flushed and then renamed over it. Every store of the platform layer writes this way.
+// Writing a file so that a crash never leaves half of it: the text goes to a temporary file beside the
+// target, which is flushed and then renamed over it. Every store of the platform layer writes this way, and
+// so does a file copy. A file whose mode bits let no one write it is read-only for every user, root included,
+// as the old platform's read-only attribute was: such a file is never replaced.
 #pragma once
 
 #include <filesystem>
@@ -8,10 +10,20 @@
 
 namespace orupim::files {
 
-// Writes `content` to `hostPath` atomically; false (and the old file untouched) when anything fails.
+// Writes `content` to `hostPath` atomically; false (and the old file untouched) when anything fails. A new
+// file gets mode 0644, a replaced one keeps its mode. A symbolic link is followed: the file it names is
+// replaced.
 bool writeFileAtomically(const std::filesystem::path& hostPath, std::string_view content);
 
-// Test seam: while set, a write whose target the predicate accepts fails before touching anything.
+// Copies the host file `source` over `destination` (created or replaced) the same way: the destination is
+// either its old self or a whole copy, with the source's mode bits. False when anything fails.
+bool copyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& destination);
+
+// Whether an existing file is read-only: no write bit for anyone in its mode.
+bool isReadOnlyFile(const std::filesystem::path& hostPath);
+
+// Test seam: while set, a write or copy whose target the predicate accepts fails before touching anything. An
+// empty function makes writes real again.
 void setWriteFailureForTesting(std::function<bool(const std::filesystem::path&)> shouldFail);
 
 } // namespace orupim::files

@@ -1,92 +1,132 @@
 #include "platform/files/drivemap.h"
 
-#include "platform/core/text.h"
-#include "platform/files/atomicfile.h"
 #include "platform/files/platformroot.h"
+#include "platform/files/settingsfile.h"
 
-#include <fstream>
-#include <sstream>
+#include <cctype>
+#include <mutex>
+#include <sys/stat.h>
+#include <system_error>
 
 namespace orupim::files {
 
 namespace {
 
-char upperLetter(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+const char* const kDrivesSection = "Drives";
 
 std::string defaultDriveFile(const std::filesystem::path& root) {
-    return "[Drives]\r\nC=" + (root / "drive_c").string() + "\r\nZ=/\r\n";
+    return std::string("[") + kDrivesSection + "]\r\nC=" + (root / "drive_c").string() + "\r\nZ=/\r\n";
 }
 
-// drives.ini is read here with a small reader of its own: the profile service is built on this one, so it
-// cannot be used to read the map it depends on.
-std::map<char, std::filesystem::path> parseDrives(std::istream& in) {
+// A host directory without "." and ".." parts and without a trailing separator, so that depths compare.
+std::filesystem::path cleanDirectory(const std::filesystem::path& dir) {
+    std::filesystem::path clean = dir.lexically_normal();
+    if (!clean.has_filename() && clean != clean.root_path())
+        clean = clean.parent_path();
+    return clean;
+}
+
+// Entries that are not a single letter (with or without ":") or whose value is not an absolute host path are
+// passed over; a later line for the same letter wins.
+std::map<char, std::filesystem::path> drivesOf(const SettingsEntries& entries) {
     std::map<char, std::filesystem::path> drives;
-    std::string line;
-    bool inDrives = false;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        std::string_view text = trimBlanks(line);
-        if (text.empty() || text.front() == ';')
+    for (const auto& [key, value] : entries) {
+        std::string_view letter = key;
+        if (letter.size() == 2 && letter[1] == ':')
+            letter.remove_suffix(1);
+        std::filesystem::path dir(value);
+        if (letter.size() != 1 || !std::isalpha(static_cast<unsigned char>(letter[0])) || !dir.is_absolute())
             continue;
-        if (text.front() == '[') {
-            auto close = text.find(']');
-            inDrives = close != std::string_view::npos && equalsIgnoreCase(trimBlanks(text.substr(1, close - 1)), "Drives");
-            continue;
-        }
-        auto eq = text.find('=');
-        if (!inDrives || eq == std::string_view::npos)
-            continue;
-        std::string_view key = trimBlanks(text.substr(0, eq));
-        std::string_view value = trimBlanks(text.substr(eq + 1));
-        if (key.size() == 2 && key[1] == ':')
-            key.remove_suffix(1);
-        if (key.size() != 1 || !std::isalpha(static_cast<unsigned char>(key[0])) || value.empty())
-            continue;
-        drives[upperLetter(key[0])] = std::filesystem::path(std::string(value)).lexically_normal();
+        drives[char(std::toupper(static_cast<unsigned char>(letter[0])))] = cleanDirectory(dir);
     }
     return drives;
+}
+
+std::map<char, std::filesystem::path> defaultDrives(const std::filesystem::path& root) {
+    return {{'C', cleanDirectory(root / "drive_c")}, {'Z', std::filesystem::path("/")}};
+}
+
+// What identifies one version of drives.ini: a rewrite (atomic or in place) changes at least one of these.
+struct FileStamp {
+    std::filesystem::path root;
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    timespec changed{};
+
+    bool operator==(const FileStamp& o) const {
+        return root == o.root && exists == o.exists && device == o.device && inode == o.inode &&
+               size == o.size && modified.tv_sec == o.modified.tv_sec &&
+               modified.tv_nsec == o.modified.tv_nsec && changed.tv_sec == o.changed.tv_sec &&
+               changed.tv_nsec == o.changed.tv_nsec;
+    }
+};
+
+FileStamp stampOf(const std::filesystem::path& root, const std::filesystem::path& file) {
+    FileStamp stamp;
+    stamp.root = root;
+    struct stat info {};
+    if (::stat(file.c_str(), &info) == 0) {
+        stamp.exists = true;
+        stamp.device = info.st_dev;
+        stamp.inode = info.st_ino;
+        stamp.size = info.st_size;
+        stamp.modified = info.st_mtim;
+        stamp.changed = info.st_ctim;
+    }
+    return stamp;
 }
 
 } // namespace
 
 DriveMap DriveMap::current() {
+    static std::mutex mutex;
+    static std::optional<FileStamp> cachedStamp;
+    static DriveMap cached;
+
     std::filesystem::path root = platformRoot();
     std::filesystem::path file = root / "drives.ini";
-    std::error_code ec;
-    if (!std::filesystem::exists(file, ec))
-        writeFileAtomically(file, defaultDriveFile(root));
+    createSettingsFile(file, defaultDriveFile(root));
+
+    std::lock_guard lock(mutex);
+    FileStamp stamp = stampOf(root, file);
+    if (cachedStamp && *cachedStamp == stamp)
+        return cached;
     DriveMap map;
-    std::ifstream in(file, std::ios::binary);
-    if (in)
-        map.drives_ = parseDrives(in);
-    if (map.drives_.empty()) {
-        std::istringstream defaults(defaultDriveFile(root));
-        map.drives_ = parseDrives(defaults);
+    if (auto entries = readSettingsSection(file, kDrivesSection))
+        map.drives_ = drivesOf(*entries);
+    if (map.drives_.empty())
+        map.drives_ = defaultDrives(root);
+    if (auto c = map.drives_.find('C'); c != map.drives_.end()) {
+        std::error_code ignored;
+        std::filesystem::create_directories(c->second, ignored);
     }
-    if (auto c = map.drives_.find('C'); c != map.drives_.end())
-        std::filesystem::create_directories(c->second, ec);
+    cachedStamp = stamp;
+    cached = map;
     return map;
 }
 
 std::optional<std::filesystem::path> DriveMap::hostOf(char letter) const {
-    auto it = drives_.find(upperLetter(letter));
+    auto it = drives_.find(char(std::toupper(static_cast<unsigned char>(letter))));
     if (it == drives_.end())
         return std::nullopt;
     return it->second;
 }
 
-std::optional<std::pair<char, std::filesystem::path>> DriveMap::driveOf(const std::filesystem::path& hostPath) const {
-    std::filesystem::path path = hostPath.lexically_normal();
+std::optional<std::pair<char, std::filesystem::path>>
+DriveMap::driveOf(const std::filesystem::path& hostPath) const {
+    std::filesystem::path path = cleanDirectory(hostPath);
     std::optional<std::pair<char, std::filesystem::path>> best;
-    std::size_t bestDepth = 0;
+    std::ptrdiff_t bestDepth = -1;
     for (const auto& [letter, dir] : drives_) {
-        std::filesystem::path rel = path.lexically_relative(dir);
-        if (rel.empty() || *rel.begin() == "..")
+        std::filesystem::path rest = path.lexically_relative(dir);
+        if (rest.empty() || *rest.begin() == "..")
             continue;
-        std::size_t depth = std::distance(dir.begin(), dir.end());
-        if (!best || depth > bestDepth) {
-            best = std::make_pair(letter, rel == "." ? std::filesystem::path() : rel);
+        std::ptrdiff_t depth = std::distance(dir.begin(), dir.end());
+        if (depth > bestDepth) {
+            best = std::make_pair(letter, rest == "." ? std::filesystem::path() : rest);
             bestDepth = depth;
         }
     }

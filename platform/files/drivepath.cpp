@@ -3,26 +3,46 @@
 #include "platform/core/text.h"
 #include "platform/files/drivemap.h"
 
+#include <cctype>
 #include <system_error>
-#include <unistd.h>
 
 namespace orupim::files {
 
 namespace {
 
-bool isSeparator(char c) { return c == '\\' || c == '/'; }
+bool isSeparator(char c) {
+    return c == '\\' || c == '/';
+}
 
-// The entry of `dir` whose name matches `name`: exactly when it exists, else without regard to case.
+// Adds one component to a list of components, applying "." and "..".
+void appendPart(std::vector<std::string>& parts, const std::string& part, bool rooted) {
+    if (part.empty() || part == ".")
+        return;
+    if (part == "..") {
+        if (!parts.empty() && parts.back() != "..")
+            parts.pop_back();
+        else if (!rooted)
+            parts.push_back(part);
+        return;
+    }
+    parts.push_back(part);
+}
+
+// The entry of `dir` whose name matches `name`: the exact name when it exists, else an entry that differs
+// only in case (the first in byte order when there are several, so the choice does not depend on directory
+// order), else the name as given.
 std::string matchEntry(const std::filesystem::path& dir, const std::string& name) {
     std::error_code ec;
-    if (std::filesystem::exists(dir / name, ec))
+    if (std::filesystem::exists(std::filesystem::symlink_status(dir / name, ec)))
         return name;
-    for (const auto& entry : std::filesystem::directory_iterator(dir, ec)) {
-        std::string candidate = entry.path().filename().string();
-        if (equalsIgnoreCase(candidate, name))
-            return candidate;
+    std::string found;
+    for (auto it = std::filesystem::directory_iterator(dir, ec);
+         !ec && it != std::filesystem::directory_iterator(); it.increment(ec)) {
+        std::string candidate = it->path().filename().string();
+        if (equalsIgnoreCase(candidate, name) && (found.empty() || candidate < found))
+            found = candidate;
     }
-    return name;
+    return found.empty() ? name : found;
 }
 
 std::filesystem::path hostCurrentDirectory() {
@@ -38,27 +58,19 @@ DrivePath DrivePath::parse(std::string_view text) {
     if (text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]))) {
         out.drive = char(std::toupper(static_cast<unsigned char>(text[0])));
         text.remove_prefix(2);
-        out.rooted = true; // "C:x" has no per-drive current directory here: taken from the root
     }
     if (!text.empty() && isSeparator(text.front()))
         out.rooted = true;
     std::string part;
-    auto flush = [&] {
-        if (part == "..") {
-            if (!out.parts.empty())
-                out.parts.pop_back();
-        } else if (!part.empty() && part != ".") {
-            out.parts.push_back(part);
-        }
-        part.clear();
-    };
     for (char c : text) {
-        if (isSeparator(c))
-            flush();
-        else
+        if (isSeparator(c)) {
+            appendPart(out.parts, part, out.rooted);
+            part.clear();
+        } else {
             part += c;
+        }
     }
-    flush();
+    appendPart(out.parts, part, out.rooted);
     return out;
 }
 
@@ -78,45 +90,50 @@ std::string DrivePath::str() const {
     return out;
 }
 
+DrivePath DrivePath::resolvedAgainst(const DrivePath& currentDirectory) const {
+    DrivePath full;
+    full.drive = drive ? drive : currentDirectory.drive;
+    full.rooted = true;
+    if (!rooted && full.drive == currentDirectory.drive)
+        full.parts = currentDirectory.parts;
+    for (const std::string& part : parts)
+        appendPart(full.parts, part, true);
+    return full;
+}
+
 std::filesystem::path toHost(std::string_view drivePath) {
+    if (drivePath.empty())
+        return {};
     DrivePath path = DrivePath::parse(drivePath);
-    DriveMap map = DriveMap::current();
-    if (!path.drive || !path.rooted) {
-        // Relative to the current directory, or to the root of its drive.
-        DrivePath cwd = DrivePath::parse(toDrive(hostCurrentDirectory()));
-        if (!path.drive)
-            path.drive = cwd.drive;
-        if (!path.rooted)
-            path.parts.insert(path.parts.begin(), cwd.parts.begin(), cwd.parts.end());
-        path.rooted = true;
-    }
-    auto base = map.hostOf(path.drive);
+    if (!path.drive || !path.rooted)
+        path = path.resolvedAgainst(DrivePath::parse(toDrive(hostCurrentDirectory())));
+    auto base = DriveMap::current().hostOf(path.drive);
     if (!base)
         return {};
     std::filesystem::path host = *base;
     std::error_code ec;
-    for (const std::string& part : path.parts) {
+    for (const std::string& part : path.parts)
         host /= std::filesystem::is_directory(host, ec) ? matchEntry(host, part) : part;
-    }
     return host;
 }
 
 std::string toDrive(const std::filesystem::path& hostPath) {
+    if (hostPath.empty())
+        return {};
     std::filesystem::path absolute = hostPath.is_absolute() ? hostPath : hostCurrentDirectory() / hostPath;
     auto found = DriveMap::current().driveOf(absolute);
-    DrivePath out;
-    out.rooted = true;
     if (!found)
         return {};
+    DrivePath out;
     out.drive = found->first;
+    out.rooted = true;
     for (const auto& part : found->second)
-        if (!part.empty() && part != ".")
-            out.parts.push_back(part.string());
+        appendPart(out.parts, part.string(), true);
     return out.str();
 }
 
 std::string directoryOf(std::string_view drivePath) {
-    auto pos = drivePath.find_last_of("\\:");
+    auto pos = drivePath.find_last_of("\\/:");
     return pos == std::string_view::npos ? std::string() : std::string(drivePath.substr(0, pos + 1));
 }
 

@@ -1,8 +1,8 @@
 #include "platform/files/filesystem.h"
 
+#include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 
-#include <fstream>
 #include <system_error>
 
 namespace orupim::files {
@@ -24,11 +24,17 @@ std::filesystem::path hostProgramFile() {
 
 } // namespace
 
-void setProgramFileForTesting(const std::filesystem::path& hostPath) { programOverride() = hostPath; }
+void setProgramFileForTesting(const std::filesystem::path& hostPath) {
+    programOverride() = hostPath;
+}
 
-std::string programFile() { return toDrive(hostProgramFile()); }
+std::string programFile() {
+    return toDrive(hostProgramFile());
+}
 
-std::string programDirectory() { return directoryOf(programFile()); }
+std::string programDirectory() {
+    return directoryOf(programFile());
+}
 
 std::string windowsDirectory() {
     const std::string dir = "C:\\WINDOWS";
@@ -44,23 +50,9 @@ bool copyFile(std::string_view source, std::string_view destination, bool failIf
         std::error_code ec;
         if (from.empty() || to.empty() || !std::filesystem::is_regular_file(from, ec))
             return false;
-        if (std::filesystem::exists(to, ec)) {
-            if (failIfExists)
-                return false;
-            if (std::filesystem::equivalent(from, to, ec))
-                return true;
-        }
-        // Copied to a temporary name first, so a failed copy never leaves a cut-off destination.
-        std::filesystem::path temp = to;
-        temp += ".copy-tmp";
-        if (!std::filesystem::copy_file(from, temp, std::filesystem::copy_options::overwrite_existing, ec))
+        if (failIfExists && std::filesystem::exists(std::filesystem::symlink_status(to, ec)))
             return false;
-        std::filesystem::rename(temp, to, ec);
-        if (ec) {
-            std::filesystem::remove(temp, ec);
-            return false;
-        }
-        return true;
+        return copyFileAtomically(from, to);
     } catch (...) {
         return false;
     }

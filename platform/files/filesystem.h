@@ -17,8 +17,10 @@ void setProgramFileForTesting(const std::filesystem::path& hostPath); // empty p
 // "C:\WINDOWS" (no trailing "\"); its host directory is created on first use.
 std::string windowsDirectory();
 
-// Copies one file. With failIfExists an existing destination is left untouched and nothing is copied. Answers
-// whether the copy was made; never throws.
+// Copies one file, with its mode bits. With failIfExists an existing destination is left untouched and
+// nothing is copied; without it an existing destination is replaced, unless it is read-only. The destination
+// is never left half-written: it is its old self or a whole copy. Answers whether the copy was made; never
+// throws.
 bool copyFile(std::string_view source, std::string_view destination, bool failIfExists) noexcept;
 
 bool fileExists(std::string_view drivePath) noexcept;

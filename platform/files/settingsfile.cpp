@@ -1,0 +1,47 @@
+#include "platform/files/settingsfile.h"
+
+#include "platform/core/text.h"
+#include "platform/files/atomicfile.h"
+
+#include <fstream>
+#include <system_error>
+
+namespace orupim::files {
+
+std::optional<SettingsEntries> readSettingsSection(const std::filesystem::path& file,
+                                                   std::string_view section) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    SettingsEntries entries;
+    std::string line;
+    bool inSection = false;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::string_view text = trimBlanks(line);
+        if (text.empty() || text.front() == ';')
+            continue;
+        if (text.front() == '[') {
+            auto close = text.find(']');
+            inSection = close != std::string_view::npos &&
+                        equalsIgnoreCase(trimBlanks(text.substr(1, close - 1)), section);
+            continue;
+        }
+        auto eq = text.find('=');
+        if (!inSection || eq == std::string_view::npos)
+            continue;
+        std::string_view key = trimBlanks(text.substr(0, eq));
+        if (!key.empty())
+            entries.emplace_back(std::string(key), std::string(trimBlanks(text.substr(eq + 1))));
+    }
+    return entries;
+}
+
+void createSettingsFile(const std::filesystem::path& file, std::string_view defaults) {
+    std::error_code ec;
+    if (!std::filesystem::exists(file, ec) && !ec)
+        writeFileAtomically(file, defaults);
+}
+
+} // namespace orupim::files
