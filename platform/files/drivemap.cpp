@@ -88,7 +88,7 @@ DriveMap DriveMap::current() {
 
     std::filesystem::path root = platformRoot();
     std::filesystem::path file = root / "drives.ini";
-    createSettingsFile(file, defaultDriveFile(root));
+    createSettingsFile(file, [&] { return defaultDriveFile(root); });
 
     std::lock_guard lock(mutex);
     FileStamp stamp = stampOf(root, file);

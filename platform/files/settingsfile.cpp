@@ -38,10 +38,10 @@ std::optional<SettingsEntries> readSettingsSection(const std::filesystem::path& 
     return entries;
 }
 
-void createSettingsFile(const std::filesystem::path& file, std::string_view defaults) {
+void createSettingsFile(const std::filesystem::path& file, const std::function<std::string()>& defaults) {
     std::error_code ec;
-    if (!std::filesystem::exists(file, ec) && !ec)
-        writeFileAtomically(file, defaults);
+    if (std::filesystem::symlink_status(file, ec).type() == std::filesystem::file_type::not_found)
+        writeFileAtomically(file, defaults());
 }
 
 } // namespace orupim::files

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,8 @@ using SettingsEntries = std::vector<std::pair<std::string, std::string>>;
 std::optional<SettingsEntries> readSettingsSection(const std::filesystem::path& file,
                                                    std::string_view section);
 
-// Writes `defaults` to `file` when the file does not exist yet; an existing file is never touched.
-void createSettingsFile(const std::filesystem::path& file, std::string_view defaults);
+// Writes the text `defaults` makes to `file` when the file does not exist yet (only then is it made); an
+// existing file is never touched.
+void createSettingsFile(const std::filesystem::path& file, const std::function<std::string()>& defaults);
 
 } // namespace orupim::files
