@@ -35,6 +35,21 @@ void DataSource::unsubscribeFocus(int id) {
     focusRequests_.erase(id);
 }
 
+int DataSource::subscribeField(FieldObserver observer) {
+    fieldObservers_.emplace(nextId_, std::move(observer));
+    return nextId_++;
+}
+
+void DataSource::unsubscribeField(int id) {
+    fieldObservers_.erase(id);
+}
+
+void DataSource::notifyField(const std::string& fieldName) {
+    const auto observers = fieldObservers_;
+    for (const auto& [id, observer] : observers)
+        observer(fieldName);
+}
+
 void DataSource::notify(DataChange change) {
     // A copy: an observer may subscribe or unsubscribe while it is told.
     const auto observers = observers_;

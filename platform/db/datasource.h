@@ -41,7 +41,14 @@ public:
     int subscribeFocus(FocusRequest request);
     void unsubscribeFocus(int id);
 
+    // Told when a field of the edited record is set, with the field's name, so that the controls of that
+    // field show the new value (not sent while the data controls are off).
+    using FieldObserver = std::function<void(const std::string& fieldName)>;
+    int subscribeField(FieldObserver observer);
+    void unsubscribeField(int id);
+
     // Called by the query.
+    void notifyField(const std::string& fieldName);
     void notify(DataChange change);
     void requestFocus(const std::string& fieldName);
     void detach() { query_ = nullptr; }
@@ -52,6 +59,7 @@ private:
     int nextId_ = 1;
     std::map<int, Observer> observers_;
     std::map<int, FocusRequest> focusRequests_;
+    std::map<int, FieldObserver> fieldObservers_;
 };
 
 } // namespace orupim::db

@@ -1,5 +1,7 @@
 #include "platform/db/field.h"
 
+#include "platform/core/errors.h"
+#include "platform/db/fieldvalue.h"
 #include "platform/db/query.h"
 
 namespace orupim::db {
@@ -16,7 +18,9 @@ std::string Field::asText() const {
 }
 
 void Field::setAsText(std::string_view text) {
-    query_->setValue(index_, std::string(text));
+    if (query_->state() != DataSetState::Edit && query_->state() != DataSetState::Insert)
+        throw DatabaseError("Dataset not in edit or insert mode");
+    query_->setValue(index_, valueFromText(def_, text));
 }
 
 } // namespace orupim::db

@@ -3,10 +3,37 @@
 #include "platform/core/errors.h"
 #include "platform/core/text.h"
 #include "platform/db/datasource.h"
+#include "platform/db/session.h"
+#include "platform/db/sqlstatement.h"
+#include "platform/db/table.h"
+#include "platform/files/drivepath.h"
+#include "platform/files/filesystem.h"
 
 #include <algorithm>
 
 namespace orupim::db {
+
+namespace {
+
+const FieldValue& noValue() {
+    static const std::optional<std::string> none;
+    return none;
+}
+
+bool sameLayout(const std::vector<std::unique_ptr<Field>>& fields, const RecordLayout& layout) {
+    if (fields.size() != layout.fields.size())
+        return false;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto& def = layout.fields[i];
+        const auto& field = *fields[i];
+        if (field.fieldName() != def.name || field.kind() != def.kind || field.size() != def.size ||
+            field.required() != def.required)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
 
 Query::Query() = default;
 
@@ -21,34 +48,203 @@ void Query::addSql(std::string_view line) {
 
 std::string Query::sqlText() const {
     std::string text;
-    for (const auto& line : sql_) {
-        if (!text.empty())
-            text += '\n';
-        text += line;
-    }
+    for (std::size_t i = 0; i < sql_.size(); ++i)
+        text += (i == 0 ? "" : "\n") + sql_[i];
     return text;
 }
 
 void Query::open() {
-    throw DatabaseError("FIXME: not built yet");
+    if (active())
+        return;
+    // Everything that can fail comes before the query changes, so a rejected statement leaves it closed.
+    const SqlStatement statement = SqlStatement::parse(sqlText());
+    const std::string directory = Session::instance().aliasPath(databaseName_);
+    if (!files::directoryExists(directory))
+        throw DatabaseError(formatText("Invalid path of alias %s: %s", {databaseName_, directory}));
+    std::string file = directory;
+    if (!file.empty() && file.back() != '\\' && file.back() != '/' && file.back() != ':')
+        file += '\\';
+    file += statement.table + ".db";
+    auto table = Table::open(files::toHost(file), statement.table);
+    auto rows = table->select(statement.conditions);
+
+    table_ = std::move(table);
+    rows_ = std::move(rows);
+    if (!sameLayout(fields_, table_->layout())) {
+        // Fields are kept across opens of the same table, so that controls may hold on to them.
+        fields_.clear();
+        for (std::size_t i = 0; i < table_->layout().fields.size(); ++i)
+            fields_.push_back(std::make_unique<Field>(*this, int(i), table_->layout().fields[i]));
+    }
+    canModify_ = table_->writable();
+    position_ = rows_.empty() ? -1 : 0;
+    bof_ = true;
+    eof_ = rows_.empty();
+    currentLoaded_ = false;
+    setState(DataSetState::Browse);
+    notify(DataChange::RecordChanged);
 }
+
 void Query::close() {
+    if (!active())
+        return;
+    table_.reset();
+    rows_.clear();
+    rows_.shrink_to_fit();
+    buffer_.clear();
+    current_.clear();
+    currentLoaded_ = false;
+    position_ = -1;
+    bof_ = eof_ = true;
+    canModify_ = false;
     setState(DataSetState::Inactive);
+    notify(DataChange::RecordChanged);
 }
-void Query::first() {}
-void Query::prior() {}
-void Query::next() {}
-void Query::last() {}
+
+void Query::checkBrowseMode() {
+    requireOpen();
+    // A move while a record is edited or added stores it first, as the class library's datasets do.
+    if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
+        post();
+}
+
+void Query::moveTo(int position) {
+    if (position == position_)
+        return;
+    position_ = position;
+    currentLoaded_ = false;
+    notify(DataChange::RecordChanged);
+}
+
+void Query::first() {
+    checkBrowseMode();
+    bof_ = true;
+    eof_ = rows_.empty();
+    if (!rows_.empty())
+        moveTo(0);
+}
+
+void Query::last() {
+    checkBrowseMode();
+    eof_ = true;
+    bof_ = rows_.empty();
+    if (!rows_.empty())
+        moveTo(recordCount() - 1);
+}
+
+void Query::next() {
+    checkBrowseMode();
+    if (rows_.empty())
+        return;
+    bof_ = eof_ = false;
+    if (position_ + 1 < recordCount())
+        moveTo(position_ + 1);
+    else
+        eof_ = true;
+}
+
+void Query::prior() {
+    checkBrowseMode();
+    if (rows_.empty())
+        return;
+    bof_ = eof_ = false;
+    if (position_ > 0)
+        moveTo(position_ - 1);
+    else
+        bof_ = true;
+}
+
 void Query::insert() {
+    checkBrowseMode();
     requireModifiable();
+    beginInsert();
 }
+
+void Query::beginInsert() {
+    savedBof_ = bof_;
+    savedEof_ = eof_;
+    buffer_.assign(fields_.size(), std::nullopt);
+    setState(DataSetState::Insert);
+    notify(DataChange::RecordChanged);
+}
+
 void Query::edit() {
+    requireOpen();
+    if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
+        return;
     requireModifiable();
+    if (rows_.empty()) {
+        beginInsert();
+        return;
+    }
+    loadCurrent();
+    buffer_ = current_;
+    setState(DataSetState::Edit);
 }
-void Query::post() {}
-void Query::cancel() {}
+
+void Query::post() {
+    requireOpen();
+    if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
+        throw DatabaseError("Dataset not in edit or insert mode");
+    notify(DataChange::UpdateRecord);
+    // Required fields are checked in field-list order before anything is written; the record keeps its state
+    // and its values, so it can be completed and posted again.
+    for (const auto& field : fields_) {
+        if (field->required() && field->kind() != FieldKind::AutoIncrement && !buffer_[field->index()]) {
+            for (auto* source : std::vector<DataSource*>(sources_))
+                source->requestFocus(field->fieldName());
+            throw DatabaseError::fieldRequired(field->fieldName());
+        }
+    }
+    if (state_ == DataSetState::Insert) {
+        const std::int64_t rowid = table_->insert(buffer_);
+        const int at = std::max(position_, 0);
+        rows_.insert(rows_.begin() + at, rowid);
+        position_ = at;
+        bof_ = eof_ = false;
+    } else {
+        table_->update(rows_[position_], buffer_);
+    }
+    buffer_.clear();
+    currentLoaded_ = false;
+    setState(DataSetState::Browse);
+    notify(DataChange::RecordChanged);
+}
+
+void Query::cancel() {
+    if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
+        return;
+    if (state_ == DataSetState::Insert) {
+        bof_ = savedBof_;
+        eof_ = savedEof_;
+    }
+    buffer_.clear();
+    setState(DataSetState::Browse);
+    notify(DataChange::RecordChanged);
+}
+
 void Query::deleteRecord() {
+    requireOpen();
     requireModifiable();
+    if (state_ == DataSetState::Insert) {
+        cancel();
+        return;
+    }
+    if (rows_.empty())
+        throw DatabaseError("Cannot perform this operation on an empty dataset");
+    table_->remove(rows_[position_]);
+    rows_.erase(rows_.begin() + position_);
+    buffer_.clear();
+    if (rows_.empty()) {
+        position_ = -1;
+        bof_ = eof_ = true;
+    } else {
+        position_ = std::min(position_, recordCount() - 1);
+        bof_ = eof_ = false;
+    }
+    currentLoaded_ = false;
+    setState(DataSetState::Browse);
+    notify(DataChange::RecordChanged);
 }
 
 Field& Query::field(int index) {
@@ -71,30 +267,78 @@ Field& Query::fieldByName(std::string_view name) {
 }
 
 void Query::disableControls() {
-    ++disableCount_;
+    if (disableCount_++ == 0)
+        stateWhenDisabled_ = state_;
 }
+
 void Query::enableControls() {
-    if (disableCount_ > 0)
-        --disableCount_;
+    if (disableCount_ == 0)
+        return;
+    if (--disableCount_ > 0)
+        return;
+    // The controls were not told while they were off: one refresh brings them up to date.
+    for (auto* source : std::vector<DataSource*>(sources_)) {
+        source->notify(DataChange::RecordChanged);
+        if (state_ != stateWhenDisabled_)
+            source->notify(DataChange::StateChanged);
+    }
 }
 
 const Query::Value& Query::value(int index) const {
-    return current_.at(index);
+    if (state_ == DataSetState::Edit || state_ == DataSetState::Insert)
+        return buffer_.at(std::size_t(index));
+    if (state_ == DataSetState::Inactive || position_ < 0)
+        return noValue();
+    loadCurrent();
+    return current_.at(std::size_t(index));
 }
+
 void Query::setValue(int index, Value value) {
-    buffer_.at(index) = std::move(value);
+    if (state_ != DataSetState::Edit && state_ != DataSetState::Insert)
+        throw DatabaseError("Dataset not in edit or insert mode");
+    buffer_.at(std::size_t(index)) = std::move(value);
+    // Only the controls of this field are told: the others may hold text they have not written yet.
+    if (!controlsDisabled())
+        for (auto* source : std::vector<DataSource*>(sources_))
+            source->notifyField(fields_[std::size_t(index)]->fieldName());
 }
-void Query::requireOpen() const {}
+
+void Query::loadCurrent() const {
+    if (currentLoaded_)
+        return;
+    // A record deleted by another program since the open reads as empty.
+    table_->read(rows_[position_], current_);
+    currentLoaded_ = true;
+}
+
+void Query::requireOpen() const {
+    if (!active())
+        throw DatabaseError("Cannot perform this operation on a closed dataset");
+}
+
 void Query::requireModifiable() const {
     if (!canModify_)
         throw DatabaseError::readOnlyDataset();
 }
+
 void Query::setState(DataSetState state) {
+    if (state_ == state)
+        return;
     state_ = state;
+    notify(DataChange::StateChanged);
 }
+
+void Query::notify(DataChange change) {
+    if (controlsDisabled())
+        return;
+    for (auto* source : std::vector<DataSource*>(sources_))
+        source->notify(change);
+}
+
 void Query::attach(DataSource* source) {
     sources_.push_back(source);
 }
+
 void Query::detach(DataSource* source) {
     sources_.erase(std::remove(sources_.begin(), sources_.end(), source), sources_.end());
 }

@@ -7,6 +7,7 @@
 
 #include "platform/db/datasetstate.h"
 #include "platform/db/field.h"
+#include "platform/db/fieldvalue.h"
 
 #include <cstdint>
 #include <memory>
@@ -74,11 +75,13 @@ public:
 private:
     friend class Field;
     friend class DataSource;
-    using Value = std::optional<std::string>; // stored form; nullopt for no value
+    using Value = FieldValue;
 
     const Value& value(int index) const;
     void setValue(int index, Value value);
     void requireOpen() const;
+    void checkBrowseMode();
+    void moveTo(int position);
     void requireModifiable() const;
     void setState(DataSetState state);
     void recordChanged();

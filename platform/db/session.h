@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/core/stringlist.h"
+#include "platform/db/engineconfig.h"
 #include "platform/db/fielddef.h"
 
 #include <filesystem>
@@ -15,7 +16,8 @@ namespace orupim::db {
 
 class Session {
 public:
-    // The default session, over the current platform root's engine.cfg (read on first use).
+    // The default session, over the current platform root's engine.cfg. The file is read on first use; when
+    // it is damaged every operation raises DatabaseError (so it is never overwritten) until it is mended.
     static Session& instance();
 
     // A session over another configuration file (read when it exists).
@@ -43,16 +45,14 @@ public:
     const std::filesystem::path& configFile() const { return configFile_; }
 
 private:
-    struct Alias {
-        std::string name;
-        std::string type;
-        StringList params;
-    };
-    const Alias* find(std::string_view name) const;
-    Alias* find(std::string_view name);
+    void load() const;
+    const AliasEntry* find(std::string_view name) const;
+    AliasEntry* find(std::string_view name);
+    const AliasEntry& existing(std::string_view name) const;
 
     std::filesystem::path configFile_;
-    std::vector<Alias> aliases_;
+    mutable bool loaded_ = false;
+    mutable std::vector<AliasEntry> aliases_;
 };
 
 } // namespace orupim::db

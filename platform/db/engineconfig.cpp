@@ -1,0 +1,62 @@
+#include "platform/db/engineconfig.h"
+
+#include "platform/core/errors.h"
+#include "platform/core/text.h"
+
+namespace orupim::db {
+
+namespace {
+constexpr std::string_view TypePrefix = "TYPE=";
+constexpr std::string_view ParamPrefix = "PARAM=";
+} // namespace
+
+std::vector<AliasEntry> parseEngineConfig(std::string_view text, std::string_view fileName) {
+    std::vector<AliasEntry> aliases;
+    int lineNumber = 0;
+    while (!text.empty()) {
+        const auto end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+        ++lineNumber;
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        auto malformed = [&](std::string_view why) {
+            throw DatabaseError(formatText("Engine configuration %s is damaged at line %s: %s",
+                                           {fileName, std::to_string(lineNumber), why}));
+        };
+        if (line.empty() || line.front() == ';')
+            continue;
+        if (line.front() == '[') {
+            if (line.size() < 3 || line.back() != ']')
+                malformed("bad alias line");
+            const std::string name(line.substr(1, line.size() - 2));
+            for (const auto& alias : aliases)
+                if (equalsIgnoreCase(alias.name, name))
+                    malformed("alias named twice");
+            aliases.push_back({name, {}, {}});
+        } else if (aliases.empty()) {
+            malformed("a value outside an alias");
+        } else if (line.substr(0, TypePrefix.size()) == TypePrefix) {
+            aliases.back().type = std::string(line.substr(TypePrefix.size()));
+        } else if (line.substr(0, ParamPrefix.size()) == ParamPrefix) {
+            aliases.back().params.add(line.substr(ParamPrefix.size()));
+        } else {
+            malformed("unknown line");
+        }
+    }
+    return aliases;
+}
+
+std::string formatEngineConfig(const std::vector<AliasEntry>& aliases) {
+    std::string out =
+        "; Database engine configuration: one section per alias, its type and its parameters.\n";
+    for (const auto& alias : aliases) {
+        out += "[" + alias.name + "]\n";
+        out += std::string(TypePrefix) + alias.type + "\n";
+        for (const auto& param : alias.params)
+            out += std::string(ParamPrefix) + param + "\n";
+    }
+    return out;
+}
+
+} // namespace orupim::db

@@ -1,0 +1,68 @@
+// One table file of the engine: an SQLite database "<table>.db" holding the table under its own name and the
+// field definitions it was made from (table "orupim_fields"), so that a table says by itself which kind each
+// column is. Text, memo and date columns are declared TEXT, so a value such as "007" stays text; a logical
+// is an INTEGER 1 or 0; an auto-increment field is the table's INTEGER PRIMARY KEY AUTOINCREMENT, numbered by
+// SQLite on insert and never reused. Every change is one committed transaction.
+#pragma once
+
+#include "platform/db/fielddef.h"
+#include "platform/db/fieldvalue.h"
+#include "platform/db/sqlstatement.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace orupim::db {
+
+class Table {
+public:
+    // Creates the empty table of `layout` as `hostFile`, which must not exist; the file appears whole or not
+    // at all. DatabaseError on failure.
+    static void create(const std::filesystem::path& hostFile, const RecordLayout& layout);
+
+    // Opens a table file; DatabaseError when it is missing, damaged, or does not hold `tableName`. A file
+    // that nobody may write (mode bits) is opened read-only.
+    static std::shared_ptr<Table> open(const std::filesystem::path& hostFile, std::string_view tableName);
+
+    ~Table();
+    Table(const Table&) = delete;
+    Table& operator=(const Table&) = delete;
+
+    const RecordLayout& layout() const { return layout_; }
+    bool writable() const { return writable_; }
+
+    // The row ids of the records meeting every condition, in the table's order. DatabaseError for a field
+    // the table does not have, or a damaged file.
+    std::vector<std::int64_t> select(const std::vector<SqlCondition>& conditions);
+
+    // Reads one record in the text form; false when the record no longer exists.
+    bool read(std::int64_t rowid, std::vector<FieldValue>& values);
+
+    // Each in one committed transaction; DatabaseError (and nothing written) on failure.
+    std::int64_t insert(const std::vector<FieldValue>& values);
+    void update(std::int64_t rowid, const std::vector<FieldValue>& values);
+    void remove(std::int64_t rowid);
+
+private:
+    Table(sqlite3* db, std::string displayName, bool writable);
+    [[noreturn]] void fail(std::string_view what) const;
+    void readLayout(std::string_view tableName);
+    void execute(const char* sql);
+    void bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& values);
+    void change(sqlite3_stmt* statement);
+
+    sqlite3* db_;
+    std::string displayName_; // the file's drive path, for messages
+    bool writable_;
+    RecordLayout layout_;
+    std::string readSql_;
+    sqlite3_stmt* readStatement_ = nullptr;
+};
+
+} // namespace orupim::db
