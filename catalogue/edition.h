@@ -6,6 +6,8 @@
 // do per field, which field-enter handler each control runs and whether its field is searchable.
 #pragma once
 
+#include "platform/db/fielddef.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -107,6 +109,9 @@ struct Edition {
     std::string dataSourceName;   // the data source's component name
     std::string fileDescription;  // version information: file description
     std::string designCaption;    // the main window's caption before creation sets WindowTitle
+
+    // The record layout of the edition's table, in the order of the query's field list.
+    const db::RecordLayout* layout = nullptr;
 
     // The record view.
     std::vector<PageDescription> pages;

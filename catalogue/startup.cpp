@@ -5,6 +5,7 @@
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
 #include "catalogue/waitdialog.h"
+#include "platform/kernel/sleep.h"
 #include "platform/ui/application.h"
 
 #include <QApplication>
@@ -13,12 +14,7 @@
 namespace orupim::catalogue {
 namespace {
 
-constexpr unsigned SplashPause = 3000;
-
-void pauseBehindSplash(unsigned milliseconds) {
-    // FIXME: the kernel's Sleep(milliseconds) joins here once the kernel service is in the tree.
-    (void)milliseconds;
-}
+constexpr std::uint32_t SplashPause = 3000;
 
 } // namespace
 
@@ -33,7 +29,7 @@ void startCatalogue(ui::Application& application, const Edition& edition) {
     application.createForm(AboutDialog);
     application.createForm(QueryDialog);
 
-    pauseBehindSplash(SplashPause);
+    kernel::Sleep(SplashPause);
     WaitDialog.reset();
 }
 

@@ -4,6 +4,7 @@
 
 #include "catalogue/messagetable.h"
 #include "catalogue/modulevalues.h"
+#include "platform/kernel/messagebeep.h"
 #include "platform/ui/statusbar.h"
 
 namespace orupim::catalogue {
@@ -11,17 +12,13 @@ namespace {
 
 constexpr int MessagePanel = 0;
 
-void exclamationBeep() {
-    // FIXME: the kernel's MessageBeep(MB_ICONEXCLAMATION) joins here once the kernel service is in the tree.
-}
-
 } // namespace
 
 void TMainWindow::ShowErr(std::uint32_t code) {
     StatusBar->setPanelText(MessagePanel, messageText(code));
     StatusBar->repaintNow();
     if (SoundOn)
-        exclamationBeep();
+        kernel::MessageBeep(kernel::MB_ICONEXCLAMATION);
 }
 
 void TMainWindow::StatusBarClick() {

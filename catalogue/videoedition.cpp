@@ -3,6 +3,7 @@
 #include "catalogue/videoedition.h"
 
 #include "catalogue/editionbuilder.h"
+#include "catalogue/videolayout.h"
 
 namespace orupim::catalogue {
 namespace {
@@ -21,6 +22,7 @@ Edition makeVideoEdition() {
     e.dataSourceName = "VideoDataSource";
     e.fileDescription = "Filmdex";
     e.designCaption = "FLX";
+    e.layout = &videoLayout();
 
     e.pages = {{"TabMain", "Main"}, {"TabNotes", "Notes"}, {"TabLoans", "Loans"}};
     constexpr int Main = 0, Notes = 1, Loans = 2;

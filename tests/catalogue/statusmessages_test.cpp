@@ -1,8 +1,11 @@
 // Status messages: ShowErr puts each code's text into the left panel and leaves the counts alone; a click on
 // the status bar shows the smile, a double click clears the panel.
 #include "catalogue/messagetable.h"
+#include "catalogue/modulevalues.h"
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
+#include "platform/registry/reginifile.h"
+#include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 
 #include <QTest>
@@ -35,6 +38,37 @@ TEST(StatusMessages, ClickSmilesAndDoubleClickClears) {
     QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(program.message(), "");
     EXPECT_EQ(program.counts(), " rec. 3 of 3");
+}
+
+TEST(StatusMessages, WithSoundOnEveryMessageBeepsWithTheExclamationSound) {
+    // A later start that finds Sound on in the settings key.
+    RegIniFile settings("Software\\Brenmoor\\OruPIM");
+    settings.writeString("Settings", "Sound", "1");
+    settings.writeString("Settings", "Seeded", "1");
+    test::CatalogueProgram program(videoEdition());
+    program.createTable();
+    program.start();
+    ASSERT_TRUE(SoundOn);
+    EXPECT_TRUE(program.beeps.empty());
+
+    program.window().SpeedButtons[0]->click(); // First Record at the begin: message 4
+    program.window().SpeedButtons[0]->click();
+    program.window().ShowErr(16);
+    EXPECT_EQ(program.message(), "Record duplicated.");
+    EXPECT_EQ(program.beeps, (std::vector<unsigned>{48, 48, 48}));
+
+    QTest::mouseClick(program.window().StatusBar, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(program.beeps.size(), 3u) << "a click on the status bar is silent";
+}
+
+TEST(StatusMessages, WithSoundOffNothingBeeps) {
+    test::CatalogueProgram program(videoEdition());
+    program.createTable();
+    program.start();
+    ASSERT_FALSE(SoundOn);
+    program.window().SpeedButtons[0]->click();
+    EXPECT_EQ(program.message(), "Already at the begining.");
+    EXPECT_TRUE(program.beeps.empty());
 }
 
 } // namespace
