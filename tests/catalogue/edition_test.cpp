@@ -107,6 +107,22 @@ TEST_P(EditionDescription, DuplicateWritesEachKeptTextIntoItsOwnField) {
               std::multiset<std::string>(e.duplicateWriteOrder.begin(), e.duplicateWriteOrder.end()));
 }
 
+TEST_P(EditionDescription, EveryControlShowsAFieldOfTheRecordLayout) {
+    const Edition& e = *GetParam();
+    ASSERT_NE(e.layout, nullptr);
+    EXPECT_EQ(e.layout->table, e.table);
+    for (const auto& control : e.controls) {
+        SCOPED_TRACE(control.name);
+        const auto& fields = e.layout->fields;
+        auto field = std::find_if(fields.begin(), fields.end(),
+                                  [&](const auto& f) { return f.name == control.field; });
+        ASSERT_NE(field, fields.end());
+        const bool logical = field->kind == db::FieldKind::Logical;
+        EXPECT_EQ(logical, control.kind == ControlKind::CheckBox);
+        EXPECT_EQ(field->kind == db::FieldKind::Memo, control.kind == ControlKind::Memo);
+    }
+}
+
 TEST_P(EditionDescription, StatementsNameTheTable) {
     const Edition& e = *GetParam();
     EXPECT_EQ(e.designStatement, "select * from " + e.table + ";");

@@ -17,7 +17,19 @@ namespace {
 
 TEST(MainWindowPicture, EveryControlStandsInsideItsPageBesideItsLabel) {
     test::CatalogueProgram program(videoEdition());
+    program.createTable({{{"Director", "Fritz Lang"},
+                          {"Title", "Metropolis"},
+                          {"Publisher", "Studio Release"},
+                          {"Code", "V-0001"},
+                          {"Category", "Science Fiction"},
+                          {"Language", "Silent"},
+                          {"Format", "VHS"},
+                          {"Notes", "Restored version."},
+                          {"Lent", "True"},
+                          {"Date", "03/12/1996"},
+                          {"Name", "A. Friend"}}});
     program.start();
+    ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
     TMainWindow& window = program.window();
     const Edition& edition = window.edition();
 
