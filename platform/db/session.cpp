@@ -124,7 +124,18 @@ void Session::createTable(std::string_view directoryDrivePath, const RecordLayou
     std::error_code error;
     if (std::filesystem::exists(host, error))
         throw DatabaseError(formatText("Table already exists: %s", {files::toDrive(host)}));
-    Table::create(host, layout);
+    Table::create(host, layout, files::toDrive(host));
+}
+
+void Session::createTableInHostDirectory(const std::filesystem::path& directory, const RecordLayout& layout) {
+    std::error_code error;
+    if (layout.table.empty() || !std::filesystem::is_directory(directory, error))
+        throw DatabaseError(formatText("Cannot create table %s: the directory %s does not exist",
+                                       {layout.table, directory.string()}));
+    const auto file = directory / (layout.table + ".db");
+    if (std::filesystem::exists(file, error))
+        throw DatabaseError(formatText("Table already exists: %s", {file.string()}));
+    Table::create(file, layout, file.string());
 }
 
 void Session::createAliasTable(std::string_view alias, const RecordLayout& layout) const {

@@ -41,6 +41,9 @@ public:
     // alias's directory. DatabaseError when the directory is missing or a table of that name exists.
     static void createTable(std::string_view directoryDrivePath, const RecordLayout& layout);
     void createAliasTable(std::string_view alias, const RecordLayout& layout) const;
+    // The same in a host directory, for build-time tools (messages name host paths).
+    static void createTableInHostDirectory(const std::filesystem::path& directory,
+                                           const RecordLayout& layout);
 
     const std::filesystem::path& configFile() const { return configFile_; }
 

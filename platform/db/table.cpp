@@ -97,8 +97,8 @@ void Table::execute(const char* sql) {
         fail("Cannot write the table");
 }
 
-void Table::create(const std::filesystem::path& hostFile, const RecordLayout& layout) {
-    const std::string displayName = files::toDrive(hostFile);
+void Table::create(const std::filesystem::path& hostFile, const RecordLayout& layout,
+                   const std::string& displayName) {
     if (layout.fields.empty())
         throw DatabaseError(formatText("Cannot create a table without fields: %s", {displayName}));
     // Built under a temporary name and linked into place, so that the table appears whole or not at all and

@@ -23,8 +23,9 @@ namespace orupim::db {
 class Table {
 public:
     // Creates the empty table of `layout` as `hostFile`, which must not exist; the file appears whole or not
-    // at all. DatabaseError on failure.
-    static void create(const std::filesystem::path& hostFile, const RecordLayout& layout);
+    // at all. DatabaseError on failure, naming the file as `displayName`.
+    static void create(const std::filesystem::path& hostFile, const RecordLayout& layout,
+                       const std::string& displayName);
 
     // Opens a table file; DatabaseError when it is missing, damaged, or does not hold `tableName`. A file
     // that nobody may write (mode bits) is opened read-only.
