@@ -1,6 +1,7 @@
 #include "platform/files/atomicfile.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -38,16 +39,31 @@ std::filesystem::path targetOf(const std::filesystem::path& hostPath) {
     return ec ? hostPath : resolved;
 }
 
-// Replaces `hostPath` by what `fill` writes into a temporary file beside it; `mode` is the new file's mode
-// when the target does not exist yet (an existing one keeps its own unless `keepMode` is false).
-bool replaceFile(const std::filesystem::path& hostPath, mode_t mode, bool keepMode,
+// Moves the finished temporary file to the target. Without replacing, the move itself refuses an existing
+// target, so that two processes making the same new file cannot both succeed; a file system that cannot do
+// that gets a test and a plain rename.
+bool moveIntoPlace(const std::string& temp, const std::filesystem::path& target, bool replace) {
+    if (replace)
+        return ::rename(temp.c_str(), target.c_str()) == 0;
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, target.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    struct stat existing {};
+    return ::lstat(target.c_str(), &existing) != 0 && ::rename(temp.c_str(), target.c_str()) == 0;
+}
+
+// Replaces `hostPath` by what `fill` writes into a temporary file beside it (without `replace`, makes it only
+// when it does not exist); `mode` is the new file's mode when the target does not exist yet (an existing one
+// keeps its own unless `keepMode` is false).
+bool replaceFile(const std::filesystem::path& hostPath, mode_t mode, bool keepMode, bool replace,
                  const std::function<bool(int fd)>& fill) {
     if (failureHook() && failureHook()(hostPath))
         return false;
     std::filesystem::path target = targetOf(hostPath);
     struct stat old {};
     bool replacing = ::stat(target.c_str(), &old) == 0;
-    if (replacing && (!S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0))
+    if (replacing && (!replace || !S_ISREG(old.st_mode) || (old.st_mode & 0222) == 0))
         return false;
     std::string temp = target.string() + ".tmpXXXXXX";
     int fd = ::mkstemp(temp.data());
@@ -57,7 +73,7 @@ bool replaceFile(const std::filesystem::path& hostPath, mode_t mode, bool keepMo
     bool ok = fill(fd);
     ok = ok && ::fsync(fd) == 0;
     ok = (::close(fd) == 0) && ok;
-    if (ok && ::rename(temp.c_str(), target.c_str()) == 0) {
+    if (ok && moveIntoPlace(temp, target, replace)) {
         // The rename itself is made durable by flushing the directory that holds it.
         std::filesystem::path dir = target.parent_path().empty() ? "." : target.parent_path();
         if (int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dirFd >= 0) {
@@ -77,17 +93,18 @@ void setWriteFailureForTesting(std::function<bool(const std::filesystem::path&)>
 }
 
 bool writeFileAtomically(const std::filesystem::path& hostPath, std::string_view content) {
-    return replaceFile(hostPath, 0644, true,
+    return replaceFile(hostPath, 0644, true, true,
                        [&](int fd) { return writeAll(fd, content.data(), content.size()); });
 }
 
-bool copyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& destination) {
+bool copyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& destination,
+                        bool failIfExists) {
     int in = ::open(source.c_str(), O_RDONLY | O_CLOEXEC);
     if (in < 0)
         return false;
     struct stat info {};
     bool ok = ::fstat(in, &info) == 0 && S_ISREG(info.st_mode);
-    ok = ok && replaceFile(destination, info.st_mode, false, [in](int out) {
+    ok = ok && replaceFile(destination, info.st_mode, false, !failIfExists, [in](int out) {
              char buffer[65536];
              for (;;) {
                  ssize_t n = ::read(in, buffer, sizeof buffer);

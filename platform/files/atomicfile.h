@@ -15,9 +15,11 @@ namespace orupim::files {
 // replaced.
 bool writeFileAtomically(const std::filesystem::path& hostPath, std::string_view content);
 
-// Copies the host file `source` over `destination` (created or replaced) the same way: the destination is
-// either its old self or a whole copy, with the source's mode bits. False when anything fails.
-bool copyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& destination);
+// Copies the host file `source` to `destination` the same way: the destination is either its old self or a
+// whole copy, with the source's mode bits. With failIfExists an existing destination (even one that appears
+// while the copy is made) is kept and the copy fails. False when anything fails.
+bool copyFileAtomically(const std::filesystem::path& source, const std::filesystem::path& destination,
+                        bool failIfExists);
 
 // Whether an existing file is read-only: no write bit for anyone in its mode.
 bool isReadOnlyFile(const std::filesystem::path& hostPath);

@@ -50,9 +50,7 @@ bool copyFile(std::string_view source, std::string_view destination, bool failIf
         std::error_code ec;
         if (from.empty() || to.empty() || !std::filesystem::is_regular_file(from, ec))
             return false;
-        if (failIfExists && std::filesystem::exists(std::filesystem::symlink_status(to, ec)))
-            return false;
-        return copyFileAtomically(from, to);
+        return copyFileAtomically(from, to, failIfExists);
     } catch (...) {
         return false;
     }

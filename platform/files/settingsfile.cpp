@@ -16,9 +16,14 @@ std::optional<SettingsEntries> readSettingsSection(const std::filesystem::path& 
     SettingsEntries entries;
     std::string line;
     bool inSection = false;
+    bool firstLine = true;
     while (std::getline(in, line)) {
         if (!line.empty() && line.back() == '\r')
             line.pop_back();
+        // Editors that save UTF-8 may put a byte-order mark in front of the first section.
+        if (firstLine && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
+            line.erase(0, 3);
+        firstLine = false;
         std::string_view text = trimBlanks(line);
         if (text.empty() || text.front() == ';')
             continue;

@@ -29,10 +29,9 @@ TEST(DriveMap, FirstUseCreatesTheDefaultMap) {
     EXPECT_TRUE(std::filesystem::is_directory(driveC()));
 }
 
-TEST(DriveMap, UsersOwnMap) {
-    writeText(drivesFile(), "; my drives\r\n"
-                            "[Other]\r\nQ=/elsewhere\r\n"
-                            "[drives]\r\n"
+TEST(DriveMap, UsersOwnMap) { // as a user might write it, with a byte-order mark and odd lines
+    writeText(drivesFile(), "\xEF\xBB\xBF[drives]\r\n"
+                            "; my drives\r\n"
                             "  d: = /srv/data/  \r\n"
                             "E=/media/cd\n"
                             "bogus line\r\n"
@@ -40,7 +39,7 @@ TEST(DriveMap, UsersOwnMap) {
                             "GG=/x\r\n"
                             "1=/y\r\n"
                             "e=/media/dvd\r\n"
-                            "[Later]\r\nH=/h\r\n");
+                            "[Other]\r\nH=/h\r\n");
     std::map<char, std::filesystem::path> expected{{'D', "/srv/data"}, {'E', "/media/dvd"}};
     EXPECT_EQ(DriveMap::current().drives(), expected);
     EXPECT_EQ(toHost("D:\\Sub\\x"), "/srv/data/Sub/x");

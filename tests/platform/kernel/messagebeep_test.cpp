@@ -42,7 +42,8 @@ std::string readAvailable(int fd) {
 
 TEST(MessageBeep, RingsTheTerminalBellOnATerminal) {
     int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
+    if (master < 0)
+        GTEST_SKIP() << "this machine gives no pseudo-terminal";
     ASSERT_EQ(::grantpt(master), 0);
     ASSERT_EQ(::unlockpt(master), 0);
     int terminal = ::open(::ptsname(master), O_RDWR | O_NOCTTY);

@@ -1,0 +1,36 @@
+// The program map: which host command stands for a program name of the old platform, such as notepad.exe.
+// Kept in <root>/programs.ini, section [Programs], one "name=host command" line each; the host command is
+// split into words by the command-line rules, its first word a host program (a name searched in $PATH, or a
+// host path) and the rest arguments put before the ones the caller passes. The file is created on first use
+// with the text editor and the help viewer: the first host text editor found in $PATH, or the desktop's
+// opener when there is none.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace orupim::shell {
+
+class ProgramMap {
+public:
+    // The map of the current platform root, read from the file as it is now.
+    static ProgramMap current();
+
+    // The host command of a program name (only the last component of a path counts, without regard to case; a
+    // name without an extension also finds its ".exe" entry). The first matching line wins.
+    std::optional<std::string> commandFor(std::string_view programName) const;
+
+    const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }
+
+private:
+    std::vector<std::pair<std::string, std::string>> entries_;
+};
+
+// The host command the map gives a text editor by default: the first of the desktops' plain-text editors
+// found in $PATH, else the desktop's opener "xdg-open".
+std::string defaultEditorCommand();
+
+} // namespace orupim::shell

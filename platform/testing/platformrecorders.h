@@ -1,0 +1,27 @@
+// The one test interface of the platform layer: while a PlatformRecorders object lives, the clock, the beep
+// and the shell (with the help engine) are replaced by recorders, and each is put back as it was when the
+// object ends. A test makes one at its start and reads what the code under test asked of the platform:
+//
+//     orupim::testing::PlatformRecorders platform;
+//     ...;
+//     EXPECT_EQ(platform.beep.types, std::vector<unsigned>{kernel::MB_ICONEXCLAMATION});
+//
+// Each recorder is also usable alone. Further recorders (message boxes, the printer) join as members here.
+// Note for test code inside namespace orupim: this namespace hides GoogleTest's, so write ::testing::Test
+// there.
+#pragma once
+
+#include "platform/testing/beeprecorder.h"
+#include "platform/testing/shellrecorder.h"
+#include "platform/testing/sleeprecorder.h"
+
+namespace orupim::testing {
+
+class PlatformRecorders {
+public:
+    SleepRecorder clock;
+    BeepRecorder beep;
+    ShellRecorder shell;
+};
+
+} // namespace orupim::testing

@@ -1,0 +1,35 @@
+// Replaces the shell's start of programs and the help engine for the life of the object: nothing is started,
+// each request is recorded as it was made, and the calls answer `answer` (true unless a test sets otherwise).
+#pragma once
+
+#include "platform/shell/shellexecute.h"
+#include "platform/shell/winhelp.h"
+
+#include <ostream>
+#include <vector>
+
+namespace orupim::testing {
+
+class ShellRecorder {
+public:
+    ShellRecorder();
+    ~ShellRecorder();
+    ShellRecorder(const ShellRecorder&) = delete;
+    ShellRecorder& operator=(const ShellRecorder&) = delete;
+
+    std::vector<shell::ShellRequest> starts; // each shellExecute, in order
+    std::vector<shell::HelpRequest> helps;   // each winHelp, in order
+    bool answer = true;
+
+private:
+    shell::ShellFunction previousShell_;
+    shell::HelpFunction previousHelp_;
+};
+
+} // namespace orupim::testing
+
+namespace orupim::shell {
+// Readable failure messages for tests that compare requests.
+std::ostream& operator<<(std::ostream& out, const ShellRequest& request);
+std::ostream& operator<<(std::ostream& out, const HelpRequest& request);
+} // namespace orupim::shell
