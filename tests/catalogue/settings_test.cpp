@@ -74,6 +74,18 @@ TEST(Alias, ARightAliasIsLeftAloneAndAWrongCaseNameIsRepaired) {
     EXPECT_EQ(std::filesystem::last_write_time(configFile), written - std::chrono::hours(1)) << "saved again";
 }
 
+TEST(Alias, AnAliasWithoutParametersEndsTheCreationHandler) {
+    test::CatalogueProgram program(videoEdition());
+    program.createTable();
+    db::Session& session = db::Session::instance();
+    session.addStandardAlias("ORUPIM", program.driveDirectory(), "PARADOX");
+    session.modifyAlias("ORUPIM", StringList{});
+    program.startWithoutShowing();
+    ASSERT_FALSE(program.boxes.boxes.empty());
+    EXPECT_EQ(program.boxes.boxes[0].text, "List index out of bounds.");
+    EXPECT_EQ(program.window().caption(), "FLX");
+}
+
 TEST(Sound, FirstStartWithoutAListFileIsOff) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
