@@ -84,6 +84,13 @@ TEST(StartUp, MissingTableEndsTheCreationHandlerAtTheQuery) {
     EXPECT_EQ(AboutDialog->caption(), "About ");
     EXPECT_EQ(AboutDialog->LabProd_2->text().toStdString(), "");
     EXPECT_EQ(QueryDialog->caption(), "");
+
+    // Showing fails at its statement too: the counts stay 0 and the counts panel keeps its text.
+    program.show();
+    EXPECT_EQ(program.boxes.boxes.size(), 2u);
+    EXPECT_TRUE(program.window().isVisible());
+    EXPECT_EQ(TotalCount, 0);
+    EXPECT_EQ(program.counts(), "PanelRec ");
 }
 
 } // namespace
