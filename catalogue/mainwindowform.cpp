@@ -185,12 +185,14 @@ void TMainWindow::buildToolBar() {
     auto* panel = new QWidget(client());
     panel->setObjectName("Panel1");
     panel->setGeometry(0, 0, ClientWidth, ToolBarHeight);
-    for (const char* name : {"Bevel1", "Bevel2"}) {
+    // Thin lines along the tool bar's top and bottom edges.
+    const std::pair<const char*, int> bevels[] = {{"Bevel1", 0}, {"Bevel2", ToolBarHeight - 2}};
+    for (const auto& [name, top] : bevels) {
         auto* bevel = new QFrame(panel);
         bevel->setObjectName(name);
         bevel->setFrameShape(QFrame::HLine);
         bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(0, name == std::string("Bevel1") ? 0 : ToolBarHeight - 2, ClientWidth, 2);
+        bevel->setGeometry(0, top, ClientWidth, 2);
     }
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = new ui::SpeedButton(panel);
