@@ -1,6 +1,7 @@
 #include "platform/ui/application.h"
 
 #include "platform/core/errors.h"
+#include "platform/shell/winhelp.h"
 
 #include <QApplication>
 
@@ -65,6 +66,8 @@ void Application::terminate() {
         QApplication::exit(0);
 }
 
-void Application::helpCommand(unsigned, unsigned long) {}
+bool Application::helpCommand(unsigned command, unsigned long data) {
+    return shell::winHelp(helpFile_, command, data);
+}
 
 } // namespace orupim::ui

@@ -19,9 +19,6 @@
 
 namespace orupim::ui {
 
-// The help engine's contents-and-index command.
-constexpr unsigned HELP_FINDER = 11;
-
 class Application {
 public:
     Application();
@@ -60,9 +57,9 @@ public:
     void terminate();
     bool terminated() const { return terminated_; }
 
-    // The help command on the application's help file (for HELP_FINDER the contents and index).
-    // FIXME: the help engine's entry point is not in the tree yet; the command does nothing until it is.
-    void helpCommand(unsigned command, unsigned long data);
+    // The help command on the application's help file, handed to the help engine (shell::HELP_FINDER opens
+    // its contents and index). Answers whether the engine took it; the engine runs on its own.
+    bool helpCommand(unsigned command, unsigned long data);
 
 private:
     void adopt(Form* form);

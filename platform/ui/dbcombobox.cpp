@@ -16,7 +16,7 @@ DBComboBox::DBComboBox(QWidget* parent)
                                  lineEdit()->setReadOnly(!view.editable);
                                  lineEdit()->setMaxLength(view.maxLength > 0 ? view.maxLength : 32767);
                                  if (view.replaceText)
-                                     setEditText(toQString(view.text));
+                                     showText(toQString(view.text));
                              },
                              [this] { return editText(); }) {
     setEditable(true);
@@ -41,7 +41,7 @@ void DBComboBox::addEntry(std::string_view entry) {
         }
     QString shown = lineEdit()->text();
     insertItem(index, text);
-    lineEdit()->setText(shown);
+    showText(shown);
 }
 
 void DBComboBox::addEntries(const StringList& entries) {
@@ -52,7 +52,18 @@ void DBComboBox::addEntries(const StringList& entries) {
 void DBComboBox::clearEntries() {
     QString shown = lineEdit()->text();
     clear();
-    lineEdit()->setText(shown);
+    showText(shown);
+}
+
+// The entry equal to the text becomes the current one (none when no entry is), so that the arrow keys move
+// on from there; the text itself stays as it is, whatever the entries' case. Left untouched when it is
+// already shown, so that the caret and the selection stay too.
+void DBComboBox::showText(const QString& text) {
+    int entry = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (currentIndex() != entry)
+        setCurrentIndex(entry);
+    if (lineEdit()->text() != text)
+        lineEdit()->setText(text);
 }
 
 StringList DBComboBox::entries() const {

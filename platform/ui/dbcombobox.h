@@ -34,6 +34,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    void showText(const QString& text);
 };
 
 } // namespace orupim::ui

@@ -4,6 +4,7 @@
 
 #include <QPointer>
 #include <QStackedWidget>
+#include <QTabWidget>
 #include <QWidget>
 
 namespace orupim::ui {
@@ -18,6 +19,7 @@ struct FieldLink::State {
     std::string fieldName;
     int observerId = -1;
     int focusId = -1;
+    int fieldId = -1;
     bool modified = false;
     std::string loaded;
 
@@ -61,9 +63,16 @@ struct FieldLink::State {
     void takeFocus() {
         if (!control || !control->isEnabled())
             return;
-        for (QWidget* child = control; child && !child->isWindow(); child = child->parentWidget())
-            if (auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget()))
+        for (QWidget* child = control; child && !child->isWindow(); child = child->parentWidget()) {
+            auto* stack = qobject_cast<QStackedWidget*>(child->parentWidget());
+            if (!stack)
+                continue;
+            // A tab widget's pages are switched through the tab widget, so that its tabs follow.
+            if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+                tabs->setCurrentWidget(child);
+            else
                 stack->setCurrentWidget(child);
+        }
         control->setFocus(Qt::OtherFocusReason);
     }
 };
@@ -88,6 +97,7 @@ void FieldLink::setDataSource(db::DataSource* source) {
     if (state_->source) {
         state_->source->unsubscribe(state_->observerId);
         state_->source->unsubscribeFocus(state_->focusId);
+        state_->source->unsubscribeField(state_->fieldId);
     }
     state_->source = source;
     if (source) {
@@ -106,6 +116,13 @@ void FieldLink::setDataSource(db::DataSource* source) {
             if (state && state->control && !state->fieldName.empty() &&
                 equalsIgnoreCase(name, state->fieldName))
                 state->takeFocus();
+        });
+        // A program that sets this field of the edited record (a duplicate, a paste into the field) is shown.
+        state_->fieldId = source->subscribeField([weak](const std::string& name) {
+            auto state = weak.lock();
+            if (state && state->control && !state->fieldName.empty() &&
+                equalsIgnoreCase(name, state->fieldName))
+                state->load(true);
         });
     }
     state_->load(true);
@@ -128,9 +145,13 @@ bool FieldLink::editing() const {
     return state_->editing();
 }
 
+// A change that reaches the control while the record is not edited (a program's paste, a drop) is taken back,
+// so that the control never shows what the field does not hold.
 void FieldLink::userModified() {
     if (state_->editing())
         state_->modified = true;
+    else
+        state_->load(true);
 }
 
 bool FieldLink::modified() const {

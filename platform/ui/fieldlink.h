@@ -51,7 +51,8 @@ public:
     // Whether the source is in edit or insert state and the field exists.
     bool editing() const;
 
-    // Called by the control when the user changed its text.
+    // Called by the control when the user changed its text; outside edit and insert state the change is
+    // undone.
     void userModified();
     bool modified() const;
 

@@ -20,13 +20,21 @@ void SpeedButton::setHint(std::string_view hint) {
 
 void SpeedButton::setCaption(std::string_view caption) {
     setText(toQString(caption));
-    setToolButtonStyle(Qt::ToolButtonTextOnly);
+    showWhatItHas();
 }
 
 void SpeedButton::setPicture(const QPixmap& picture) {
     setIcon(QIcon(picture));
     setIconSize(picture.size());
-    setToolButtonStyle(Qt::ToolButtonIconOnly);
+    showWhatItHas();
+}
+
+// The picture, the caption, or the caption beside the picture.
+void SpeedButton::showWhatItHas() {
+    if (icon().isNull())
+        setToolButtonStyle(Qt::ToolButtonTextOnly);
+    else
+        setToolButtonStyle(text().isEmpty() ? Qt::ToolButtonIconOnly : Qt::ToolButtonTextBesideIcon);
 }
 
 } // namespace orupim::ui

@@ -19,6 +19,9 @@ public:
     void setHint(std::string_view hint);
     void setCaption(std::string_view caption);
     void setPicture(const QPixmap& picture);
+
+private:
+    void showWhatItHas();
 };
 
 } // namespace orupim::ui

@@ -2,11 +2,13 @@
 
 #include "messageboxrecorder.h"
 #include "platform/core/errors.h"
+#include "platform/testing/shellrecorder.h"
 #include "platform/ui/menus.h"
 
 #include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
+#include <QScreen>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <string>
@@ -111,6 +113,17 @@ TEST(Application, TerminateBeforeTheLoopShowsNothing) {
     EXPECT_EQ(log.size(), 2u);
 }
 
+TEST(Application, HelpCommandHandsTheHelpFileToTheHelpEngine) {
+    testing::ShellRecorder shell;
+    Application application;
+    application.setHelpFile("OruPIM.hlp");
+    EXPECT_TRUE(application.helpCommand(shell::HELP_FINDER, 0));
+    ASSERT_EQ(shell.helps.size(), 1u);
+    EXPECT_EQ(shell.helps[0], (shell::HelpRequest{"OruPIM.hlp", shell::HELP_FINDER, 0}));
+    shell.answer = false;
+    EXPECT_FALSE(application.helpCommand(shell::HELP_FINDER, 0));
+}
+
 TEST(Application, OnlyOneAtATime) {
     Application application;
     EXPECT_EQ(Application::current(), &application);
@@ -147,6 +160,10 @@ TEST(Form, ClientSizeFixesTheWindow) {
     EXPECT_EQ(form.client()->size(), QSize(513, 373));
     EXPECT_EQ(form.minimumSize(), form.maximumSize());
     EXPECT_GT(form.height(), 373);
+
+    form.centerOnScreen();
+    QPoint middle = form.screen()->availableGeometry().center();
+    EXPECT_LE((form.frameGeometry().center() - middle).manhattanLength(), 1);
 }
 
 } // namespace
