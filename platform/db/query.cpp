@@ -80,7 +80,7 @@ void Query::open() {
     position_ = rows_.empty() ? -1 : 0;
     bof_ = true;
     eof_ = rows_.empty();
-    currentLoaded_ = false;
+    dropWindow();
     setState(DataSetState::Browse);
     notify(DataChange::RecordChanged);
 }
@@ -90,10 +90,8 @@ void Query::close() {
         return;
     table_.reset();
     rows_.clear();
-    rows_.shrink_to_fit();
     buffer_.clear();
-    current_.clear();
-    currentLoaded_ = false;
+    dropWindow();
     position_ = -1;
     bof_ = eof_ = true;
     canModify_ = false;
@@ -112,7 +110,6 @@ void Query::moveTo(int position) {
     if (position == position_)
         return;
     position_ = position;
-    currentLoaded_ = false;
     notify(DataChange::RecordChanged);
 }
 
@@ -177,8 +174,7 @@ void Query::edit() {
         beginInsert();
         return;
     }
-    loadCurrent();
-    buffer_ = current_;
+    buffer_ = loadCurrent();
     setState(DataSetState::Edit);
 }
 
@@ -199,14 +195,14 @@ void Query::post() {
     if (state_ == DataSetState::Insert) {
         const std::int64_t rowid = table_->insert(buffer_);
         const int at = std::max(position_, 0);
-        rows_.insert(rows_.begin() + at, rowid);
+        rows_.insert(at, rowid);
         position_ = at;
         bof_ = eof_ = false;
     } else {
-        table_->update(rows_[position_], buffer_);
+        table_->update(rows_.at(position_), buffer_);
     }
     buffer_.clear();
-    currentLoaded_ = false;
+    dropWindow();
     setState(DataSetState::Browse);
     notify(DataChange::RecordChanged);
 }
@@ -232,8 +228,8 @@ void Query::deleteRecord() {
     }
     if (rows_.empty())
         throw DatabaseError("Cannot perform this operation on an empty dataset");
-    table_->remove(rows_[position_]);
-    rows_.erase(rows_.begin() + position_);
+    table_->remove(rows_.at(position_));
+    rows_.erase(position_);
     buffer_.clear();
     if (rows_.empty()) {
         position_ = -1;
@@ -242,7 +238,7 @@ void Query::deleteRecord() {
         position_ = std::min(position_, recordCount() - 1);
         bof_ = eof_ = false;
     }
-    currentLoaded_ = false;
+    dropWindow();
     setState(DataSetState::Browse);
     notify(DataChange::RecordChanged);
 }
@@ -276,7 +272,9 @@ void Query::enableControls() {
         return;
     if (--disableCount_ > 0)
         return;
-    // The controls were not told while they were off: one refresh brings them up to date.
+    // The controls were not told while they were off: one refresh brings them up to date, with the current
+    // record read anew.
+    dropWindow();
     for (auto* source : std::vector<DataSource*>(sources_)) {
         source->notify(DataChange::RecordChanged);
         if (state_ != stateWhenDisabled_)
@@ -289,8 +287,7 @@ const Query::Value& Query::value(int index) const {
         return buffer_.at(std::size_t(index));
     if (state_ == DataSetState::Inactive || position_ < 0)
         return noValue();
-    loadCurrent();
-    return current_.at(std::size_t(index));
+    return loadCurrent().at(std::size_t(index));
 }
 
 void Query::setValue(int index, Value value) {
@@ -303,12 +300,43 @@ void Query::setValue(int index, Value value) {
             source->notifyField(fields_[std::size_t(index)]->fieldName());
 }
 
-void Query::loadCurrent() const {
-    if (currentLoaded_)
-        return;
-    // A record deleted by another program since the open reads as empty.
-    table_->read(rows_[position_], current_);
-    currentLoaded_ = true;
+const std::vector<FieldValue>& Query::loadCurrent() const {
+    const int windowSize = static_cast<int>(window_.size());
+    if (windowFirst_ < 0 || position_ < windowFirst_ || position_ >= windowFirst_ + windowSize) {
+        // Read a run of records around the current one in one statement: the records ahead of it, or the
+        // ones before it when the walk goes backwards. A run holds only ascending row ids lying close
+        // together, so a sparse result never makes it scan far.
+        constexpr int MaxRecords = 64;
+        constexpr std::int64_t MaxSpan = 1024;
+        const bool backwards = windowFirst_ > 0 && position_ == windowFirst_ - 1;
+        int low = position_, high = position_;
+        if (backwards) {
+            while (low > 0 && position_ - low + 1 < MaxRecords && rows_.at(low - 1) < rows_.at(low) &&
+                   rows_.at(high) - rows_.at(low - 1) <= MaxSpan)
+                --low;
+        } else {
+            while (high + 1 < recordCount() && high - position_ + 1 < MaxRecords &&
+                   rows_.at(high + 1) > rows_.at(high) && rows_.at(high + 1) - rows_.at(low) <= MaxSpan)
+                ++high;
+        }
+        // A record deleted by another program since the open reads as empty.
+        window_.assign(std::size_t(high - low + 1), std::vector<Value>(fields_.size()));
+        windowFirst_ = low;
+        int next = low;
+        table_->readRange(rows_.at(low), rows_.at(high), [&](std::int64_t rowid, std::vector<Value>& values) {
+            // Both run in ascending row-id order: merge.
+            while (next <= high && rows_.at(next) < rowid)
+                ++next;
+            if (next <= high && rows_.at(next) == rowid)
+                window_[std::size_t(next - low)].swap(values);
+        });
+    }
+    return window_[std::size_t(position_ - windowFirst_)];
+}
+
+void Query::dropWindow() const {
+    windowFirst_ = -1;
+    window_.clear();
 }
 
 void Query::requireOpen() const {

@@ -8,6 +8,7 @@
 #include "platform/db/datasetstate.h"
 #include "platform/db/field.h"
 #include "platform/db/fieldvalue.h"
+#include "platform/db/keyset.h"
 
 #include <cstdint>
 #include <memory>
@@ -50,7 +51,7 @@ public:
     bool eof() const { return eof_; }
     // The number of records of the open result (0 when closed), and the current one's place (0-based, -1
     // none).
-    int recordCount() const { return static_cast<int>(rows_.size()); }
+    int recordCount() const { return rows_.size(); }
     int recordIndex() const { return position_; }
 
     // Whether the result accepts edit, insert and delete: a single-table "select *" over a writable table
@@ -87,7 +88,8 @@ private:
     void recordChanged();
     void notify(DataChange change);
     void beginInsert();
-    void loadCurrent() const;
+    // The current record's values, read with the records around it when they are not at hand.
+    const std::vector<Value>& loadCurrent() const;
     void attach(DataSource* source);
     void detach(DataSource* source);
 
@@ -95,15 +97,17 @@ private:
     std::vector<std::string> sql_;
     std::shared_ptr<Table> table_;
     std::vector<std::unique_ptr<Field>> fields_;
-    std::vector<std::int64_t> rows_;
+    Keyset rows_;
     int position_ = -1;
     bool bof_ = true;
     bool eof_ = true;
     bool canModify_ = false;
     DataSetState state_ = DataSetState::Inactive;
 
-    mutable std::vector<Value> current_;
-    mutable bool currentLoaded_ = false;
+    // Records read ahead with the current one: window_[i] belongs to position windowFirst_ + i.
+    mutable int windowFirst_ = -1;
+    mutable std::vector<std::vector<Value>> window_;
+    void dropWindow() const;
     std::vector<Value> buffer_; // the record being edited or inserted
     bool savedBof_ = true, savedEof_ = true;
 

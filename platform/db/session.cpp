@@ -87,7 +87,7 @@ void Session::aliasParams(std::string_view name, StringList& params) const {
 
 void Session::modifyAlias(std::string_view name, const StringList& params) {
     checkParams(name, params);
-    const_cast<AliasEntry&>(existing(name)).params = params;
+    existing(name).params = params;
 }
 
 void Session::deleteAlias(std::string_view name) {
@@ -159,6 +159,10 @@ const AliasEntry& Session::existing(std::string_view name) const {
     if (!alias)
         throw DatabaseError(formatText("Unknown database: %s", {name}));
     return *alias;
+}
+
+AliasEntry& Session::existing(std::string_view name) {
+    return const_cast<AliasEntry&>(static_cast<const Session*>(this)->existing(name));
 }
 
 } // namespace orupim::db

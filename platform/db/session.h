@@ -52,6 +52,7 @@ private:
     const AliasEntry* find(std::string_view name) const;
     AliasEntry* find(std::string_view name);
     const AliasEntry& existing(std::string_view name) const;
+    AliasEntry& existing(std::string_view name);
 
     std::filesystem::path configFile_;
     mutable bool loaded_ = false;

@@ -213,10 +213,11 @@ void Table::readLayout(std::string_view tableName) {
     std::string names;
     for (const auto& field : layout_.fields)
         names += (names.empty() ? "" : ", ") + quotedName(field.name);
-    readSql_ = "SELECT " + names + " FROM " + quotedName(layout_.table) + " WHERE rowid = ?";
+    readSql_ = "SELECT rowid, " + names + " FROM " + quotedName(layout_.table) +
+               " WHERE rowid BETWEEN ? AND ? ORDER BY rowid";
 }
 
-std::vector<std::int64_t> Table::select(const std::vector<SqlCondition>& conditions) {
+Keyset Table::select(const std::vector<SqlCondition>& conditions) {
     std::string sql = "SELECT rowid FROM " + quotedName(layout_.table);
     for (std::size_t i = 0; i < conditions.size(); ++i) {
         const FieldDef* def = nullptr;
@@ -260,44 +261,48 @@ std::vector<std::int64_t> Table::select(const std::vector<SqlCondition>& conditi
         }
         sqlite3_bind_text(statement.get(), int(i) + 1, value.c_str(), int(value.size()), SQLITE_TRANSIENT);
     }
-    std::vector<std::int64_t> rows;
+    Keyset rows;
     int rc;
     while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW)
-        rows.push_back(sqlite3_column_int64(statement.get(), 0));
+        rows.append(sqlite3_column_int64(statement.get(), 0));
     if (rc != SQLITE_DONE)
         fail("Cannot read the table");
+    rows.finish();
     return rows;
 }
 
-bool Table::read(std::int64_t rowid, std::vector<FieldValue>& values) {
+void Table::readRange(std::int64_t first, std::int64_t last,
+                      const std::function<void(std::int64_t rowid, std::vector<FieldValue>& values)>& take) {
     if (!readStatement_ &&
         sqlite3_prepare_v2(db_, readSql_.c_str(), -1, &readStatement_, nullptr) != SQLITE_OK)
         fail("Cannot read the table");
     sqlite3_reset(readStatement_);
-    sqlite3_bind_int64(readStatement_, 1, rowid);
-    const int rc = sqlite3_step(readStatement_);
-    values.assign(layout_.fields.size(), std::nullopt);
-    if (rc == SQLITE_DONE)
-        return false;
-    if (rc != SQLITE_ROW)
-        fail("Cannot read the table");
-    for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
-        const int column = int(i);
-        if (sqlite3_column_type(readStatement_, column) == SQLITE_NULL)
-            continue;
-        switch (layout_.fields[i].kind) {
-        case FieldKind::Logical:
-            values[i] = sqlite3_column_int(readStatement_, column) ? "True" : "False";
-            break;
-        case FieldKind::Date:
-            values[i] = shortDate(textColumn(readStatement_, column));
-            break;
-        default:
-            values[i] = textColumn(readStatement_, column);
+    sqlite3_bind_int64(readStatement_, 1, first);
+    sqlite3_bind_int64(readStatement_, 2, last);
+    std::vector<FieldValue> values;
+    int rc;
+    while ((rc = sqlite3_step(readStatement_)) == SQLITE_ROW) {
+        values.assign(layout_.fields.size(), std::nullopt);
+        for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
+            const int column = int(i) + 1;
+            if (sqlite3_column_type(readStatement_, column) == SQLITE_NULL)
+                continue;
+            switch (layout_.fields[i].kind) {
+            case FieldKind::Logical:
+                values[i] = sqlite3_column_int(readStatement_, column) ? "True" : "False";
+                break;
+            case FieldKind::Date:
+                values[i] = shortDate(textColumn(readStatement_, column));
+                break;
+            default:
+                values[i] = textColumn(readStatement_, column);
+            }
         }
+        take(sqlite3_column_int64(readStatement_, 0), values);
     }
     sqlite3_reset(readStatement_);
-    return true;
+    if (rc != SQLITE_DONE)
+        fail("Cannot read the table");
 }
 
 void Table::bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& values) {

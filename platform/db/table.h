@@ -7,10 +7,12 @@
 
 #include "platform/db/fielddef.h"
 #include "platform/db/fieldvalue.h"
+#include "platform/db/keyset.h"
 #include "platform/db/sqlstatement.h"
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,10 +42,12 @@ public:
 
     // The row ids of the records meeting every condition, in the table's order. DatabaseError for a field
     // the table does not have, or a damaged file.
-    std::vector<std::int64_t> select(const std::vector<SqlCondition>& conditions);
+    Keyset select(const std::vector<SqlCondition>& conditions);
 
-    // Reads one record in the text form; false when the record no longer exists.
-    bool read(std::int64_t rowid, std::vector<FieldValue>& values);
+    // Reads the records whose row ids lie from `first` to `last`, in row-id order, in the text form: one
+    // statement for a run of records, so that a walk does not pay the file's locking for each of them.
+    void readRange(std::int64_t first, std::int64_t last,
+                   const std::function<void(std::int64_t rowid, std::vector<FieldValue>& values)>& take);
 
     // Each in one committed transaction; DatabaseError (and nothing written) on failure.
     std::int64_t insert(const std::vector<FieldValue>& values);

@@ -121,3 +121,78 @@ TEST_F(Navigation, MovesNeedAnOpenQuery) {
 
 } // namespace
 } // namespace orupim::db
+
+namespace orupim::db {
+namespace {
+
+std::vector<std::string> namesForward(Query& query) {
+    std::vector<std::string> names;
+    query.first();
+    for (; !query.eof(); query.next())
+        names.push_back(query.fieldByName("Name").asText());
+    return names;
+}
+
+std::vector<std::string> namesBackward(Query& query) {
+    std::vector<std::string> names;
+    query.last();
+    for (; !query.bof(); query.prior())
+        names.insert(names.begin(), query.fieldByName("Name").asText());
+    return names;
+}
+
+TEST_F(Navigation, WalksResultsWithGapsAndInsertedRecordsBothWays) {
+    std::vector<std::pair<std::string, std::string>> records;
+    std::vector<std::string> matching;
+    for (int i = 0; i < 700; ++i) {
+        const std::string name = "n" + std::to_string(i);
+        records.emplace_back(name, "");
+        if (name.find('5') != std::string::npos)
+            matching.push_back(name);
+    }
+    test::createItems(records);
+    test::openQuery(query, "Select * from items where Name like '%5%'");
+    EXPECT_EQ(namesForward(query), matching);
+    EXPECT_EQ(namesBackward(query), matching);
+
+    // A record added in the middle of the result stays where it was added until the query is opened again.
+    for (int i = 0; i < 40; ++i)
+        query.next();
+    query.insert();
+    query.fieldByName("Name").setAsText("added");
+    query.post();
+    matching.insert(matching.begin() + 40, "added");
+    query.first();
+    for (int i = 0; i < 100; ++i)
+        query.next();
+    query.deleteRecord();
+    matching.erase(matching.begin() + 100);
+    EXPECT_EQ(namesForward(query), matching);
+    EXPECT_EQ(namesBackward(query), matching);
+}
+
+TEST_F(Navigation, TurningTheControlsOnReadsTheCurrentRecordAnew) {
+    test::createItems({{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    test::openQuery(query);
+    EXPECT_EQ(query.fieldByName("Code").asText(), "1");
+    {
+        // Another program changes the first record and deletes the second.
+        Query other;
+        test::openQuery(other);
+        other.edit();
+        other.fieldByName("Code").setAsText("x");
+        other.post();
+        other.next();
+        other.deleteRecord();
+    }
+    query.disableControls();
+    query.enableControls();
+    EXPECT_EQ(query.fieldByName("Code").asText(), "x");
+    query.next();
+    EXPECT_TRUE(query.fieldByName("Name").isNull()); // gone since the open: reads as empty
+    query.next();
+    EXPECT_EQ(query.fieldByName("Name").asText(), "c");
+}
+
+} // namespace
+} // namespace orupim::db
