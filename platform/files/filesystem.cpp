@@ -22,6 +22,18 @@ std::filesystem::path hostProgramFile() {
     return ec ? std::filesystem::path("/") : exe;
 }
 
+// Runs `operation` on the host path of a drive path: false for a path that has none, and for any failure, so
+// that none of the file services ever throws.
+template <typename Operation> bool onHostPath(std::string_view drivePath, Operation operation) noexcept {
+    try {
+        std::filesystem::path host = toHost(drivePath);
+        std::error_code ec;
+        return !host.empty() && operation(host, ec);
+    } catch (...) {
+        return false;
+    }
+}
+
 } // namespace
 
 void setProgramFileForTesting(const std::filesystem::path& hostPath) {
@@ -57,46 +69,28 @@ bool copyFile(std::string_view source, std::string_view destination, bool failIf
 }
 
 bool fileExists(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        return !host.empty() && std::filesystem::is_regular_file(host, ec);
-    } catch (...) {
-        return false;
-    }
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        return std::filesystem::is_regular_file(host, ec);
+    });
 }
 
 bool directoryExists(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        return !host.empty() && std::filesystem::is_directory(host, ec);
-    } catch (...) {
-        return false;
-    }
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        return std::filesystem::is_directory(host, ec);
+    });
 }
 
 bool createDirectory(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        return !host.empty() && std::filesystem::create_directory(host, ec);
-    } catch (...) {
-        return false;
-    }
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        return std::filesystem::create_directory(host, ec);
+    });
 }
 
 bool forceDirectories(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        if (host.empty())
-            return false;
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
         std::filesystem::create_directories(host, ec);
         return std::filesystem::is_directory(host, ec);
-    } catch (...) {
-        return false;
-    }
+    });
 }
 
 std::string currentDirectory() {
@@ -105,16 +99,12 @@ std::string currentDirectory() {
 }
 
 bool setCurrentDirectory(std::string_view drivePath) noexcept {
-    try {
-        std::error_code ec;
-        auto host = toHost(drivePath);
-        if (host.empty() || !std::filesystem::is_directory(host, ec))
+    return onHostPath(drivePath, [](const std::filesystem::path& host, std::error_code& ec) {
+        if (!std::filesystem::is_directory(host, ec))
             return false;
         std::filesystem::current_path(host, ec);
         return !ec;
-    } catch (...) {
-        return false;
-    }
+    });
 }
 
 } // namespace orupim::files
