@@ -132,4 +132,22 @@ QPixmap speedButtonPicture(int number) {
     return picture;
 }
 
+QPixmap programIcon() {
+    QPixmap icon(32, 32);
+    icon.fill(Qt::transparent);
+    QPainter p(&icon);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 40, 40));
+    p.drawRect(2, 4, 28, 24);
+    p.setBrush(Qt::white);
+    for (int x = 4; x < 30; x += 6) {
+        p.drawRect(x, 6, 3, 3);
+        p.drawRect(x, 23, 3, 3);
+    }
+    p.setBrush(QColor(120, 170, 255));
+    p.drawRect(5, 11, 9, 10);
+    p.drawRect(18, 11, 9, 10);
+    return icon;
+}
+
 } // namespace orupim::catalogue

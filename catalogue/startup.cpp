@@ -1,6 +1,7 @@
 #include "catalogue/startup.h"
 
 #include "catalogue/aboutdialog.h"
+#include "catalogue/buttonpictures.h"
 #include "catalogue/mainwindow.h"
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
@@ -9,6 +10,7 @@
 #include "platform/ui/application.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <memory>
 
 namespace orupim::catalogue {
@@ -19,6 +21,7 @@ constexpr std::uint32_t SplashPause = 3000;
 } // namespace
 
 void startCatalogue(ui::Application& application, const Edition& edition) {
+    QApplication::setWindowIcon(QIcon(programIcon()));
     auto WaitDialog = std::make_unique<TWaitDialog>();
     WaitDialog->show();
     WaitDialog->repaint();
