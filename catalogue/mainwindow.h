@@ -20,6 +20,10 @@ class QAction;
 class QFrame;
 class QMenu;
 
+namespace orupim {
+class IniFile;
+}
+
 namespace orupim::ui {
 class Label;
 class PageControl;
@@ -98,9 +102,9 @@ private:
 
     // Steps of the creation handler.
     void setUpAlias();
-    void readSound(const std::string& listFile);
+    void readSound(const IniFile& listFile);
     // Reads the list sections into the drop-down fields; with `replace` their entries are cleared first.
-    void loadLists(const std::string& listFile, bool replace);
+    void loadLists(const IniFile& listFile, bool replace);
     void lookUpBrowser();
 
     bool editing() const;

@@ -4,12 +4,12 @@
 #include "catalogue/mainwindow.h"
 
 #include "catalogue/aboutdialog.h"
-#include "catalogue/listfile.h"
 #include "catalogue/modulevalues.h"
 #include "catalogue/texts.h"
 #include "platform/core/numberrule.h"
 #include "platform/db/session.h"
 #include "platform/files/filesystem.h"
+#include "platform/profile/inifile.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
 #include "platform/ui/dbcombobox.h"
@@ -66,28 +66,28 @@ void TMainWindow::FormCreate() {
             FieldCaptions[i] = CountedString(own->caption());
 
     ui::HourGlassScope hourGlass;
-    const std::string listFile = files::programDirectory() + edition_.listFile;
+    IniFile listFile(files::programDirectory() + edition_.listFile);
     readSound(listFile);
     loadLists(listFile, false);
     if (edition_.looksUpBrowser)
         lookUpBrowser();
 }
 
-void TMainWindow::readSound(const std::string& listFile) {
+void TMainWindow::readSound(const IniFile& listFile) {
     RegIniFile settings(SettingsKey);
     if (settings.readString(SettingsSection, SeededValue, "") == "1") {
         SoundOn = numberOr(settings.readString(SettingsSection, SoundValue, "0"), 0) != 0;
         return;
     }
-    SoundOn = readListSound(listFile) != 0;
+    SoundOn = listFile.readInteger(SettingsSection, SoundValue, 0) != 0;
     settings.writeString(SettingsSection, SoundValue, SoundOn ? "1" : "0");
     settings.writeString(SettingsSection, SeededValue, "1");
 }
 
-void TMainWindow::loadLists(const std::string& listFile, bool replace) {
+void TMainWindow::loadLists(const IniFile& listFile, bool replace) {
     std::vector<StringList> lists(edition_.lists.size());
     for (std::size_t i = 0; i < lists.size(); ++i)
-        readListSection(listFile, edition_.lists[i].section, lists[i]);
+        listFile.readSection(edition_.lists[i].section, lists[i]);
     for (std::size_t i = 0; i < lists.size(); ++i) {
         auto* field = qobject_cast<ui::DBComboBox*>(dataControl(edition_.lists[i].control));
         if (!field)
@@ -157,7 +157,8 @@ void TMainWindow::ResetSetClick() {
 
 void TMainWindow::ReloadLists1Click() {
     ui::HourGlassScope hourGlass;
-    loadLists(files::programDirectory() + edition_.listFile, true);
+    IniFile listFile(files::programDirectory() + edition_.listFile);
+    loadLists(listFile, true);
 }
 
 void TMainWindow::AboutClick() {
