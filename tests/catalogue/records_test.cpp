@@ -6,9 +6,11 @@
 #include "catalogueprogram.h"
 #include "platform/ui/dbedit.h"
 #include "platform/ui/guard.h"
+#include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QTest>
 #include <algorithm>
@@ -148,6 +150,30 @@ TEST_F(RecordCommands, EditSaveAndUndo) {
 
     restart();
     EXPECT_EQ(storedTitles(), (std::vector<std::string>{"Metropolis (1927)", "Nosferatu", "Caligari"}));
+}
+
+TEST_F(RecordCommands, CheckBoxMemoAndListFieldEditsAreStored) {
+    start();
+    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
+    auto* lent = qobject_cast<QAbstractButton*>(window().dataControl("DBEdit10"));
+    window().PageControl->setCurrentIndex(2);
+    QApplication::processEvents();
+    QTest::mouseClick(lent, Qt::LeftButton, {}, QPoint(5, lent->height() / 2));
+    window().PageControl->setCurrentIndex(1);
+    type("DBEdit8", "First line");
+    QTest::keyClick(window().dataControl("DBEdit8"), Qt::Key_Return);
+    QTest::keyClicks(window().dataControl("DBEdit8"), "second");
+    window().PageControl->setCurrentIndex(0);
+    type("DBEdit7", "VHS");
+    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+
+    restart();
+    const Record stored = program.storedRecords().front();
+    EXPECT_EQ(stored.at("Lent"), "True");
+    EXPECT_EQ(stored.at("Borrowed"), "");
+    EXPECT_EQ(stored.at("Notes"), "First line\r\nsecond");
+    EXPECT_EQ(stored.at("Format"), "VHS");
+    EXPECT_EQ(stored.at("Title"), "Metropolis");
 }
 
 TEST_F(RecordCommands, DeleteOnlyFromEditState) {
