@@ -10,15 +10,10 @@
 #include "platform/db/query.h"
 #include "platform/ui/form.h"
 
-#include <QPointer>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
-
-class QAction;
-class QFrame;
-class QMenu;
 
 namespace orupim {
 class IniFile;
