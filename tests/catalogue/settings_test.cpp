@@ -10,6 +10,7 @@
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
 #include "platform/ui/dbcombobox.h"
+#include "platform/ui/screencursor.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -127,6 +128,7 @@ TEST(Sound, ANonTextValueEndsTheCreationHandler) {
     EXPECT_EQ(entriesOf(program.window(), "DBEdit5").count(), 0);
     EXPECT_FALSE(program.window().BrowserConfigured);
     EXPECT_EQ(program.window().caption(), "Filmdex 1.1"); // the steps before stay done
+    EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
 }
 
 // The browser key's default value, written into the classes of the system hive.
