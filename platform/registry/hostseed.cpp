@@ -1,7 +1,6 @@
 #include "platform/registry/hostseed.h"
 
 #include "platform/core/text.h"
-#include "platform/files/filesystem.h"
 
 #include <cstdlib>
 #include <pwd.h>
@@ -61,7 +60,9 @@ RegKey seededSystemHive() {
     RegKey& currentVersion = software.subKey("Microsoft").subKey("Windows").subKey("CurrentVersion");
     currentVersion.setValue("RegisteredOwner", RegValue::text(hostOwnerName()));
     currentVersion.setValue("RegisteredOrganization", RegValue::text(""));
-    currentVersion.setValue("SystemRoot", RegValue::text(files::windowsDirectory()));
+    // The Windows directory's drive path, written out rather than asked of the drive map, so that a first
+    // registry use never depends on drives.ini.
+    currentVersion.setValue("SystemRoot", RegValue::text("C:\\WINDOWS"));
     RegKey& classes = software.subKey("Classes");
     if (std::string command = hostUrlOpenCommand(); !command.empty())
         classes.subKey("http").subKey("shell").subKey("open").subKey("command").setValue(

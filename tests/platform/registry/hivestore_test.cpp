@@ -24,8 +24,10 @@ constexpr int WritesPerProcess = 40;
 
 void writeValues(const char* prefix) {
     RegIniFile reg("Software\\Shared");
-    for (int i = 0; i < WritesPerProcess; ++i)
+    for (int i = 0; i < WritesPerProcess; ++i) {
         reg.writeString("", prefix + std::to_string(i), std::to_string(i));
+        reg.createKey(prefix + std::string("Key") + std::to_string(i));
+    }
 }
 
 TEST_F(HiveStore, TwoProcessesChangingDifferentValuesLoseNeither) {
@@ -33,6 +35,7 @@ TEST_F(HiveStore, TwoProcessesChangingDifferentValuesLoseNeither) {
     pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
+        ::alarm(30); // never outlive a parent that has given up waiting
         int status = 0;
         try {
             writeValues("child");
@@ -52,9 +55,11 @@ TEST_F(HiveStore, TwoProcessesChangingDifferentValuesLoseNeither) {
     ASSERT_FALSE(parentFailed);
     ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     for (const char* prefix : {"child", "parent"})
-        for (int i = 0; i < WritesPerProcess; ++i)
+        for (int i = 0; i < WritesPerProcess; ++i) {
             EXPECT_EQ(reader.readString("", prefix + std::to_string(i), "lost"), std::to_string(i))
                 << prefix << i;
+            EXPECT_TRUE(reader.keyExists(prefix + std::string("Key") + std::to_string(i))) << prefix << i;
+        }
 }
 
 TEST_F(HiveStore, ReadsSeeTheLatestFile) {
