@@ -1,5 +1,5 @@
 // One field of the current record of a query. Values are handled as text, as the data-aware controls show
-// them: text as stored, a logical as "True" or "False", a date in the short date format (see dateformat.h),
+// them: text as stored, a logical as "True" or "False", a date in the short date format (see fieldvalue.h),
 // and "" for no value.
 #pragma once
 

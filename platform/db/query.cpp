@@ -174,6 +174,8 @@ void Query::edit() {
         beginInsert();
         return;
     }
+    // The record as it is now, not as read ahead: fields the user does not touch are stored back unchanged.
+    dropWindow();
     buffer_ = loadCurrent();
     setState(DataSetState::Edit);
 }
@@ -303,10 +305,12 @@ void Query::setValue(int index, Value value) {
 const std::vector<FieldValue>& Query::loadCurrent() const {
     const int windowSize = static_cast<int>(window_.size());
     if (windowFirst_ < 0 || position_ < windowFirst_ || position_ >= windowFirst_ + windowSize) {
-        // Read a run of records around the current one in one statement: the records ahead of it, or the
-        // ones before it when the walk goes backwards. A run holds only ascending row ids lying close
-        // together, so a sparse result never makes it scan far.
-        constexpr int MaxRecords = 64;
+        // While the data controls are off (a count or another walk of the whole result), read a run of
+        // records around the current one in one statement: the records ahead of it, or the ones before it
+        // when the walk goes backwards. A run holds only ascending row ids lying close together, so a sparse
+        // result never makes it scan far. With the controls on, each record is read when it becomes
+        // current, so what the user sees is never older than the move that showed it.
+        const int MaxRecords = controlsDisabled() ? 64 : 1;
         constexpr std::int64_t MaxSpan = 1024;
         const bool backwards = windowFirst_ > 0 && position_ == windowFirst_ - 1;
         int low = position_, high = position_;

@@ -40,11 +40,13 @@ bool kindFromName(std::string_view name, FieldKind& kind) {
     return false;
 }
 
+const char* declaredType(FieldKind kind) {
+    return kind == FieldKind::Logical || kind == FieldKind::AutoIncrement ? "INTEGER" : "TEXT";
+}
+
 std::string columnDefinition(const FieldDef& def) {
-    const char* type = def.kind == FieldKind::Logical         ? "INTEGER"
-                       : def.kind == FieldKind::AutoIncrement ? "INTEGER PRIMARY KEY AUTOINCREMENT"
-                                                              : "TEXT";
-    return quotedName(def.name) + " " + type;
+    return quotedName(def.name) + " " + declaredType(def.kind) +
+           (def.kind == FieldKind::AutoIncrement ? " PRIMARY KEY AUTOINCREMENT" : "");
 }
 
 std::string textColumn(sqlite3_stmt* statement, int column) {
@@ -155,7 +157,8 @@ std::shared_ptr<Table> Table::open(const std::filesystem::path& hostFile, std::s
         throw DatabaseError(formatText("Table does not exist: %s", {displayName}));
     const bool writable = writableByModeBits(hostFile);
     sqlite3* db = nullptr;
-    const int flags = writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY;
+    // A connection belongs to one query and is never shared between threads: no per-call locking needed.
+    const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(hostFile.c_str(), &db, flags, nullptr);
     std::shared_ptr<Table> table(new Table(db, displayName, writable));
     if (rc != SQLITE_OK)
@@ -191,14 +194,16 @@ void Table::readLayout(std::string_view tableName) {
         damaged("no field definitions");
 
     // The table itself must be there with exactly the defined columns.
-    Statement columns(db_, "SELECT name FROM pragma_table_info(?)");
+    Statement columns(db_, "SELECT name, type FROM pragma_table_info(?)");
     if (!columns)
         fail("Cannot open the table");
     sqlite3_bind_text(columns.get(), 1, std::string(tableName).c_str(), -1, SQLITE_TRANSIENT);
     std::size_t count = 0;
     while ((rc = sqlite3_step(columns.get())) == SQLITE_ROW) {
+        // The declared type matters too: a column without TEXT affinity would turn "007" into 7.
         if (count >= layout_.fields.size() ||
-            !equalsIgnoreCase(textColumn(columns.get(), 0), layout_.fields[count].name))
+            !equalsIgnoreCase(textColumn(columns.get(), 0), layout_.fields[count].name) ||
+            !equalsIgnoreCase(textColumn(columns.get(), 1), declaredType(layout_.fields[count].kind)))
             damaged("columns do not match the field definitions");
         ++count;
     }

@@ -1,35 +1,13 @@
 #include "platform/registry/hostseed.h"
 
 #include "platform/core/text.h"
+#include "platform/files/hostprogram.h"
 
 #include <cstdlib>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orupim::registry {
-
-namespace {
-
-bool executableOnPath(const std::string& program) {
-    const char* path = std::getenv("PATH");
-    std::string_view dirs = path ? path : "";
-    while (!dirs.empty()) {
-        std::size_t colon = dirs.find(':');
-        std::string dir(dirs.substr(0, colon));
-        dirs = colon == std::string_view::npos ? std::string_view() : dirs.substr(colon + 1);
-        if (dir.empty())
-            continue;
-        std::string candidate = dir + '/' + program;
-        struct stat info {};
-        if (::stat(candidate.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-            ::access(candidate.c_str(), X_OK) == 0)
-            return true;
-    }
-    return false;
-}
-
-} // namespace
 
 std::string hostOwnerName() {
     if (const passwd* entry = ::getpwuid(::getuid())) {
@@ -49,7 +27,7 @@ std::string hostOwnerName() {
 std::string hostUrlOpenCommand() {
     // xdg-open is the desktop-neutral opener; the other two are the Debian alternatives for a browser.
     for (const char* program : {"xdg-open", "sensible-browser", "x-www-browser"})
-        if (executableOnPath(program))
+        if (files::findHostProgram(program))
             return std::string(program) + " \"%1\"";
     return {};
 }

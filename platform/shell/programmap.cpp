@@ -1,9 +1,9 @@
 #include "platform/shell/programmap.h"
 
 #include "platform/core/text.h"
+#include "platform/files/hostprogram.h"
 #include "platform/files/platformroot.h"
 #include "platform/files/settingsfile.h"
-#include "platform/shell/hostprogram.h"
 
 namespace orupim::shell {
 
@@ -30,7 +30,7 @@ std::string_view lastComponent(std::string_view name) {
 
 std::string defaultEditorCommand() {
     for (const char* editor : kHostEditors)
-        if (findHostProgram(editor))
+        if (files::findHostProgram(editor))
             return editor;
     return "xdg-open";
 }

@@ -3,8 +3,8 @@
 #include "platform/core/replaceable.h"
 #include "platform/core/text.h"
 #include "platform/files/drivepath.h"
+#include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
-#include "platform/shell/hostprogram.h"
 #include "platform/shell/programmap.h"
 
 #include <cctype>
@@ -41,9 +41,9 @@ std::optional<std::filesystem::path> findProgram(std::string_view file) {
     for (const std::string& name : nameVariants(file)) {
         if (hasDirectory(name)) {
             std::filesystem::path host = files::toHost(name);
-            if (!host.empty() && isExecutableFile(host))
+            if (!host.empty() && files::isExecutableFile(host))
                 return host;
-        } else if (auto found = findHostProgram(name)) {
+        } else if (auto found = files::findHostProgram(name)) {
             return found;
         }
     }
@@ -60,7 +60,7 @@ std::optional<HostCommand> resolveShellRequest(const ShellRequest& request) {
         std::vector<std::string> words = splitCommandLine(*mapped);
         if (words.empty())
             return std::nullopt;
-        auto program = findHostProgram(words.front());
+        auto program = files::findHostProgram(words.front());
         if (!program)
             return std::nullopt;
         command.program = *program;

@@ -215,6 +215,27 @@ TEST_F(Editing, ATableFileWithoutWriteBitsGivesAReadOnlyResult) {
     EXPECT_EQ(test::storedNames(), (Names{"a", "b", "c"}));
 }
 
+TEST_F(Editing, EditStartsFromTheRecordAsItIsNow) {
+    query.disableControls(); // the records after the first are read ahead now
+    EXPECT_EQ(text("Code"), "1");
+    query.next();
+    {
+        Query other; // another program sets the Notes of "b"
+        test::openQuery(other, "select * from items where Name = 'b'");
+        other.edit();
+        other.fieldByName("Notes").setAsText("theirs");
+        other.post();
+    }
+    query.edit();
+    query.fieldByName("Code").setAsText("mine");
+    query.post();
+    query.enableControls();
+    Query reread;
+    test::openQuery(reread, "select * from items where Name = 'b'");
+    EXPECT_EQ(reread.fieldByName("Code").asText(), "mine");
+    EXPECT_EQ(reread.fieldByName("Notes").asText(), "theirs");
+}
+
 TEST_F(Editing, AMoveWhileEditingStoresTheRecordFirst) {
     query.edit();
     query.fieldByName("Code").setAsText("9");

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace orupim::db {
 namespace {
@@ -80,6 +81,20 @@ TEST_F(Failures, ATableOfAnotherProgramIsReportedAsDamaged) {
     Session::instance().createAliasTable("ORUPIM", other);
     std::filesystem::rename(files::toHost(directory + "other.db"), test::itemsFile());
     expectOpenFails("select * from items", "Table is damaged");
+
+    // The right column names, but a text column that would not keep "007" as text.
+    std::filesystem::remove(test::itemsFile());
+    Session::instance().createAliasTable("ORUPIM", test::itemsLayout());
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(test::itemsFile().c_str(), &db), SQLITE_OK);
+    ASSERT_EQ(sqlite3_exec(db,
+                           "DROP TABLE items; CREATE TABLE items (Name TEXT, Code NUMERIC, Flag INTEGER, "
+                           "\"When\" TEXT, Number INTEGER PRIMARY KEY, Notes TEXT)",
+                           nullptr, nullptr, nullptr),
+              SQLITE_OK);
+    sqlite3_close(db);
+    expectOpenFails("select * from items",
+                    "Table is damaged: " + directory + "items.db (columns do not match");
 }
 
 TEST_F(Failures, ATruncatedTableNeverCrashes) {

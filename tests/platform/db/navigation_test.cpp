@@ -154,6 +154,10 @@ TEST_F(Navigation, WalksResultsWithGapsAndInsertedRecordsBothWays) {
     test::openQuery(query, "Select * from items where Name like '%5%'");
     EXPECT_EQ(namesForward(query), matching);
     EXPECT_EQ(namesBackward(query), matching);
+    query.disableControls(); // records are read ahead in runs then
+    EXPECT_EQ(namesForward(query), matching);
+    EXPECT_EQ(namesBackward(query), matching);
+    query.enableControls();
 
     // A record added in the middle of the result stays where it was added until the query is opened again.
     for (int i = 0; i < 40; ++i)
@@ -167,14 +171,38 @@ TEST_F(Navigation, WalksResultsWithGapsAndInsertedRecordsBothWays) {
         query.next();
     query.deleteRecord();
     matching.erase(matching.begin() + 100);
-    EXPECT_EQ(namesForward(query), matching);
-    EXPECT_EQ(namesBackward(query), matching);
+    for (bool off : {false, true}) {
+        SCOPED_TRACE(off ? "controls off" : "controls on");
+        if (off)
+            query.disableControls();
+        EXPECT_EQ(namesForward(query), matching);
+        EXPECT_EQ(namesBackward(query), matching);
+    }
+    query.enableControls();
+}
+
+void changeCode(const std::string& name, const std::string& code) {
+    Query other; // another program's query
+    test::openQuery(other, "select * from items where Name = '" + name + "'");
+    other.edit();
+    other.fieldByName("Code").setAsText(code);
+    other.post();
+}
+
+TEST_F(Navigation, AMoveShowsTheRecordAsItIsNow) {
+    test::createItems({{"a", "1"}, {"b", "2"}, {"c", "3"}});
+    test::openQuery(query);
+    EXPECT_EQ(query.fieldByName("Code").asText(), "1");
+    changeCode("b", "new");
+    query.next();
+    EXPECT_EQ(query.fieldByName("Code").asText(), "new");
 }
 
 TEST_F(Navigation, TurningTheControlsOnReadsTheCurrentRecordAnew) {
     test::createItems({{"a", "1"}, {"b", "2"}, {"c", "3"}});
     test::openQuery(query);
-    EXPECT_EQ(query.fieldByName("Code").asText(), "1");
+    query.disableControls();
+    EXPECT_EQ(query.fieldByName("Code").asText(), "1"); // read together with the records after it
     {
         // Another program changes the first record and deletes the second.
         Query other;
@@ -185,7 +213,6 @@ TEST_F(Navigation, TurningTheControlsOnReadsTheCurrentRecordAnew) {
         other.next();
         other.deleteRecord();
     }
-    query.disableControls();
     query.enableControls();
     EXPECT_EQ(query.fieldByName("Code").asText(), "x");
     query.next();

@@ -1,11 +1,11 @@
-#include "platform/shell/hostprogram.h"
+#include "platform/files/hostprogram.h"
 
 #include <cstdlib>
 #include <string>
 #include <sys/stat.h>
 #include <system_error>
 
-namespace orupim::shell {
+namespace orupim::files {
 
 bool isExecutableFile(const std::filesystem::path& hostPath) {
     struct stat info {};
@@ -38,4 +38,4 @@ std::optional<std::filesystem::path> findHostProgram(std::string_view name) {
     }
 }
 
-} // namespace orupim::shell
+} // namespace orupim::files
