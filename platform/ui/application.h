@@ -5,8 +5,8 @@
 //     QApplication qt(argc, argv);
 //     ui::Application application;
 //     application.setTitle("OruFLX 1.1");
-//     application.createForm(MainWindow);   // runs MainWindow's creation handler; the first form is the main
-//     form return application.run();             // shows the main form; ends when it is closed
+//     application.createForm(MainWindow); // the first form created is the main form
+//     return application.run();           // shows the main form; ends when it is closed
 #pragma once
 
 #include "platform/ui/form.h"

@@ -1,6 +1,7 @@
 #include "platform/ui/dbcheckbox.h"
 
 #include "platform/core/text.h"
+#include "platform/ui/guard.h"
 
 #include <QFocusEvent>
 
@@ -17,11 +18,16 @@ DBCheckBox::DBCheckBox(QWidget* parent)
     link().refresh();
 }
 
+// Called by Qt for a click or the space bar, so it runs guarded.
 void DBCheckBox::nextCheckState() {
-    if (!link().editing())
-        return;
-    QCheckBox::nextCheckState();
-    link().userModified();
+    runGuarded([this] {
+        if (!link().editable())
+            return;
+        // Told before the change, so that an edit started by it does not show the field's old value over it.
+        link().userModified();
+        if (link().editing())
+            QCheckBox::nextCheckState();
+    });
 }
 
 void DBCheckBox::focusOutEvent(QFocusEvent* event) {

@@ -1,6 +1,6 @@
 // The data-aware check box: checked when its field's text is "True" (in any letter case), unchecked otherwise
 // (also for an empty field); writes "True" or "False". Clicking it changes it only while the record is edited
-// or inserted.
+// or inserted, or when the click starts the edit (automatic editing on).
 #pragma once
 
 #include "platform/ui/datacontrol.h"

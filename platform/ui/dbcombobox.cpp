@@ -1,5 +1,6 @@
 #include "platform/ui/dbcombobox.h"
 
+#include "platform/ui/guard.h"
 #include "platform/ui/qtext.h"
 
 #include <QFocusEvent>
@@ -25,8 +26,8 @@ DBComboBox::DBComboBox(QWidget* parent)
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setDuplicatesEnabled(true);
-    connect(lineEdit(), &QLineEdit::textEdited, this, [this] { link().userModified(); });
-    connect(this, &QComboBox::activated, this, [this] { link().userModified(); });
+    connectGuarded(lineEdit(), &QLineEdit::textEdited, this, [this] { link().userModified(); });
+    connectGuarded(this, &QComboBox::activated, [this] { link().userModified(); });
     link().refresh();
 }
 

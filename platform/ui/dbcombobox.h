@@ -1,7 +1,8 @@
 // The data-aware drop-down field: an edit box showing its field's text over a sorted list of entries, which
 // also takes typed text that is in no list. Entries are kept in order without regard to letter case
-// (duplicates kept); clearing them leaves the shown text. While the record is only browsed the edit box is
-// read-only and the list does not open, so neither typing nor picking changes what is shown.
+// (duplicates kept); clearing them leaves the shown text. While the control may not change the record
+// (browsing with automatic editing off) the edit box is read-only and the list does not open, so neither
+// typing nor picking changes what is shown.
 #pragma once
 
 #include "platform/core/stringlist.h"
@@ -23,7 +24,7 @@ public:
     StringList entries() const;
 
     // The edit box's text and its selected part (for copy and paste). Replacing the selection (or inserting
-    // at the caret when nothing is selected) changes the text only while the record is edited or inserted.
+    // at the caret when nothing is selected) changes the text only while the control may change the record.
     std::string editText() const;
     std::string selectedText() const;
     void replaceSelectedText(std::string_view text);

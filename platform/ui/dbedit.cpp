@@ -1,5 +1,6 @@
 #include "platform/ui/dbedit.h"
 
+#include "platform/ui/guard.h"
 #include "platform/ui/qtext.h"
 
 #include <QFocusEvent>
@@ -16,7 +17,7 @@ DBEdit::DBEdit(QWidget* parent)
                                      setText(toQString(view.text));
                              },
                              [this] { return text().toStdString(); }) {
-    connect(this, &QLineEdit::textEdited, this, [this] { link().userModified(); });
+    connectGuarded(this, &QLineEdit::textEdited, [this] { link().userModified(); });
     link().refresh();
 }
 

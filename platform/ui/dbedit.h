@@ -1,5 +1,5 @@
-// The data-aware text field (single line): shows its field's text, limited to the field's size, editable only
-// while the record is edited or inserted.
+// The data-aware text field (single line): shows its field's text, limited to the field's size, editable
+// while the record is edited or inserted (or when typing starts the edit, with automatic editing on).
 #pragma once
 
 #include "platform/ui/datacontrol.h"

@@ -1,5 +1,6 @@
 #include "platform/ui/dbmemo.h"
 
+#include "platform/ui/guard.h"
 #include "platform/ui/qtext.h"
 
 #include <QFocusEvent>
@@ -20,7 +21,7 @@ DBMemo::DBMemo(QWidget* parent)
       DataControl(
           this, [this](const FieldView& view) { show(view); }, [this] { return storedText(); }) {
     setTabChangesFocus(true);
-    connect(this, &QPlainTextEdit::textChanged, this, [this] { userChanged(); });
+    connectGuarded(this, &QPlainTextEdit::textChanged, [this] { userChanged(); });
     link().refresh();
 }
 

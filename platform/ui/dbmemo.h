@@ -1,6 +1,6 @@
-// The data-aware memo: several lines of its field's text, editable only while the record is edited or
-// inserted. Lines are kept in the field with CR LF between them, as the old memo control gave them, and the
-// text is limited to the field's size counted that way. Tab moves the focus on instead of typing a tab.
+// The data-aware memo: several lines of its field's text, editable under the same rule as the text field.
+// Lines are kept in the field with CR LF between them, as the old memo control gave them, and the text is
+// limited to the field's size counted that way. Tab moves the focus on instead of typing a tab.
 #pragma once
 
 #include "platform/ui/datacontrol.h"

@@ -1,6 +1,7 @@
 #include "platform/ui/fieldlink.h"
 
 #include "platform/core/text.h"
+#include "platform/ui/guard.h"
 
 #include <QPointer>
 #include <QStackedWidget>
@@ -29,16 +30,46 @@ struct FieldLink::State {
         return source->dataSet().findField(fieldName);
     }
 
+    db::DataSetState state() const { return source ? source->state() : db::DataSetState::Inactive; }
+
     bool editing() const {
-        db::DataSetState state = source ? source->state() : db::DataSetState::Inactive;
-        return (state == db::DataSetState::Edit || state == db::DataSetState::Insert) && field();
+        return (state() == db::DataSetState::Edit || state() == db::DataSetState::Insert) && field();
+    }
+
+    // Browsing a result that can be modified, with automatic editing on: the first change starts the edit.
+    bool startsEditing() const {
+        return source && source->autoEdit() && state() == db::DataSetState::Browse && field() &&
+               source->dataSet().canModify();
+    }
+
+    // The table numbers an auto-increment field itself; nobody types it.
+    bool editable() const {
+        db::Field* current = field();
+        if (current && current->kind() == db::FieldKind::AutoIncrement)
+            return false;
+        return editing() || startsEditing();
+    }
+
+    void userModified() {
+        if (editing()) {
+            modified = true;
+        } else if (editable()) {
+            // Marked first, so that the notices of the edit keep the text the user has just changed.
+            modified = true;
+            if (!runGuarded([this] { source->dataSet().edit(); }) || !editing())
+                load(true);
+        } else {
+            // A change that reached the control all the same (a program's paste, a drop) is taken back, so
+            // that the control never shows what the field does not hold.
+            load(true);
+        }
     }
 
     void load(bool force) {
         db::Field* current = field();
         FieldView view;
         view.text = current ? current->asText() : std::string();
-        view.editable = editing();
+        view.editable = editable();
         view.maxLength = current && current->size() > 0 ? current->size() : 0;
         // Unwritten changes of the user survive a notice that left the field's value as it was.
         if (!force && modified && view.editable && view.text == loaded) {
@@ -145,13 +176,12 @@ bool FieldLink::editing() const {
     return state_->editing();
 }
 
-// A change that reaches the control while the record is not edited (a program's paste, a drop) is taken back,
-// so that the control never shows what the field does not hold.
+bool FieldLink::editable() const {
+    return state_->editable();
+}
+
 void FieldLink::userModified() {
-    if (state_->editing())
-        state_->modified = true;
-    else
-        state_->load(true);
+    state_->userModified();
 }
 
 bool FieldLink::modified() const {

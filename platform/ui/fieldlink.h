@@ -2,11 +2,10 @@
 // control names its field, follows the record and state changes of the data source, and hands its text to the
 // field when the record is updated (before a post) or when the focus leaves it.
 //
-// Browsing: a control is editable only while the data source is in edit or insert state; in browse state (and
-// while the source is closed) it is read-only, so typing into it changes neither the field nor the text
-// shown.
-// FIXME: automatic editing (a data source with autoEdit on starting the edit on the first key) is not built;
-// controls behave as with automatic editing off, the only way the suite uses them.
+// Browsing: a control is editable while the data source is in edit or insert state. In browse state it is
+// read-only when the source's automatic editing is off (or the result cannot be modified), so typing into it
+// changes neither the field nor the text shown; with automatic editing on, the first change the user makes
+// puts the record into edit state. A closed source and an auto-increment field leave the control read-only.
 #pragma once
 
 #include "platform/db/datasource.h"
@@ -50,9 +49,11 @@ public:
     db::Field* field() const;
     // Whether the source is in edit or insert state and the field exists.
     bool editing() const;
+    // Whether the user may change the control now (editing, or a change would start the edit).
+    bool editable() const;
 
-    // Called by the control when the user changed its text; outside edit and insert state the change is
-    // undone.
+    // Called by the control when the user changed its text: marks it for writing, starts the edit where
+    // automatic editing allows, and otherwise undoes the change.
     void userModified();
     bool modified() const;
 

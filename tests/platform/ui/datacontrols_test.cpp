@@ -40,6 +40,7 @@ protected:
         std::string directory = "UI" + std::to_string(++tables);
         std::filesystem::create_directories(orupim::test::tempRoot() / "drive_c" / directory);
         std::string path = "C:\\" + directory + "\\";
+        tableFile = orupim::test::tempRoot() / "drive_c" / directory / "flx.db";
         alias = "UITEST" + std::to_string(tables);
         db::RecordLayout layout{"flx",
                                 {{"Title", FieldKind::Text, 40, true},
@@ -47,7 +48,8 @@ protected:
                                  {"Category", FieldKind::Text, 20},
                                  {"Borrowed", FieldKind::Logical},
                                  {"Date", FieldKind::Date},
-                                 {"Notes", FieldKind::Memo, 20}}};
+                                 {"Notes", FieldKind::Memo, 20},
+                                 {"Tracks", FieldKind::AutoIncrement}}};
         db::Session::createTable(path, layout);
         db::Session::instance().addStandardAlias(alias, path, "PARADOX");
 
@@ -118,6 +120,7 @@ protected:
     }
 
     std::string alias;
+    std::filesystem::path tableFile;
     std::unique_ptr<db::Query> query;
     std::unique_ptr<db::DataSource> source;
     std::unique_ptr<QWidget> window;
@@ -282,7 +285,9 @@ TEST_F(DataControls, AFieldSetByTheProgramIsShown) {
 }
 
 TEST_F(DataControls, InsertStartsBlankAndStoresWhatWasTyped) {
+    DBEdit* tracks = bind(new DBEdit(window.get()), "Tracks", 160);
     query->insert();
+    EXPECT_TRUE(tracks->isReadOnly()) << "the table numbers it";
     EXPECT_EQ(director->text(), "");
     EXPECT_FALSE(borrowed->isChecked());
     EXPECT_FALSE(title->isReadOnly());
@@ -318,6 +323,38 @@ TEST_F(DataControls, ABadDateIsShownWhenLeavingAndKeptForCorrection) {
     EXPECT_THROW(query->post(), ConvertError);
     query->cancel();
     EXPECT_EQ(date->text(), "");
+}
+
+TEST_F(DataControls, WithAutomaticEditingTheFirstChangeStartsTheEdit) {
+    source->setAutoEdit(true);
+    query->next();
+    query->prior();
+    EXPECT_FALSE(director->isReadOnly());
+    QTest::keyClicks(director, "!");
+    EXPECT_EQ(source->state(), DataSetState::Edit);
+    EXPECT_EQ(director->text(), "Scott!");
+    query->post();
+    EXPECT_EQ(stored("Director"), "Scott!");
+
+    borrowed->setFocus();
+    QTest::keyClick(borrowed, Qt::Key_Space);
+    EXPECT_EQ(source->state(), DataSetState::Edit);
+    EXPECT_FALSE(borrowed->isChecked());
+    query->post();
+    EXPECT_EQ(stored("Borrowed"), "False");
+
+    // A result that cannot be modified keeps the controls read-only.
+    query->close();
+    namespace fs = std::filesystem;
+    fs::permissions(tableFile, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    query->open();
+    ASSERT_FALSE(query->canModify());
+    EXPECT_TRUE(director->isReadOnly());
+    director->setFocus();
+    QTest::keyClicks(director, "x");
+    EXPECT_EQ(director->text(), "Scott!");
+    EXPECT_EQ(source->state(), DataSetState::Browse);
 }
 
 TEST(DBComboBoxEntries, SortedWithoutRegardToCaseAndClearingKeepsTheText) {
