@@ -1,0 +1,82 @@
+#include "catalogue/aboutdialog.h"
+
+#include "catalogue/modulevalues.h"
+#include "platform/ui/keyevents.h"
+#include "platform/ui/qtext.h"
+#include "platform/ui/screencursor.h"
+#include "platform/ui/speedbutton.h"
+
+#include <QFrame>
+#include <QLabel>
+
+namespace orupim::catalogue {
+namespace {
+
+QLabel* addLine(QWidget* parent, const char* name, const QString& text, int top, int pixelSize,
+                QColor colour) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(pixelSize);
+    font.setBold(true);
+    label->setFont(font);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+    label->setGeometry(60, top, 340, pixelSize + 8);
+    return label;
+}
+
+void addBevel(QWidget* parent, const char* name, int top) {
+    auto* bevel = new QFrame(parent);
+    bevel->setObjectName(name);
+    bevel->setFrameShape(QFrame::HLine);
+    bevel->setFrameShadow(QFrame::Sunken);
+    bevel->setGeometry(16, top, 389, 2);
+}
+
+} // namespace
+
+TAboutDialog::TAboutDialog() {
+    setObjectName("AboutDialog");
+    setCaption("About");
+    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    QWidget* area = client();
+    auto* icon = new QLabel(area);
+    icon->setObjectName("AboutIco");
+    icon->setGeometry(16, 16, 32, 32);
+    icon->setPixmap(windowIcon().pixmap(32, 32));
+    LabProd_1 = addLine(area, "LabProd_1", QStringLiteral("OruPIM personal catalogues"), 18, 19, Qt::black);
+    LabProd_2 = addLine(area, "LabProd_2", {}, 52, 16, QColor(128, 0, 0));
+    addBevel(area, "Bevel1", 92);
+    addLine(area, "LabMaker_1", QStringLiteral("Brenmoor"), 110, 11, Qt::black);
+    addLine(area, "LabMaker_2", QStringLiteral("Windows 95 and NT Version"), 130, 11, Qt::black);
+    addLine(area, "LabMaker_3", QStringLiteral("Keeps your videos, software, music, books and contacts."),
+            150, 11, Qt::black);
+    addBevel(area, "Bevel2", 250);
+    CloseBut = new ui::SpeedButton(area);
+    CloseBut->setObjectName("CloseBut");
+    CloseBut->setCaption("&Close");
+    CloseBut->setFixedSize(99, 25);
+    CloseBut->move((421 - 99) / 2, 280);
+    ui::connectGuarded(CloseBut, &QToolButton::clicked, this, [this] { CloseButClick(); });
+    ui::onKeyDown(this, [this](int key) {
+        if (key == 13)
+            CloseButClick();
+    });
+    setClientSize(421, 328);
+    centerOnScreen();
+    setOnCreate([this] { FormCreate(); });
+}
+
+void TAboutDialog::FormCreate() {
+    ui::HourGlassScope hourGlass;
+    setCaption((CountedString("About ") + WindowTitle.str()).str());
+    LabProd_2->setText(ui::toQString(WindowTitle.str()));
+}
+
+void TAboutDialog::CloseButClick() {
+    close();
+}
+
+} // namespace orupim::catalogue

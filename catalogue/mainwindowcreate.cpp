@@ -1,0 +1,168 @@
+// The main window's creation and show handlers and the commands that share their steps: the alias pointed at
+// the program directory, the main query opened, the window title, the caption table, the Sound setting, the
+// lookup lists and the web browser's command; on showing, the whole table opened and counted.
+#include "catalogue/mainwindow.h"
+
+#include "catalogue/aboutdialog.h"
+#include "catalogue/modulevalues.h"
+#include "catalogue/texts.h"
+#include "platform/core/numberrule.h"
+#include "platform/db/session.h"
+#include "platform/files/filesystem.h"
+#include "platform/profile/inifile.h"
+#include "platform/registry/reginifile.h"
+#include "platform/registry/registry.h"
+#include "platform/ui/dbcombobox.h"
+#include "platform/ui/label.h"
+#include "platform/ui/screencursor.h"
+#include "platform/ui/statusbar.h"
+
+namespace orupim::catalogue {
+namespace {
+
+constexpr const char* AliasName = "ORUPIM";
+constexpr const char* DefaultDriver = "PARADOX";
+constexpr const char* SettingsKey = "Software\\Brenmoor\\OruPIM";
+constexpr const char* SettingsSection = "Settings";
+constexpr const char* SoundValue = "Sound";
+// The mark of a start that has stored the settings: a text value beside Sound, written right after it, so a
+// first start that fails between the two writes seeds Sound again next time.
+constexpr const char* SeededValue = "Seeded";
+constexpr const char* BrowserKey = "\\http\\shell\\open\\command";
+constexpr const char* NoBrowserValue = "Zero";
+
+} // namespace
+
+void TMainWindow::setUpAlias() {
+    db::Session& session = db::Session::instance();
+    const std::string directory = files::programDirectory();
+    StringList names;
+    StringList params;
+    session.aliasNames(names);
+    if (names.indexOf(AliasName) < 0) {
+        session.addStandardAlias(AliasName, directory, DefaultDriver);
+        session.saveConfig();
+        return;
+    }
+    session.aliasParams(AliasName, params);
+    const std::string path = "PATH=" + directory;
+    if (params.at(0) != path) {
+        params.set(0, path);
+        session.modifyAlias(AliasName, params);
+        session.saveConfig();
+    }
+}
+
+void TMainWindow::FormCreate() {
+    setUpAlias();
+    MainQuery.open();
+
+    WindowTitle = CountedString(edition_.windowTitle);
+    setCaption(WindowTitle.str());
+    StatusBar->setPanelText(0, "");
+    StatusBar->setPanelText(1, "");
+    for (std::size_t i = 0; i < FieldCaptions.size() && i < edition_.captionLabels.size(); ++i)
+        if (ui::Label* own = label(edition_.captionLabels[i]))
+            FieldCaptions[i] = CountedString(own->caption());
+
+    ui::HourGlassScope hourGlass;
+    IniFile listFile(files::programDirectory() + edition_.listFile);
+    readSound(listFile);
+    loadLists(listFile, false);
+    if (edition_.looksUpBrowser)
+        lookUpBrowser();
+}
+
+void TMainWindow::readSound(const IniFile& listFile) {
+    RegIniFile settings(SettingsKey);
+    if (settings.readString(SettingsSection, SeededValue, "") == "1") {
+        SoundOn = numberOr(settings.readString(SettingsSection, SoundValue, "0"), 0) != 0;
+        return;
+    }
+    SoundOn = listFile.readInteger(SettingsSection, SoundValue, 0) != 0;
+    settings.writeString(SettingsSection, SoundValue, SoundOn ? "1" : "0");
+    settings.writeString(SettingsSection, SeededValue, "1");
+}
+
+void TMainWindow::loadLists(const IniFile& listFile, bool replace) {
+    std::vector<StringList> lists(edition_.lists.size());
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        listFile.readSection(edition_.lists[i].section, lists[i]);
+    for (std::size_t i = 0; i < lists.size(); ++i) {
+        auto* field = qobject_cast<ui::DBComboBox*>(dataControl(edition_.lists[i].control));
+        if (!field)
+            continue;
+        if (replace)
+            field->clearEntries();
+        field->addEntries(lists[i]);
+    }
+}
+
+void TMainWindow::lookUpBrowser() {
+    Registry registry;
+    registry.setRootKey(RootKey::ClassesRoot);
+    BrowserConfigured = registry.openKey(BrowserKey, false);
+    if (!BrowserConfigured)
+        return;
+    const std::string command = registry.valueExists("") ? registry.readString("") : NoBrowserValue;
+    BrowserCommand = browserProgram(command);
+}
+
+void TMainWindow::FormShow() {
+    TotalCount = 0;
+    MatchCount = 0;
+    SearchTableName = CountedString(edition_.table);
+    if (!DataControls.empty())
+        DataControls.front()->setFocus(Qt::OtherFocusReason);
+    if (ui::Label* first = label(edition_.controls.front().label))
+        SearchFieldLabel = searchFieldLabel(first->caption());
+    SearchFieldName = CountedString(edition_.controls.front().field);
+    NotSearchable = 0;
+
+    runStatement(edition_.showStatement);
+    MainQuery.disableControls();
+    // After the walk, also when it fails: the counts so far, back to the first record, controls on.
+    auto endWalk = [this] {
+        MatchCount = TotalCount;
+        MainQuery.first();
+        MainQuery.enableControls();
+        StatusBar->setPanelText(1, countsText(MatchCount, TotalCount));
+    };
+    try {
+        while (!MainQuery.eof()) {
+            MainQuery.next();
+            ++TotalCount;
+        }
+    } catch (...) {
+        endWalk();
+        throw;
+    }
+    endWalk();
+    ui::setScreenCursor(ui::ScreenCursor::Default);
+}
+
+void TMainWindow::ExitClick() {
+    close();
+}
+
+void TMainWindow::ResetSetClick() {
+    if (editing()) {
+        ShowErr(8);
+        return;
+    }
+    runStatement(edition_.showStatement);
+    MatchCount = TotalCount;
+    StatusBar->setPanelText(1, countsText(MatchCount, TotalCount));
+}
+
+void TMainWindow::ReloadLists1Click() {
+    ui::HourGlassScope hourGlass;
+    IniFile listFile(files::programDirectory() + edition_.listFile);
+    loadLists(listFile, true);
+}
+
+void TMainWindow::AboutClick() {
+    AboutDialog->showModal();
+}
+
+} // namespace orupim::catalogue

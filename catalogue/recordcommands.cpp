@@ -1,0 +1,107 @@
+// The record commands: the four moves, Add, Delete, Edit, Undo Changes and Save, each refusing with its
+// status message when the record is in the wrong state, and the key re-query with which Edit Record makes a
+// record of a result that cannot be modified editable.
+#include "catalogue/mainwindow.h"
+
+#include "catalogue/texts.h"
+
+namespace orupim::catalogue {
+namespace {
+
+// Message codes of the refusals.
+constexpr std::uint32_t AlreadyAtBeginning = 4;
+constexpr std::uint32_t NoPreviousRecord = 5;
+constexpr std::uint32_t AlreadyAtEnd = 6;
+constexpr std::uint32_t NoNextRecord = 7;
+constexpr std::uint32_t UndoOrSaveFirst = 8;
+constexpr std::uint32_t GoToEditFirst = 9;
+constexpr std::uint32_t AddOrEditFirst = 10;
+
+} // namespace
+
+bool TMainWindow::editing() const {
+    const db::DataSetState state = MainDataSource.state();
+    return state == db::DataSetState::Edit || state == db::DataSetState::Insert;
+}
+
+void TMainWindow::runStatement(const std::string& statement) {
+    MainQuery.close();
+    MainQuery.clearSql();
+    MainQuery.addSql(statement);
+    MainQuery.open();
+}
+
+void TMainWindow::moveUnlessAtEdge(bool atEdge, std::uint32_t edgeMessage, void (db::Query::*move)()) {
+    if (editing())
+        ShowErr(UndoOrSaveFirst);
+    else if (atEdge)
+        ShowErr(edgeMessage);
+    else
+        (MainQuery.*move)();
+}
+
+void TMainWindow::FirstRecClick() {
+    moveUnlessAtEdge(MainQuery.bof(), AlreadyAtBeginning, &db::Query::first);
+}
+
+void TMainWindow::PrevRecClick() {
+    moveUnlessAtEdge(MainQuery.bof(), NoPreviousRecord, &db::Query::prior);
+}
+
+void TMainWindow::NextRecClick() {
+    moveUnlessAtEdge(MainQuery.eof(), NoNextRecord, &db::Query::next);
+}
+
+void TMainWindow::LastRecClick() {
+    moveUnlessAtEdge(MainQuery.eof(), AlreadyAtEnd, &db::Query::last);
+}
+
+void TMainWindow::AddRecClick() {
+    if (editing())
+        ShowErr(UndoOrSaveFirst);
+    else
+        MainQuery.insert();
+}
+
+void TMainWindow::DeleteRecClick() {
+    if (MainDataSource.state() == db::DataSetState::Edit)
+        MainQuery.deleteRecord();
+    else
+        ShowErr(GoToEditFirst);
+}
+
+void TMainWindow::EditRecClick() {
+    if (editing()) {
+        ShowErr(UndoOrSaveFirst);
+        return;
+    }
+    if (!MainQuery.canModify())
+        keyReQuery();
+    MainQuery.edit();
+}
+
+void TMainWindow::UndoChangesClick() {
+    MainQuery.cancel();
+}
+
+void TMainWindow::SaveRecClick() {
+    if (editing())
+        MainQuery.post();
+    else
+        ShowErr(AddOrEditFirst);
+}
+
+void TMainWindow::keyReQuery() {
+    const std::string firstKey = controlText(0);
+    const std::string secondKey = controlText(1);
+    MainQuery.disableControls();
+    // The controls follow the query again also when the statement is refused, so that the record view does
+    // not stay frozen after the error is shown.
+    struct ControlsOn {
+        db::Query& query;
+        ~ControlsOn() { query.enableControls(); }
+    } controlsOn{MainQuery};
+    runStatement(keyReQueryStatement(edition_.keyReQueryFormat, firstKey, secondKey));
+}
+
+} // namespace orupim::catalogue

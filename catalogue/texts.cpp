@@ -1,0 +1,48 @@
+#include "catalogue/texts.h"
+
+#include "platform/core/text.h"
+
+namespace orupim::catalogue {
+namespace {
+
+constexpr std::size_t BrowserCommandLimit = 128;
+
+std::string doubledQuotes(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        out += c;
+        if (c == '\'')
+            out += '\'';
+    }
+    return out;
+}
+
+} // namespace
+
+std::string countsText(std::int32_t matchCount, std::int32_t totalCount) {
+    return " rec. " + std::to_string(matchCount) + " of " + std::to_string(totalCount);
+}
+
+CountedString keyReQueryStatement(std::string_view format, std::string_view firstKey,
+                                  std::string_view secondKey) {
+    const std::string first = doubledQuotes(CountedString(firstKey).str());
+    const std::string second = doubledQuotes(CountedString(secondKey).str());
+    return CountedString(formatText(format, {first, second}));
+}
+
+CountedString searchFieldLabel(std::string_view caption) {
+    const std::string label = CountedString(caption).str();
+    const std::size_t length = characterCount(label);
+    if (length < 2)
+        return CountedString(label);
+    return CountedString(leftCharacters(label, length - 2));
+}
+
+std::string browserProgram(std::string_view openCommand) {
+    const std::string command = CountedString(openCommand).str();
+    const std::string program = command.substr(0, command.find(' '));
+    return leftCharacters(program, BrowserCommandLimit);
+}
+
+} // namespace orupim::catalogue

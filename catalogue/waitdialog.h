@@ -1,0 +1,15 @@
+// The splash window TWaitDialog shown while the catalogue starts: borderless, black, on top of other windows,
+// centred, holding the suite's picture in a framing bevel. It has no handlers; start-up frees it.
+#pragma once
+
+#include <QWidget>
+
+namespace orupim::catalogue {
+
+class TWaitDialog : public QWidget {
+    Q_OBJECT
+public:
+    TWaitDialog();
+};
+
+} // namespace orupim::catalogue

@@ -1,0 +1,145 @@
+#include "catalogueprogram.h"
+
+#include "catalogue/modulevalues.h"
+#include "catalogue/startup.h"
+#include "catalogue/waitdialog.h"
+#include "platform/db/query.h"
+#include "platform/db/session.h"
+#include "platform/files/drivepath.h"
+#include "platform/files/filesystem.h"
+#include "platform/kernel/messagebeep.h"
+#include "platform/kernel/sleep.h"
+#include "platform/ui/application.h"
+#include "platform/ui/statusbar.h"
+#include "temproot.h"
+
+#include <QApplication>
+#include <QTest>
+#include <fstream>
+
+namespace orupim::catalogue::test {
+
+CatalogueProgram::CatalogueProgram(const Edition& edition, const std::string& directory)
+    : edition_(edition), directory_(orupim::test::tempRoot() / directory) {
+    std::filesystem::create_directories(directory_);
+    files::setProgramFileForTesting(directory_ / edition.deliverable);
+    kernel::setSleepImplementation([this](std::uint32_t milliseconds) {
+        pauses.push_back({milliseconds, splashShown(), MainWindow && AboutDialog && QueryDialog});
+    });
+    kernel::setBeepImplementation([this](unsigned type) { beeps.push_back(type); });
+}
+
+bool CatalogueProgram::splashShown() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (qobject_cast<TWaitDialog*>(widget) && widget->isVisible())
+            return true;
+    return false;
+}
+
+CatalogueProgram::~CatalogueProgram() {
+    stop();
+    files::setProgramFileForTesting({});
+    kernel::setSleepImplementation({});
+    kernel::setBeepImplementation({});
+}
+
+void CatalogueProgram::writeListFile(const std::string& text) const {
+    std::ofstream(directory_ / edition_.listFile, std::ios::binary) << text;
+}
+
+std::string CatalogueProgram::driveDirectory() const {
+    return files::toDrive(directory_) + "\\";
+}
+
+namespace {
+
+// Reaches the program directory's table through an alias of the test's own, so that the program's alias
+// ORUPIM is left as the test set it up.
+constexpr const char* TestAlias = "TESTDATA";
+
+class TableQuery {
+public:
+    TableQuery(const std::string& directory, const std::string& table) {
+        db::Session& session = db::Session::instance();
+        if (!session.isAlias(TestAlias))
+            session.addStandardAlias(TestAlias, directory, "PARADOX");
+        query.setDatabaseName(TestAlias);
+        query.addSql("select * from " + table);
+        query.open();
+    }
+    ~TableQuery() {
+        query.close();
+        db::Session::instance().deleteAlias(TestAlias);
+    }
+    db::Query query;
+};
+
+} // namespace
+
+void CatalogueProgram::createTable(const std::vector<Record>& records) const {
+    db::Session::createTable(driveDirectory(), *edition_.layout);
+    TableQuery table(driveDirectory(), edition_.table);
+    for (const Record& record : records) {
+        table.query.insert();
+        for (const auto& [name, text] : record)
+            table.query.fieldByName(name).setAsText(text);
+        table.query.post();
+    }
+}
+
+std::vector<Record> CatalogueProgram::storedRecords() const {
+    TableQuery table(driveDirectory(), edition_.table);
+    std::vector<Record> records;
+    for (table.query.first(); !table.query.eof(); table.query.next()) {
+        Record record;
+        for (int i = 0; i < table.query.fieldCount(); ++i)
+            record[table.query.field(i).fieldName()] = table.query.field(i).asText();
+        records.push_back(record);
+    }
+    return records;
+}
+
+void CatalogueProgram::makeTableReadOnly() const {
+    std::filesystem::permissions(directory_ / (edition_.table + ".db"),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                     std::filesystem::perms::others_read);
+}
+
+void CatalogueProgram::startWithoutShowing() {
+    application_ = std::make_unique<ui::Application>();
+    startCatalogue(*application_, edition_);
+}
+
+void CatalogueProgram::show() {
+    MainWindow->show();
+    MainWindow->activateWindow();
+    QApplication::setActiveWindow(MainWindow);
+    (void)QTest::qWaitForWindowActive(MainWindow, 2000);
+    QApplication::processEvents();
+}
+
+void CatalogueProgram::start() {
+    startWithoutShowing();
+    show();
+}
+
+void CatalogueProgram::stop() {
+    application_.reset();
+    MainWindow = nullptr;
+    AboutDialog = nullptr;
+    QueryDialog = nullptr;
+}
+
+TMainWindow& CatalogueProgram::window() const {
+    return *MainWindow;
+}
+
+std::string CatalogueProgram::message() const {
+    return MainWindow->StatusBar->panelText(0);
+}
+
+std::string CatalogueProgram::counts() const {
+    return MainWindow->StatusBar->panelText(1);
+}
+
+} // namespace orupim::catalogue::test

@@ -1,0 +1,236 @@
+// The record view and the record commands on a real table: the count walk, the moves with their begin and end
+// flags, add, edit, save, undo and delete (reopening the program to prove what was stored), the refusals of
+// the decision table, and the key re-query on a table that cannot be modified.
+#include "catalogue/modulevalues.h"
+#include "catalogue/videoedition.h"
+#include "catalogueprogram.h"
+#include "platform/ui/dbedit.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/pagecontrol.h"
+#include "platform/ui/speedbutton.h"
+#include "platform/ui/statusbar.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTest>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace orupim::catalogue {
+namespace {
+
+using test::Record;
+
+const std::vector<Record> ThreeFilms = {
+    {{"Director", "Lang"}, {"Title", "Metropolis"}, {"Category", "Drama"}},
+    {{"Director", "Murnau"}, {"Title", "Nosferatu"}, {"Category", "Horror"}},
+    {{"Director", "Wiene"}, {"Title", "Caligari"}, {"Category", "Horror"}},
+};
+
+class RecordCommands : public ::testing::Test {
+protected:
+    void start(const std::vector<Record>& records = ThreeFilms) {
+        program.createTable(records);
+        program.start();
+        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+    }
+    TMainWindow& window() { return program.window(); }
+    std::string shown(const char* control) {
+        return window().controlText(window().edition().controlIndex(control));
+    }
+    // Runs a command and answers the message it left ("" when it left none).
+    std::string run(void (TMainWindow::*command)()) {
+        window().StatusBar->setPanelText(0, "");
+        ui::runGuarded([&] { (window().*command)(); });
+        QApplication::processEvents();
+        return program.message();
+    }
+    void type(const char* control, const QString& text) {
+        QWidget* widget = window().dataControl(control);
+        widget->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        QTest::keyClicks(widget, text);
+    }
+    std::vector<std::string> storedTitles() {
+        std::vector<std::string> titles;
+        for (const Record& record : program.storedRecords())
+            titles.push_back(record.at("Title"));
+        return titles;
+    }
+    void restart() {
+        program.stop();
+        program.start();
+    }
+
+    test::CatalogueProgram program{videoEdition()};
+};
+
+TEST_F(RecordCommands, ShowingCountsTheTableAndShowsTheFirstRecord) {
+    start();
+    EXPECT_EQ(program.counts(), " rec. 3 of 3");
+    EXPECT_EQ(TotalCount, 3);
+    EXPECT_EQ(MatchCount, 3);
+    EXPECT_EQ(SearchTableName.str(), "flx");
+    EXPECT_EQ(shown("DBEdit1"), "Lang");
+    EXPECT_EQ(QApplication::focusWidget(), window().dataControl("DBEdit1"));
+    EXPECT_FALSE(window().MainQuery.controlsDisabled());
+}
+
+TEST_F(RecordCommands, EmptyTableCountsZeroAndRefusesEveryMove) {
+    start({});
+    EXPECT_EQ(program.counts(), " rec. 0 of 0");
+    EXPECT_EQ(shown("DBEdit1"), "");
+    EXPECT_EQ(run(&TMainWindow::FirstRecClick), "Already at the begining.");
+    EXPECT_EQ(run(&TMainWindow::PrevRecClick), "No previous record.");
+    EXPECT_EQ(run(&TMainWindow::NextRecClick), "No next record.");
+    EXPECT_EQ(run(&TMainWindow::LastRecClick), "Already at the end.");
+}
+
+TEST_F(RecordCommands, MovesFollowTheBeginAndEndFlags) {
+    start();
+    struct Step {
+        void (TMainWindow::*command)();
+        const char* message;
+        const char* director;
+    } steps[] = {
+        {&TMainWindow::FirstRecClick, "Already at the begining.", "Lang"},
+        {&TMainWindow::LastRecClick, "", "Wiene"},
+        {&TMainWindow::LastRecClick, "Already at the end.", "Wiene"},
+        {&TMainWindow::NextRecClick, "No next record.", "Wiene"},
+        {&TMainWindow::PrevRecClick, "", "Murnau"},
+        {&TMainWindow::PrevRecClick, "", "Lang"},
+        {&TMainWindow::PrevRecClick, "", "Lang"}, // finds no earlier record: sets the begin flag silently
+        {&TMainWindow::PrevRecClick, "No previous record.", "Lang"},
+        {&TMainWindow::NextRecClick, "", "Murnau"},
+        {&TMainWindow::NextRecClick, "", "Wiene"},
+        {&TMainWindow::NextRecClick, "", "Wiene"},
+        {&TMainWindow::NextRecClick, "No next record.", "Wiene"},
+        {&TMainWindow::FirstRecClick, "", "Lang"},
+    };
+    int i = 0;
+    for (const Step& step : steps) {
+        SCOPED_TRACE(i++);
+        EXPECT_EQ(run(step.command), step.message);
+        EXPECT_EQ(shown("DBEdit1"), step.director);
+    }
+}
+
+TEST_F(RecordCommands, AddAndSaveStoresTheNewRecordCountsStay) {
+    start();
+    EXPECT_EQ(run(&TMainWindow::AddRecClick), "");
+    type("DBEdit1", "O'Brien");
+    type("DBEdit2", "It's");
+    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(program.counts(), " rec. 3 of 3");
+    restart();
+    EXPECT_EQ(program.counts(), " rec. 4 of 4");
+    const auto stored = program.storedRecords();
+    ASSERT_EQ(stored.size(), 4u);
+    EXPECT_EQ(std::count_if(
+                  stored.begin(), stored.end(),
+                  [](const Record& r) { return r.at("Director") == "O'Brien" && r.at("Title") == "It's"; }),
+              1);
+}
+
+TEST_F(RecordCommands, EditSaveAndUndo) {
+    start();
+    type("DBEdit2", "typed while browsing");
+    EXPECT_EQ(shown("DBEdit2"), "Metropolis");
+
+    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
+    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx"); // a modifiable result needs no re-query
+    type("DBEdit2", " (1927)");
+    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
+    type("DBEdit2", " restored");
+    EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
+    EXPECT_EQ(shown("DBEdit2"), "Metropolis (1927)");
+    EXPECT_EQ(run(&TMainWindow::UndoChangesClick), ""); // in browse state: nothing, no message
+
+    restart();
+    EXPECT_EQ(storedTitles(), (std::vector<std::string>{"Metropolis (1927)", "Nosferatu", "Caligari"}));
+}
+
+TEST_F(RecordCommands, CheckBoxMemoAndListFieldEditsAreStored) {
+    start();
+    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
+    auto* lent = qobject_cast<QAbstractButton*>(window().dataControl("DBEdit10"));
+    window().PageControl->setCurrentIndex(2);
+    QApplication::processEvents();
+    QTest::mouseClick(lent, Qt::LeftButton, {}, QPoint(5, lent->height() / 2));
+    window().PageControl->setCurrentIndex(1);
+    type("DBEdit8", "First line");
+    QTest::keyClick(window().dataControl("DBEdit8"), Qt::Key_Return);
+    QTest::keyClicks(window().dataControl("DBEdit8"), "second");
+    window().PageControl->setCurrentIndex(0);
+    type("DBEdit7", "VHS");
+    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+
+    restart();
+    const Record stored = program.storedRecords().front();
+    EXPECT_EQ(stored.at("Lent"), "True");
+    EXPECT_EQ(stored.at("Borrowed"), "");
+    EXPECT_EQ(stored.at("Notes"), "First line\r\nsecond");
+    EXPECT_EQ(stored.at("Format"), "VHS");
+    EXPECT_EQ(stored.at("Title"), "Metropolis");
+}
+
+TEST_F(RecordCommands, DeleteOnlyFromEditState) {
+    start();
+    EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
+    EXPECT_EQ(run(&TMainWindow::AddRecClick), "");
+    EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
+    EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
+    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
+    EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(program.counts(), " rec. 3 of 3");
+    restart();
+    EXPECT_EQ(storedTitles(), (std::vector<std::string>{"Metropolis", "Caligari"}));
+}
+
+TEST_F(RecordCommands, RefusalsWhileEditingAndSaveOutsideIt) {
+    start();
+    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "Add or edit the current record first.");
+    for (auto enter : {&TMainWindow::AddRecClick, &TMainWindow::EditRecClick}) {
+        (window().*enter)();
+        for (auto command :
+             {&TMainWindow::FirstRecClick, &TMainWindow::PrevRecClick, &TMainWindow::NextRecClick,
+              &TMainWindow::LastRecClick, &TMainWindow::AddRecClick, &TMainWindow::EditRecClick,
+              &TMainWindow::ResetSetClick})
+            EXPECT_EQ(run(command), "Undo or save the current record first.");
+        EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
+    }
+    restart();
+    EXPECT_EQ(storedTitles().size(), 3u);
+}
+
+TEST_F(RecordCommands, EditOnAReadOnlyTableReQueriesByTheKeysWithQuotesDoubled) {
+    program.createTable({
+        {{"Director", "Lang"}, {"Title", "Metropolis"}},
+        {{"Director", "O'Brien"}, {"Title", "It's"}, {"Code", "A"}},
+        {{"Director", "O'Brien"}, {"Title", "It's"}, {"Code", "B"}},
+    });
+    program.makeTableReadOnly();
+    program.start();
+    EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
+    ASSERT_EQ(shown("DBEdit1"), "O'Brien");
+
+    window().SpeedButtons[8]->click(); // Edit Record, through the handler guard as the user runs it
+    EXPECT_EQ(window().MainQuery.sqlText(),
+              "select * from flx where Director = 'O''Brien' and Title = 'It''s'");
+    EXPECT_TRUE(window().MainQuery.active());
+    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_EQ(shown("DBEdit4"), "A");
+    EXPECT_FALSE(window().MainQuery.controlsDisabled());
+    // The re-queried result of a read-only table still cannot be modified: the edit is refused by the engine.
+    ASSERT_FALSE(program.boxes.boxes.empty());
+    EXPECT_EQ(program.boxes.boxes.back().text, "Cannot modify a read-only dataset.");
+    EXPECT_EQ(program.counts(), " rec. 3 of 3");
+}
+
+} // namespace
+} // namespace orupim::catalogue

@@ -1,0 +1,75 @@
+// Status messages: ShowErr puts each code's text into the left panel and leaves the counts alone; a click on
+// the status bar shows the smile, a double click clears the panel.
+#include "catalogue/messagetable.h"
+#include "catalogue/modulevalues.h"
+#include "catalogue/videoedition.h"
+#include "catalogueprogram.h"
+#include "platform/registry/reginifile.h"
+#include "platform/ui/speedbutton.h"
+#include "platform/ui/statusbar.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace orupim::catalogue {
+namespace {
+
+TEST(StatusMessages, ShowErrWritesTheTextOfEachCode) {
+    test::CatalogueProgram program(videoEdition());
+    program.start();
+    program.window().StatusBar->setPanelText(1, " rec. 3 of 3");
+    for (std::uint32_t code : {0u, 4u, 8u, 16u, 17u, 18u, 4000000000u}) {
+        SCOPED_TRACE(code);
+        program.window().ShowErr(code);
+        EXPECT_EQ(program.message(), messageText(code));
+        EXPECT_EQ(program.counts(), " rec. 3 of 3");
+    }
+}
+
+TEST(StatusMessages, ClickSmilesAndDoubleClickClears) {
+    test::CatalogueProgram program(videoEdition());
+    program.start();
+    ui::StatusBar* bar = program.window().StatusBar;
+    bar->setPanelText(1, " rec. 3 of 3");
+    program.window().ShowErr(7);
+
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(program.message(), "Smile, clicking here is good for nothing...!");
+    QTest::mouseDClick(bar, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(program.message(), "");
+    EXPECT_EQ(program.counts(), " rec. 3 of 3");
+}
+
+TEST(StatusMessages, WithSoundOnEveryMessageBeepsWithTheExclamationSound) {
+    // A later start that finds Sound on in the settings key.
+    RegIniFile settings("Software\\Brenmoor\\OruPIM");
+    settings.writeString("Settings", "Sound", "1");
+    settings.writeString("Settings", "Seeded", "1");
+    test::CatalogueProgram program(videoEdition());
+    program.createTable();
+    program.start();
+    ASSERT_TRUE(SoundOn);
+    EXPECT_TRUE(program.beeps.empty());
+
+    program.window().SpeedButtons[0]->click(); // First Record at the begin: message 4
+    program.window().SpeedButtons[0]->click();
+    program.window().ShowErr(16);
+    EXPECT_EQ(program.message(), "Record duplicated.");
+    EXPECT_EQ(program.beeps, (std::vector<unsigned>{48, 48, 48}));
+
+    QTest::mouseClick(program.window().StatusBar, Qt::LeftButton, {}, QPoint(20, 10));
+    EXPECT_EQ(program.beeps.size(), 3u) << "a click on the status bar is silent";
+}
+
+TEST(StatusMessages, WithSoundOffNothingBeeps) {
+    test::CatalogueProgram program(videoEdition());
+    program.createTable();
+    program.start();
+    ASSERT_FALSE(SoundOn);
+    program.window().SpeedButtons[0]->click();
+    EXPECT_EQ(program.message(), "Already at the begining.");
+    EXPECT_TRUE(program.beeps.empty());
+}
+
+} // namespace
+} // namespace orupim::catalogue
