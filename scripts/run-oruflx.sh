@@ -9,14 +9,7 @@ if ! command -v cmake >/dev/null || ! dpkg -s qt6-base-dev libsqlite3-dev libgte
         echo "run-oruflx: the build's packages are missing; run this script as root once to install them" >&2
         exit 1
     fi
-    export DEBIAN_FRONTEND=noninteractive
-    apt-get update
-    apt-get install -y --no-install-recommends \
-        cmake make g++ pkg-config \
-        qt6-base-dev libgl-dev \
-        libsqlite3-dev sqlite3 \
-        libgtest-dev libgmock-dev googletest libbenchmark-dev \
-        xvfb xauth xdg-utils
+    scripts/install-packages.sh
 fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build -j"$(nproc)"

@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing the suite need (run as root).
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+apt-get update
+apt-get install -y --no-install-recommends \
+    cmake make g++ pkg-config \
+    qt6-base-dev libgl-dev \
+    libsqlite3-dev sqlite3 \
+    libgtest-dev libgmock-dev googletest libbenchmark-dev \
+    xvfb xauth xdg-utils
