@@ -124,19 +124,22 @@ void Table::create(const std::filesystem::path& hostFile, const RecordLayout& la
         table->execute(("CREATE TABLE " + quotedName(layout.table) + " (" + columns + ")").c_str());
         table->execute("CREATE TABLE orupim_fields (position INTEGER PRIMARY KEY, name TEXT NOT NULL, "
                        "kind TEXT NOT NULL, size INTEGER NOT NULL, required INTEGER NOT NULL)");
-        Statement define(db, "INSERT INTO orupim_fields VALUES (?, ?, ?, ?, ?)");
-        if (!define)
-            table->fail("Cannot create the table");
-        for (std::size_t i = 0; i < layout.fields.size(); ++i) {
-            const auto& field = layout.fields[i];
-            sqlite3_reset(define.get());
-            sqlite3_bind_int(define.get(), 1, int(i));
-            sqlite3_bind_text(define.get(), 2, field.name.c_str(), -1, SQLITE_TRANSIENT);
-            sqlite3_bind_text(define.get(), 3, kindName(field.kind), -1, SQLITE_STATIC);
-            sqlite3_bind_int(define.get(), 4, field.size);
-            sqlite3_bind_int(define.get(), 5, field.required ? 1 : 0);
-            if (sqlite3_step(define.get()) != SQLITE_DONE)
+        {
+            // Finalized before the connection closes: a connection with a live statement stays open.
+            Statement define(db, "INSERT INTO orupim_fields VALUES (?, ?, ?, ?, ?)");
+            if (!define)
                 table->fail("Cannot create the table");
+            for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+                const auto& field = layout.fields[i];
+                sqlite3_reset(define.get());
+                sqlite3_bind_int(define.get(), 1, int(i));
+                sqlite3_bind_text(define.get(), 2, field.name.c_str(), -1, SQLITE_TRANSIENT);
+                sqlite3_bind_text(define.get(), 3, kindName(field.kind), -1, SQLITE_STATIC);
+                sqlite3_bind_int(define.get(), 4, field.size);
+                sqlite3_bind_int(define.get(), 5, field.required ? 1 : 0);
+                if (sqlite3_step(define.get()) != SQLITE_DONE)
+                    table->fail("Cannot create the table");
+            }
         }
         table->execute("COMMIT");
         table.reset();

@@ -134,5 +134,17 @@ TEST_F(Failures, CreatingATableNeverReplacesOneOrLeavesHalfAFile) {
     EXPECT_EQ(entries, 1); // no temporary file left beside the table
 }
 
+TEST_F(Failures, CreatingATableLeavesNoFileOpen) {
+    auto openFiles = [] {
+        int count = 0;
+        for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+            ++count;
+        return count;
+    };
+    const int before = openFiles();
+    Session::instance().createAliasTable("ORUPIM", test::itemsLayout());
+    EXPECT_EQ(openFiles(), before);
+}
+
 } // namespace
 } // namespace orupim::db
