@@ -48,11 +48,14 @@ ProfileDocument loadDocument(const std::filesystem::path& host) {
 }
 
 // Whether a section and key name, once written, read back as the same names. A key that is empty, holds "="
-// or begins with ";" or "[" would read as another key, a comment or a section header, and a section name
-// holding "]" as a shorter name; such a write would report success and leave a file that says something else.
+// or begins with ";" or "[" would read as another key, a comment or a section header, a section name
+// holding "]" as a shorter name, and a name with a tab at either end (spaces are already gone) as the name
+// without it, which the tab keeps from being found again; such a write would report success and leave a
+// file that says something else.
 bool namesReadBack(std::string_view section, std::string_view key) {
     return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
-           key.front() != '[' && section.find(']') == std::string_view::npos;
+           key.front() != '[' && section.find(']') == std::string_view::npos && trimBlanks(key) == key &&
+           trimBlanks(section) == section;
 }
 
 ProfileDocument loadDocument(std::string_view fileName) {

@@ -248,7 +248,8 @@ TEST(PrivateProfile, WritesOneValueKeepingTheRestOfTheFile) {
 TEST(PrivateProfile, RefusesNamesThatWouldNotReadBack) {
     const std::string before = "[a]\r\nx=1\r\n";
     const std::pair<const char*, const char*> cases[] = {
-        {"a", ""}, {"a", "  "}, {"a", "k=j"}, {"a", ";k"}, {"a", "[b]"}, {"a]b", "k"},
+        {"a", ""},    {"a", "  "},  {"a", "k=j"}, {"a", ";k"},  {"a", "[b]"}, {"a]b", "k"},
+        {"a", "\tk"}, {"a", "k\t"}, {"a", "\t"},  {"a\t", "k"}, {"\ta", "k"},
     };
     for (const auto& [section, key] : cases) {
         SCOPED_TRACE(std::string(section) + " | " + key);
