@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <system_error>
 
 namespace orupim::profile {
@@ -38,13 +39,25 @@ std::filesystem::path profileHostPath(std::string_view fileName) {
     return files::toHost(fileName);
 }
 
-ProfileDocument loadDocument(const std::filesystem::path& host) {
+// The document a file holds; nothing when the file exists but cannot be read. A read takes such a file as
+// empty, but a write must not: it would replace the file's whole content by the one key it writes.
+std::optional<ProfileDocument> readDocument(const std::filesystem::path& host) {
     std::error_code ec;
-    if (host.empty() || !std::filesystem::is_regular_file(host, ec))
+    if (host.empty() || !std::filesystem::exists(host, ec))
         return ProfileDocument::parse({});
+    if (!std::filesystem::is_regular_file(host, ec))
+        return std::nullopt;
     std::ifstream in(host, std::ios::binary);
+    if (!in)
+        return std::nullopt;
     std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad())
+        return std::nullopt;
     return ProfileDocument::parse(content);
+}
+
+ProfileDocument loadDocument(const std::filesystem::path& host) {
+    return readDocument(host).value_or(ProfileDocument::parse({}));
 }
 
 // Whether a section and key name, once written, read back as the same names. A key that is empty, holds "="
@@ -98,9 +111,11 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
     std::filesystem::path host = profileHostPath(fileName);
     if (host.empty() || !namesReadBack(section, key))
         return false;
-    ProfileDocument doc = loadDocument(host);
-    doc.setValue(section, key, singleLine(value));
-    return files::writeFileAtomically(host, doc.str());
+    std::optional<ProfileDocument> doc = readDocument(host);
+    if (!doc)
+        return false;
+    doc->setValue(section, key, singleLine(value));
+    return files::writeFileAtomically(host, doc->str());
 }
 
 } // namespace orupim::profile

@@ -7,6 +7,8 @@
 
 #include <filesystem>
 #include <optional>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -257,6 +259,38 @@ TEST(PrivateProfile, RefusesNamesThatWouldNotReadBack) {
         EXPECT_FALSE(writeProfileString(section, key, "v", File));
         EXPECT_EQ(fileBytes(File), before);
     }
+}
+
+TEST(PrivateProfile, AWriteToAFileThatCannotBeReadLeavesItWhole) {
+    // A file the writer may replace but not read must not lose its content to the one key written. Root
+    // reads every file, so the write is made by a child that has given up root.
+    const std::string before = "[keep]\r\na=1\r\n";
+    const char* file = "C:\\LOCKED\\SECRET.INI";
+    putFile(file, before);
+    const std::filesystem::path host = files::toHost(file);
+    using std::filesystem::perms;
+    std::filesystem::permissions(host, perms::owner_write);
+    const bool root = ::geteuid() == 0;
+    if (root) {
+        ::chown(host.c_str(), 65534, 65534);
+        std::filesystem::permissions(host.parent_path(), perms::all);
+        for (auto dir = host.parent_path().parent_path(); dir != dir.parent_path(); dir = dir.parent_path())
+            std::filesystem::permissions(dir, perms::others_read | perms::others_exec,
+                                         std::filesystem::perm_options::add);
+    }
+    pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(writeProfileString("Install", "Path", "c:\\new", file) ? 1 : 0);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the write reported success (or the child could not give up root)";
+    std::filesystem::permissions(host, perms::owner_read | perms::owner_write);
+    EXPECT_EQ(fileBytes(file), before);
 }
 
 TEST(PrivateProfile, WrittenValuesReadBack) {
