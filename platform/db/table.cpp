@@ -4,6 +4,8 @@
 #include "platform/core/text.h"
 #include "platform/files/drivepath.h"
 
+#include <cerrno>
+#include <cstring>
 #include <sqlite3.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -143,8 +145,13 @@ void Table::create(const std::filesystem::path& hostFile, const RecordLayout& la
         }
         table->execute("COMMIT");
         table.reset();
-        if (::link(temp.c_str(), hostFile.c_str()) != 0)
-            throw DatabaseError(formatText("Table already exists: %s", {displayName}));
+        // A hard link puts the finished file in place only when no table is there, in one step.
+        if (::link(temp.c_str(), hostFile.c_str()) != 0) {
+            if (errno == EEXIST)
+                throw DatabaseError(formatText("Table already exists: %s", {displayName}));
+            throw DatabaseError(
+                formatText("Cannot create the table %s: %s", {displayName, std::strerror(errno)}));
+        }
     } catch (...) {
         table.reset();
         ::unlink(temp.c_str());
