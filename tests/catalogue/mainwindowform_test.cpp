@@ -73,6 +73,7 @@ TEST(MainWindowForm, ToolBarHintsPagesAndPanels) {
         EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->hint(), hints[i]);
         EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->geometry(), QRect(lefts[i], 4, 26, 26));
         EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(window.SpeedButtons[static_cast<std::size_t>(i)]->icon().isNull());
     }
     ASSERT_EQ(window.PageControl->pageCount(), 3);
     EXPECT_EQ(window.PageControl->tabText(0).toStdString(), "Main");
@@ -81,6 +82,11 @@ TEST(MainWindowForm, ToolBarHintsPagesAndPanels) {
     EXPECT_EQ(window.PageControl->currentIndex(), 0);
     ASSERT_EQ(window.StatusBar->panelCount(), 2);
     EXPECT_EQ(window.StatusBar->panelWidth(0), 400);
+    EXPECT_EQ(window.StatusBar->panelWidth(1), 50);
+    // From top to bottom: the tool bar, the pages filling the rest, the status bar.
+    EXPECT_EQ(window.findChild<QWidget*>("Panel1")->geometry(), QRect(0, 0, 513, 33));
+    EXPECT_EQ(window.PageControl->geometry(), QRect(0, 33, 513, 320));
+    EXPECT_EQ(window.StatusBar->geometry(), QRect(0, 353, 513, 20));
 }
 
 TEST(MainWindowForm, MenuItemAndSpeedButtonRunTheSameCommand) {
