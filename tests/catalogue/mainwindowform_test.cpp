@@ -73,6 +73,7 @@ TEST(MainWindowForm, ToolBarHintsPagesAndPanels) {
         EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->hint(), hints[i]);
         EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->geometry(), QRect(lefts[i], 4, 26, 26));
         EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(window.SpeedButtons[static_cast<std::size_t>(i)]->icon().isNull());
     }
     ASSERT_EQ(window.PageControl->pageCount(), 3);
     EXPECT_EQ(window.PageControl->tabText(0).toStdString(), "Main");
@@ -81,6 +82,11 @@ TEST(MainWindowForm, ToolBarHintsPagesAndPanels) {
     EXPECT_EQ(window.PageControl->currentIndex(), 0);
     ASSERT_EQ(window.StatusBar->panelCount(), 2);
     EXPECT_EQ(window.StatusBar->panelWidth(0), 400);
+    EXPECT_EQ(window.StatusBar->panelWidth(1), 50);
+    // From top to bottom: the tool bar, the pages filling the rest, the status bar.
+    EXPECT_EQ(window.findChild<QWidget*>("Panel1")->geometry(), QRect(0, 0, 513, 33));
+    EXPECT_EQ(window.PageControl->geometry(), QRect(0, 33, 513, 320));
+    EXPECT_EQ(window.StatusBar->geometry(), QRect(0, 353, 513, 20));
 }
 
 TEST(MainWindowForm, MenuItemAndSpeedButtonRunTheSameCommand) {
@@ -98,6 +104,53 @@ TEST(MainWindowForm, MenuItemAndSpeedButtonRunTheSameCommand) {
     EXPECT_EQ(program.message(), "Already at the end.");
     window.findChild<QAction*>("Exit1")->trigger();
     EXPECT_FALSE(window.isVisible());
+}
+
+// Each record command's menu item and speed button reach its own handler: from the first of three records,
+// browsed, each shows what only that command does there.
+TEST(MainWindowForm, EveryRecordCommandIsBoundToItsHandler) {
+    test::CatalogueProgram program(videoEdition());
+    program.createTable({{{"Director", "Lang"}}, {{"Director", "Murnau"}}, {{"Director", "Wiene"}}});
+    program.start();
+    TMainWindow& window = program.window();
+    using db::DataSetState;
+    struct Case {
+        const char* item;
+        std::size_t button;
+        void (TMainWindow::*before)(); // brings the window into the state the command is seen in
+        const char* message;
+        DataSetState state;
+        const char* director;
+    } cases[] = {
+        {"FirstRecord1", 0, nullptr, "Already at the begining.", DataSetState::Browse, "Lang"},
+        {"PreviousRecord1", 1, nullptr, "No previous record.", DataSetState::Browse, "Lang"},
+        {"NextRecord1", 2, nullptr, "", DataSetState::Browse, "Murnau"},
+        {"LastRecord1", 3, nullptr, "", DataSetState::Browse, "Wiene"},
+        {"ResetDataSet1", 5, &TMainWindow::NextRecClick, "", DataSetState::Browse, "Lang"},
+        {"AddRecord1", 6, nullptr, "", DataSetState::Insert, ""},
+        {"DeleteRecord1", 7, nullptr, "To delete, first go to edit record.", DataSetState::Browse, "Lang"},
+        {"EditRecord1", 8, nullptr, "", DataSetState::Edit, "Lang"},
+        {"UndoChanges1", 9, &TMainWindow::EditRecClick, "", DataSetState::Browse, "Lang"},
+        {"SaveRecord1", 10, nullptr, "Add or edit the current record first.", DataSetState::Browse, "Lang"},
+    };
+    for (const Case& c : cases) {
+        for (bool byButton : {false, true}) {
+            SCOPED_TRACE(std::string(c.item) + (byButton ? " button" : " menu item"));
+            window.UndoChangesClick();
+            window.ResetSetClick();
+            if (c.before)
+                (window.*c.before)();
+            window.StatusBar->setPanelText(0, "");
+            if (byButton)
+                window.SpeedButtons[c.button]->click();
+            else
+                window.findChild<QAction*>(c.item)->trigger();
+            EXPECT_EQ(program.message(), c.message);
+            EXPECT_EQ(window.MainDataSource.state(), c.state);
+            EXPECT_EQ(window.controlText(0), c.director);
+        }
+    }
+    EXPECT_TRUE(program.boxes.boxes.empty());
 }
 
 } // namespace

@@ -53,6 +53,8 @@ TEST(MainWindowPicture, EveryControlStandsInsideItsPageBesideItsLabel) {
                                              description.place.width, description.place.height));
         ui::Label* label = window.label(description.label);
         ASSERT_NE(label, nullptr);
+        const LabelDescription* place = edition.label(description.label);
+        EXPECT_EQ(label->pos(), QPoint(place->left, place->top));
         EXPECT_LE(label->geometry().right(), control->geometry().left()) << "label runs into its control";
         EXPECT_EQ(control->accessibleName().toStdString(), label->caption());
     }

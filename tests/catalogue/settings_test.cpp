@@ -12,6 +12,7 @@
 #include "platform/ui/dbcombobox.h"
 #include "platform/ui/screencursor.h"
 
+#include <cctype>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -75,6 +76,26 @@ TEST(Alias, ARightAliasIsLeftAloneAndAWrongCaseNameIsRepaired) {
     EXPECT_EQ(std::filesystem::last_write_time(configFile), written - std::chrono::hours(1)) << "saved again";
 }
 
+TEST(Alias, APathThatDiffersInCaseOrLacksItsBackslashIsReplacedAtEveryStart) {
+    test::CatalogueProgram program(videoEdition());
+    program.createTable();
+    const std::string directory = program.driveDirectory();
+    std::string otherCase = directory;
+    for (char& c : otherCase)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    ASSERT_NE(otherCase, directory);
+    db::Session& session = db::Session::instance();
+    session.addStandardAlias("ORUPIM", directory, "PARADOX");
+    for (const std::string& stored : {otherCase, directory.substr(0, directory.size() - 1)}) {
+        SCOPED_TRACE(stored);
+        session.modifyAlias("ORUPIM", StringList{"PATH=" + stored, "DEFAULT DRIVER=PARADOX"});
+        session.saveConfig();
+        program.start();
+        EXPECT_EQ(savedAliasParams(), (StringList{"PATH=" + directory, "DEFAULT DRIVER=PARADOX"}));
+        program.stop();
+    }
+}
+
 TEST(Alias, AnAliasWithoutParametersEndsTheCreationHandler) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
@@ -85,6 +106,14 @@ TEST(Alias, AnAliasWithoutParametersEndsTheCreationHandler) {
     ASSERT_FALSE(program.boxes.boxes.empty());
     EXPECT_EQ(program.boxes.boxes[0].text, "List index out of bounds.");
     EXPECT_EQ(program.window().caption(), "FLX");
+}
+
+// The browser key's default value, written into the classes of the system hive.
+void registerBrowser(const std::string& command) {
+    Registry registry;
+    registry.setRootKey(RootKey::ClassesRoot);
+    ASSERT_TRUE(registry.openKey("\\http\\shell\\open\\command", true));
+    registry.writeString("", command);
 }
 
 TEST(Sound, FirstStartWithoutAListFileIsOff) {
@@ -118,7 +147,9 @@ TEST(Sound, ANonTextValueEndsTheCreationHandler) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
     program.writeListFile("[Category]\nDrama=\n");
+    registerBrowser("C:\\WEB\\BROWSE.EXE");
     program.start();
+    ASSERT_TRUE(program.window().BrowserConfigured);
     program.stop();
     RegIniFile(SettingsKey).writeInteger("Settings", "Sound", 1);
     program.start();
@@ -129,14 +160,6 @@ TEST(Sound, ANonTextValueEndsTheCreationHandler) {
     EXPECT_FALSE(program.window().BrowserConfigured);
     EXPECT_EQ(program.window().caption(), "Filmdex 1.1"); // the steps before stay done
     EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
-}
-
-// The browser key's default value, written into the classes of the system hive.
-void registerBrowser(const std::string& command) {
-    Registry registry;
-    registry.setRootKey(RootKey::ClassesRoot);
-    ASSERT_TRUE(registry.openKey("\\http\\shell\\open\\command", true));
-    registry.writeString("", command);
 }
 
 TEST(Browser, TheCommandIsCutAtItsFirstBlank) {

@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace orupim::catalogue {
@@ -53,9 +54,15 @@ TEST(StartUp, ExitClosesTheProgramWhileARecordIsAdded) {
     program.createTable();
     program.start();
     program.window().AddRecClick();
+    QWidget* director = program.window().dataControl("DBEdit1");
+    director->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(director, "Lang");
     program.window().ExitClick();
     EXPECT_FALSE(program.window().isVisible());
     EXPECT_TRUE(program.boxes.boxes.empty());
+    // The record being added is dropped with the program, not stored.
+    program.stop();
+    EXPECT_TRUE(program.storedRecords().empty());
 }
 
 TEST(StartUp, MissingTableEndsTheCreationHandlerAtTheQuery) {

@@ -7,7 +7,9 @@
 #include "platform/registry/reginifile.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
+#include "tests/platform/ui/paintcounter.h"
 
+#include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -24,6 +26,17 @@ TEST(StatusMessages, ShowErrWritesTheTextOfEachCode) {
         EXPECT_EQ(program.message(), messageText(code));
         EXPECT_EQ(program.counts(), " rec. 3 of 3");
     }
+}
+
+using ui::test::PaintCounter;
+
+TEST(StatusMessages, ShowErrPaintsTheMessageBeforeItReturns) {
+    test::CatalogueProgram program(videoEdition());
+    program.createTable();
+    program.start();
+    PaintCounter counter(program.window().StatusBar->panel(0));
+    program.window().ShowErr(7);
+    EXPECT_GE(counter.paints, 1) << "the message waits for the message loop";
 }
 
 TEST(StatusMessages, ClickSmilesAndDoubleClickClears) {

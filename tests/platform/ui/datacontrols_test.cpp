@@ -140,6 +140,7 @@ TEST_F(DataControls, FollowRecordsAndStates) {
     EXPECT_EQ(memo->toPlainText(), "line1\nline2");
     EXPECT_TRUE(director->isReadOnly());
     EXPECT_EQ(director->maxLength(), 10);
+    EXPECT_EQ(category->lineEdit()->maxLength(), 20);
 
     query->next();
     EXPECT_EQ(director->text(), "Gilliam");

@@ -2,6 +2,7 @@
 
 #include "platform/core/errors.h"
 #include "platform/ui/guard.h"
+#include "tests/platform/ui/paintcounter.h"
 
 #include <QAccessible>
 #include <QEvent>
@@ -12,19 +13,7 @@
 namespace orupim::ui {
 namespace {
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
-public:
-    explicit PaintCounter(QWidget* widget) { widget->installEventFilter(this); }
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return false;
-    }
-};
+using test::PaintCounter;
 
 class StatusBarTest : public ::testing::Test {
 protected:
