@@ -38,6 +38,9 @@ void showMessageBox(const std::string& caption, const std::string& text, Message
     box.setTextFormat(Qt::PlainText);
     box.setAccessibleName(QString::fromStdString(caption));
     box.setAccessibleDescription(QString::fromStdString(text));
+    // Kept above every other window: an error of start-up comes while the splash window, which stays on top,
+    // is still up.
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
 }
 
