@@ -51,6 +51,11 @@ public:
     void UndoChangesClick();
     void SaveRecClick();
 
+    void DupRecClick();
+    void PrintRecClick();
+    void CopyToClipClick();
+    void PasteFromClipClick();
+
     void ResetSetClick();
     void ReloadLists1Click();
     void AboutClick();
@@ -107,6 +112,8 @@ private:
     void moveUnlessAtEdge(bool atEdge, std::uint32_t edgeMessage, void (db::Query::*move)());
     // Re-opens the main query on the records whose key fields equal the texts DBEdit1 and DBEdit2 show.
     void keyReQuery();
+    // Copy To Clipboard (true) or Paste From Clipboard (false) on the field last entered.
+    void clipboardCommand(bool copy);
     // The four steps of every change of the main query's statement.
     void runStatement(const std::string& statement);
 

@@ -36,4 +36,8 @@ PrinterError PrinterError::noDefaultPrinter() {
 
 PrinterError PrinterError::printing() { return PrinterError("Printing in progress"); }
 
+PrinterError PrinterError::notPrinting() { return PrinterError("Printer is not currently printing"); }
+
+PrinterError PrinterError::invalidPrinter() { return PrinterError("Printer selected is not valid"); }
+
 } // namespace orupim

@@ -47,7 +47,7 @@ class DatabaseError : public Error {
 public:
     using Error::Error;
     static DatabaseError fieldRequired(std::string_view fieldName); // "Field '%s' must have a value"
-    static DatabaseError readOnlyDataset();                        // "Cannot modify a read-only dataset"
+    static DatabaseError readOnlyDataset();                         // "Cannot modify a read-only dataset"
 };
 
 // A text that cannot be converted, such as a bad date: "'%s' is not a valid date".
@@ -63,6 +63,8 @@ public:
     using Error::Error;
     static PrinterError noDefaultPrinter(); // "There is no default printer currently selected"
     static PrinterError printing();         // "Printing in progress"
+    static PrinterError notPrinting();      // "Printer is not currently printing"
+    static PrinterError invalidPrinter();   // "Printer selected is not valid"
 };
 
 } // namespace orupim

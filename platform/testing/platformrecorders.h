@@ -1,18 +1,20 @@
 // The one test interface of the platform layer: while a PlatformRecorders object lives, the clock, the beep
-// the shell (with the help engine) and the message box are replaced by recorders, and each is put back as it was when the
-// object ends. A test makes one at its start and reads what the code under test asked of the platform:
+// the shell (with the help engine), the message box and the default printer are replaced by recorders, and
+// each is put back as it was when the object ends. A test makes one at its start and reads what the code
+// under test asked of the platform:
 //
 //     orupim::testing::PlatformRecorders platform;
 //     ...;
 //     EXPECT_EQ(platform.beep.types, std::vector<unsigned>{kernel::MB_ICONEXCLAMATION});
 //
-// Each recorder is also usable alone. Further recorders (the printer) join as members here.
+// Each recorder is also usable alone.
 // Note for test code inside namespace orupim: this namespace hides GoogleTest's, so write ::testing::Test
 // there.
 #pragma once
 
 #include "platform/testing/beeprecorder.h"
 #include "platform/testing/messageboxrecorder.h"
+#include "platform/testing/printerrecorder.h"
 #include "platform/testing/shellrecorder.h"
 #include "platform/testing/sleeprecorder.h"
 
@@ -24,6 +26,7 @@ public:
     BeepRecorder beep;
     ShellRecorder shell;
     MessageBoxRecorder messages;
+    PrinterRecorder printer;
 };
 
 } // namespace orupim::testing

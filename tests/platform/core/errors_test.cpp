@@ -17,6 +17,8 @@ TEST(Errors, CarryTheClassLibraryTexts) {
         {ConvertError::invalidDate("32.13.1999").message(), "'32.13.1999' is not a valid date"},
         {PrinterError::noDefaultPrinter().message(), "There is no default printer currently selected"},
         {PrinterError::printing().message(), "Printing in progress"},
+        {PrinterError::notPrinting().message(), "Printer is not currently printing"},
+        {PrinterError::invalidPrinter().message(), "Printer selected is not valid"},
     };
     for (const auto& [got, want] : cases)
         EXPECT_EQ(got, want);

@@ -1,0 +1,52 @@
+// Replaces the default printer for the life of the object: every job is recorded instead of printed, with
+// each text written (its place, its text and the font size it was written in) and how the job closed. The
+// recorded printer has the resolution a test chooses; it can also be made to be missing, or to fail at a
+// chosen text of a job, for the paths where printing is refused or interrupted.
+#pragma once
+
+#include "platform/ui/printjob.h"
+
+#include <cstddef>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace orupim::testing {
+
+class PrinterRecorder {
+public:
+    struct TextOut {
+        int x = 0;
+        int y = 0;
+        std::string text;
+        int fontSize = 0;
+        bool operator==(const TextOut& other) const {
+            return x == other.x && y == other.y && text == other.text && fontSize == other.fontSize;
+        }
+    };
+    struct Job {
+        std::vector<TextOut> texts;
+        bool ended = false;   // the page was sent
+        bool aborted = false; // the job was abandoned
+    };
+
+    PrinterRecorder();
+    ~PrinterRecorder();
+    PrinterRecorder(const PrinterRecorder&) = delete;
+    PrinterRecorder& operator=(const PrinterRecorder&) = delete;
+
+    int pixelsPerInch = 300;
+    bool hasDefaultPrinter = true;
+    // The text of a job (counted from 0) at which the printer raises an error instead of writing it.
+    std::optional<std::size_t> failAtText;
+
+    std::vector<Job> jobs; // in the order they were begun
+
+private:
+    ui::PrintJobFunction previous_;
+};
+
+std::ostream& operator<<(std::ostream& out, const PrinterRecorder::TextOut& text);
+
+} // namespace orupim::testing

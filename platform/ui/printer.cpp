@@ -1,0 +1,46 @@
+#include "platform/ui/printer.h"
+
+#include "platform/core/errors.h"
+#include "platform/ui/printjob.h"
+
+namespace orupim::ui {
+
+Printer::Printer() = default;
+
+Printer::~Printer() {
+    abort();
+}
+
+void Printer::beginDoc() {
+    if (job_)
+        throw PrinterError::printing();
+    std::unique_ptr<PrintJob> job = openPrintJob();
+    if (!job)
+        throw PrinterError::noDefaultPrinter();
+    job_ = std::move(job);
+    canvas_.job_ = job_.get();
+    canvas_.font_.setPixelsPerInch(job_->pixelsPerInch());
+}
+
+void Printer::endDoc() {
+    if (!job_)
+        throw PrinterError::notPrinting();
+    std::unique_ptr<PrintJob> job = std::move(job_);
+    canvas_.job_ = nullptr;
+    job->end();
+}
+
+void Printer::abort() {
+    if (!job_)
+        return;
+    std::unique_ptr<PrintJob> job = std::move(job_);
+    canvas_.job_ = nullptr;
+    job->abort();
+}
+
+Printer& printer() {
+    static Printer object;
+    return object;
+}
+
+} // namespace orupim::ui
