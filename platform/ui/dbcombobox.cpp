@@ -1,6 +1,7 @@
 #include "platform/ui/dbcombobox.h"
 
 #include "platform/ui/guard.h"
+#include "platform/ui/lineselection.h"
 #include "platform/ui/qtext.h"
 
 #include <QFocusEvent>
@@ -123,8 +124,10 @@ void DBComboBox::wheelEvent(QWheelEvent* event) {
 }
 
 void DBComboBox::focusOutEvent(QFocusEvent* event) {
-    QComboBox::focusOutEvent(event);
-    focusLeft(event->reason());
+    keepSelection(*lineEdit(), [&] {
+        QComboBox::focusOutEvent(event);
+        focusLeft(event->reason());
+    });
 }
 
 } // namespace orupim::ui

@@ -1,6 +1,7 @@
 #include "platform/ui/dbedit.h"
 
 #include "platform/ui/guard.h"
+#include "platform/ui/lineselection.h"
 #include "platform/ui/qtext.h"
 
 #include <QFocusEvent>
@@ -22,8 +23,10 @@ DBEdit::DBEdit(QWidget* parent)
 }
 
 void DBEdit::focusOutEvent(QFocusEvent* event) {
-    QLineEdit::focusOutEvent(event);
-    focusLeft(event->reason());
+    keepSelection(*this, [&] {
+        QLineEdit::focusOutEvent(event);
+        focusLeft(event->reason());
+    });
 }
 
 } // namespace orupim::ui

@@ -49,6 +49,7 @@ protected:
         return window().controlText(window().edition().controlIndex(name));
     }
     QLineEdit* editBox(const char* name) { return static_cast<ui::DBComboBox*>(control(name))->lineEdit(); }
+    QLineEdit* lineEdit(const char* name) { return static_cast<QLineEdit*>(control(name)); }
 
     // Enters a data control on its page, as a click in it does.
     void enter(const char* name) {
@@ -87,6 +88,26 @@ TEST_F(Clipboard, MemoSelectionIsCopiedWhileAnotherPageShows) {
     EXPECT_EQ(ActiveField, memo);
     EXPECT_EQ(shown("DBEdit1"), "Lang");
     EXPECT_EQ(shown("DBEdit8"), "Silent\r\nrestored print");
+}
+
+TEST_F(Clipboard, EditsKeepTheirSelectionWhenAnotherPageIsShown) {
+    struct Case {
+        const char* control;
+        bool listField;
+        const char* copied;
+    } cases[] = {{"DBEdit2", false, "etro"}, {"DBEdit7", true, "HS-"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        enter(c.control);
+        QLineEdit* box = c.listField ? editBox(c.control) : lineEdit(c.control);
+        box->setSelection(1, static_cast<int>(std::string(c.copied).size()));
+        window().PageControl->setCurrentIndex(2); // the tab "Loans"
+        QApplication::processEvents();
+        ASSERT_NE(QApplication::focusWidget(), control(c.control));
+        clipboard()->setText("before");
+        EXPECT_EQ(click(CopyButton), "");
+        EXPECT_EQ(clipboard()->text().toStdString(), c.copied);
+    }
 }
 
 TEST_F(Clipboard, ListFieldCopyPutsExactlyTheSelectionEvenWhenEmpty) {
