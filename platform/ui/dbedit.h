@@ -1,5 +1,6 @@
 // The data-aware text field (single line): shows its field's text, limited to the field's size, editable
-// while the record is edited or inserted (or when typing starts the edit, with automatic editing on).
+// while the record is edited or inserted (or when typing starts the edit, with automatic editing on). A
+// pasted text is taken up to its first line break.
 #pragma once
 
 #include "platform/ui/datacontrol.h"
@@ -15,6 +16,10 @@ public:
 
 protected:
     void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    QString previousText_; // the text before the change being made, for the line-break rule
+    bool showing_ = false; // the field's own text is being shown
 };
 
 } // namespace orupim::ui

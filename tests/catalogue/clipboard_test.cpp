@@ -144,16 +144,21 @@ TEST_F(Clipboard, ListFieldPasteTakesOnlyText) {
 TEST_F(Clipboard, EditPasteReplacesTheSelectionAndReachesTheRecordOnlyWhileEditing) {
     enter("DBEdit2");
     clipboard()->setText("Sunrise");
-    static_cast<QLineEdit*>(control("DBEdit2"))->selectAll();
+    lineEdit("DBEdit2")->selectAll();
     EXPECT_EQ(click(PasteButton), "");
     EXPECT_EQ(shown("DBEdit2"), "Metropolis"); // browsing: the field takes no input
 
     window().EditRecClick();
-    static_cast<QLineEdit*>(control("DBEdit2"))->selectAll();
+    lineEdit("DBEdit2")->selectAll();
     EXPECT_EQ(click(PasteButton), "");
     EXPECT_EQ(shown("DBEdit2"), "Sunrise");
+    // A single-line field takes a pasted text up to its first line break.
+    clipboard()->setText("Dawn\r\nof the dead");
+    lineEdit("DBEdit2")->setSelection(0, 3);
+    EXPECT_EQ(click(PasteButton), "");
+    EXPECT_EQ(shown("DBEdit2"), "Dawnrise");
     window().SaveRecClick();
-    EXPECT_EQ(program.storedRecords().at(0).at("Title"), "Sunrise");
+    EXPECT_EQ(program.storedRecords().at(0).at("Title"), "Dawnrise");
 }
 
 TEST_F(Clipboard, CheckBoxesAndNoFieldEnteredRefuseInEveryState) {
