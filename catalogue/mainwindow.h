@@ -51,6 +51,7 @@ public:
     void UndoChangesClick();
     void SaveRecClick();
 
+    void FindRecClick();
     void ResetSetClick();
     void ReloadLists1Click();
     void AboutClick();
@@ -109,6 +110,11 @@ private:
     void keyReQuery();
     // The four steps of every change of the main query's statement.
     void runStatement(const std::string& statement);
+    // Walks the open result with the data controls off, adding 1 to `count` per record; then, also when the
+    // walk fails, moves to the first record and turns the controls on again.
+    void countResult(std::int32_t& count);
+    // Writes MatchCount and TotalCount into the right status panel.
+    void showCounts();
 
     const Edition& edition_;
 };
