@@ -16,10 +16,13 @@ constexpr int KeyEnter = 13;
 constexpr int KeyEscape = 27;
 constexpr int LabelHeight = 13;
 
+// The form's font is MS Sans Serif; the sans faces that stand in for it are wider, and a semi-condensed face
+// keeps the texts within the places the form gives them.
 QFont dialogFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     font.setBold(true);
+    font.setStretch(QFont::SemiCondensed);
     return font;
 }
 

@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
@@ -422,6 +423,11 @@ TEST_F(Search, DialogForm) {
         const QString text = c.widget->property("text").toString();
         EXPECT_EQ(text.toStdString(), c.text);
     }
+    // The texts fit the places the form gives them.
+    for (QLabel* label : {dialog.SearchOnLabel, dialog.PatternLabel, dialog.FieldNameLabel}) {
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+    }
+    EXPECT_LE(dialog.QueryLabel->heightForWidth(238), 26);
     EXPECT_EQ(dialog.FieldNameLabel->caption(), "Unknown");
     EXPECT_EQ(dialog.FieldNameLabel->pos(), QPoint(130, 50));
     EXPECT_TRUE(dialog.QueryLabel->wordWrap());
@@ -437,6 +443,11 @@ TEST_F(Search, DialogForm) {
         QPoint middle = shown.screen()->availableGeometry().center();
         // Centred when it was made; the frame that showing adds moves its middle by a pixel or two.
         EXPECT_LE((shown.frameGeometry().center() - middle).manhattanLength(), 6);
+        // The field's name fits its label, and a picture for a person to look at.
+        EXPECT_EQ(shown.FieldNameLabel->caption(), "Director");
+        EXPECT_GE(shown.FieldNameLabel->width(), shown.FieldNameLabel->sizeHint().width());
+        QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
+        EXPECT_TRUE(shown.grab().save(ORUPIM_SCREENSHOT_DIR "/searchdialog.png"));
         shown.close();
     });
 }
