@@ -64,6 +64,12 @@ DialogAction enter(const QString& pattern) {
     };
 }
 
+// An access key presses its button visibly and clicks it a moment later.
+void waitUntilHidden(TQueryDialog& dialog) {
+    for (int wait = 0; wait < 100 && dialog.isVisible(); ++wait)
+        QTest::qWait(10);
+}
+
 // The close box of the title bar.
 void closeByTitleBar(TQueryDialog& dialog) {
     dialog.close();
@@ -306,7 +312,7 @@ TEST_F(Search, CancelAndEscapeKeepResultCountsAndText) {
     EXPECT_EQ(QueryCancelled, 0);
 }
 
-TEST_F(Search, ExecuteByMouseAndByEnterWithoutFocus) {
+TEST_F(Search, ExecuteAndCancelByMouseByAccessKeyAndByTheFormsKeys) {
     start();
     find([](TQueryDialog& dialog) {
         typeInto(dialog, "Wiene");
@@ -328,6 +334,21 @@ TEST_F(Search, ExecuteByMouseAndByEnterWithoutFocus) {
     });
     EXPECT_EQ(QueryCancelled, 1);
     EXPECT_EQ(SearchPattern, "Murnau");
+    // The buttons' access keys.
+    find([](TQueryDialog& dialog) {
+        typeInto(dialog, "Wiene");
+        QTest::keyClick(dialog.QueryEd, Qt::Key_E, Qt::AltModifier);
+        waitUntilHidden(dialog);
+    });
+    EXPECT_EQ(SearchPattern, "Wiene");
+    find([](TQueryDialog& dialog) {
+        typeInto(dialog, "Lang");
+        QTest::keyClick(dialog.QueryEd, Qt::Key_C, Qt::AltModifier);
+        waitUntilHidden(dialog);
+    });
+    EXPECT_EQ(QueryCancelled, 1);
+    EXPECT_EQ(SearchPattern, "Wiene");
+    EXPECT_EQ(shownDirector(), "Robert Wiene");
 }
 
 TEST_F(Search, QuoteInThePatternShowsTheEnginesErrorAndLeavesTheQueryClosed) {
