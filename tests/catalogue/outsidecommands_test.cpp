@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace orupim::catalogue {
 namespace {
@@ -112,6 +113,16 @@ TEST_F(OutsideCommands, NotepadOpensTheProgramDirectorysFilesWhereverTheCurrentD
                                 {"open", "notepad.exe", "instruct.txt", directory, shell::SW_SHOWNORMAL},
                             }));
     EXPECT_TRUE(program->boxes.boxes.empty());
+
+    // The host editor that stands for Notepad then opens the file in the program's own directory.
+    std::ofstream(files::platformRoot() / "programs.ini") << "[Programs]\nnotepad.exe=/bin/true\n";
+    for (const ShellRequest& request : shell.starts) {
+        SCOPED_TRACE(request.parameters);
+        const std::optional<shell::HostCommand> command = shell::resolveShellRequest(request);
+        ASSERT_TRUE(command.has_value());
+        EXPECT_EQ(command->workingDirectory, program->hostDirectory());
+        EXPECT_EQ(command->arguments, std::vector<std::string>{request.parameters});
+    }
 }
 
 TEST_F(OutsideCommands, HelpTopicsOpensTheHelpFilesContentsAndIndex) {
