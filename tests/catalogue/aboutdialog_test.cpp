@@ -153,5 +153,16 @@ TEST_F(AboutBox, OpeningWhileEditingKeepsTheRecordAsTyped) {
     }
 }
 
+TEST(AboutBoxCreation, ALongWindowTitleCutsTheCaptionTo255Characters) {
+    const CountedString before = WindowTitle;
+    WindowTitle = CountedString(std::string(255, 't'));
+    TAboutDialog box;
+    box.runCreateHandler();
+    EXPECT_EQ(box.caption(), "About " + std::string(249, 't'));
+    EXPECT_EQ(box.LabProd_2->text().toStdString(), std::string(255, 't'));
+    EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
+    WindowTitle = before;
+}
+
 } // namespace
 } // namespace orupim::catalogue
