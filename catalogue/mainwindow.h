@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orupim {
@@ -53,7 +54,13 @@ public:
 
     void FindRecClick();
     void ResetSetClick();
+    void EditLists1Click();
     void ReloadLists1Click();
+    void HomePage1Click();
+    void Newsletter1Click();
+    void FAQ1Click();
+    void HelpTopics1Click();
+    void ReadNotices1Click();
     void AboutClick();
 
     void StatusBarClick();
@@ -102,6 +109,9 @@ private:
     // Reads the list sections into the drop-down fields; with `replace` their entries are cleared first.
     void loadLists(const IniFile& listFile, bool replace);
     void lookUpBrowser();
+
+    // A web link: the browser started on the maker's page, or message 17 when no browser is configured.
+    void openWebPage(std::string_view page);
 
     bool editing() const;
     // A move of the decision table: refused while editing (message 8) or at the edge it tests.
