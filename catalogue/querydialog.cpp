@@ -3,7 +3,6 @@
 #include "catalogue/modulevalues.h"
 #include "platform/ui/keyevents.h"
 #include "platform/ui/label.h"
-#include "platform/ui/qtext.h"
 #include "platform/ui/speedbutton.h"
 
 #include <QLineEdit>
