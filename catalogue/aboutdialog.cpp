@@ -12,11 +12,13 @@
 namespace orupim::catalogue {
 namespace {
 
-QLabel* addLine(QWidget* parent, const char* name, const QString& text, int top, int pixelSize,
-                QColor colour) {
+constexpr int EnterKey = 13;
+
+QLabel* addLine(QWidget* parent, const char* name, const QString& text, int top, const char* family,
+                int pixelSize, QColor colour) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(name);
-    QFont font(QStringLiteral("Arial"));
+    QFont font(QString::fromLatin1(family));
     font.setPixelSize(pixelSize);
     font.setBold(true);
     label->setFont(font);
@@ -46,13 +48,15 @@ TAboutDialog::TAboutDialog() {
     icon->setObjectName("AboutIco");
     icon->setGeometry(16, 16, 32, 32);
     icon->setPixmap(windowIcon().pixmap(32, 32));
-    LabProd_1 = addLine(area, "LabProd_1", QStringLiteral("OruPIM personal catalogues"), 18, 19, Qt::black);
-    LabProd_2 = addLine(area, "LabProd_2", {}, 52, 16, QColor(128, 0, 0));
+    LabProd_1 =
+        addLine(area, "LabProd_1", QStringLiteral("OruPIM personal catalogues"), 18, "Arial", 19, Qt::black);
+    LabProd_2 = addLine(area, "LabProd_2", {}, 52, "Arial", 16, QColor(128, 0, 0));
     addBevel(area, "Bevel1", 92);
-    addLine(area, "LabMaker_1", QStringLiteral("Brenmoor"), 110, 11, Qt::black);
-    addLine(area, "LabMaker_2", QStringLiteral("Windows 95 and NT Version"), 130, 11, Qt::black);
+    addLine(area, "LabMaker_1", QStringLiteral("Brenmoor"), 110, "MS Sans Serif", 11, Qt::black);
+    addLine(area, "LabMaker_2", QStringLiteral("Windows 95 and NT Version"), 130, "MS Sans Serif", 11,
+            Qt::black);
     addLine(area, "LabMaker_3", QStringLiteral("Keeps your videos, software, music, books and contacts."),
-            150, 11, Qt::black);
+            150, "MS Sans Serif", 11, Qt::black);
     addBevel(area, "Bevel2", 250);
     CloseBut = new ui::SpeedButton(area);
     CloseBut->setObjectName("CloseBut");
@@ -60,10 +64,7 @@ TAboutDialog::TAboutDialog() {
     CloseBut->setFixedSize(99, 25);
     CloseBut->move((421 - 99) / 2, 280);
     ui::connectGuarded(CloseBut, &QToolButton::clicked, this, [this] { CloseButClick(); });
-    ui::onKeyDown(this, [this](int key) {
-        if (key == 13)
-            CloseButClick();
-    });
+    ui::onKeyDown(this, [this](int key) { FormKeyDown(key); });
     setClientSize(421, 328);
     centerOnScreen();
     setOnCreate([this] { FormCreate(); });
@@ -77,6 +78,11 @@ void TAboutDialog::FormCreate() {
 
 void TAboutDialog::CloseButClick() {
     close();
+}
+
+void TAboutDialog::FormKeyDown(int key) {
+    if (key == EnterKey)
+        CloseButClick();
 }
 
 } // namespace orupim::catalogue

@@ -19,6 +19,8 @@ public:
 
     void FormCreate();
     void CloseButClick();
+    // Enter (key code 13) closes the box; every other key, Escape included, does nothing.
+    void FormKeyDown(int key);
 
     QLabel* LabProd_1 = nullptr;
     QLabel* LabProd_2 = nullptr;

@@ -119,6 +119,9 @@ struct Edition {
     std::vector<ControlDescription> controls; // DBEdit1 to DBEdit12, in that order
     // The control whose field-enter handler the page control's own enter event runs, when it has one.
     std::optional<std::string> pageControlEnter;
+    // The search dialog's FieldNameLabel: a fixed width at which a longer field label is cut; none: the label
+    // sizes itself to its text.
+    std::optional<int> searchFieldLabelWidth;
 
     // FieldCaptions: entry i holds the caption of the label named here (empty: the entry stays empty).
     std::vector<std::string> captionLabels;

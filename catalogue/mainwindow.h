@@ -13,6 +13,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace orupim {
@@ -56,8 +57,15 @@ public:
     void CopyToClipClick();
     void PasteFromClipClick();
 
+    void FindRecClick();
     void ResetSetClick();
+    void EditLists1Click();
     void ReloadLists1Click();
+    void HomePage1Click();
+    void Newsletter1Click();
+    void FAQ1Click();
+    void HelpTopics1Click();
+    void ReadNotices1Click();
     void AboutClick();
 
     void StatusBarClick();
@@ -96,16 +104,15 @@ private:
     void buildStatusBar();
     QWidget* makeDataControl(const ControlDescription& description, QWidget* page);
 
-    // FIXME: the search, duplicate, clipboard, print, help, notices, list-editing and web commands are built
-    // by later work; until then their menu items and buttons are bound here and do nothing.
-    void commandNotBuiltYet() {}
-
     // Steps of the creation handler.
     void setUpAlias();
     void readSound(const IniFile& listFile);
     // Reads the list sections into the drop-down fields; with `replace` their entries are cleared first.
     void loadLists(const IniFile& listFile, bool replace);
     void lookUpBrowser();
+
+    // A web link: the browser started on the maker's page, or message 17 when no browser is configured.
+    void openWebPage(std::string_view page);
 
     bool editing() const;
     // A move of the decision table: refused while editing (message 8) or at the edge it tests.
@@ -116,6 +123,11 @@ private:
     void clipboardCommand(bool copy);
     // The four steps of every change of the main query's statement.
     void runStatement(const std::string& statement);
+    // Walks the open result with the data controls off, adding 1 to `count` per record; then, also when the
+    // walk fails, moves to the first record and turns the controls on again.
+    void countResult(std::int32_t& count);
+    // Writes MatchCount and TotalCount into the right status panel.
+    void showCounts();
 
     const Edition& edition_;
 };

@@ -120,24 +120,18 @@ void TMainWindow::FormShow() {
     NotSearchable = 0;
 
     runStatement(edition_.showStatement);
-    MainQuery.disableControls();
-    // After the walk, also when it fails: the counts so far, back to the first record, controls on.
-    auto endWalk = [this] {
+    // After the count, also when it fails: the records counted so far are the table and the result.
+    auto showTableCounts = [this] {
         MatchCount = TotalCount;
-        MainQuery.first();
-        MainQuery.enableControls();
-        StatusBar->setPanelText(1, countsText(MatchCount, TotalCount));
+        showCounts();
     };
     try {
-        while (!MainQuery.eof()) {
-            MainQuery.next();
-            ++TotalCount;
-        }
+        countResult(TotalCount);
     } catch (...) {
-        endWalk();
+        showTableCounts();
         throw;
     }
-    endWalk();
+    showTableCounts();
     ui::setScreenCursor(ui::ScreenCursor::Default);
 }
 
@@ -152,7 +146,7 @@ void TMainWindow::ResetSetClick() {
     }
     runStatement(edition_.showStatement);
     MatchCount = TotalCount;
-    StatusBar->setPanelText(1, countsText(MatchCount, TotalCount));
+    showCounts();
 }
 
 void TMainWindow::ReloadLists1Click() {

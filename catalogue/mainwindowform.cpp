@@ -94,7 +94,6 @@ TMainWindow::~TMainWindow() {
 
 void TMainWindow::buildMenus() {
     const MenuTexts& texts = edition_.menus;
-    const Command notBuilt = &TMainWindow::commandNotBuiltYet;
     const std::vector<Menu> menus = {
         {"MenuFile",
          "&File",
@@ -123,7 +122,7 @@ void TMainWindow::buildMenus() {
           {"PreviousRecord1", "&Previous Record", &TMainWindow::PrevRecClick},
           {"NextRecord1", "&Next Record", &TMainWindow::NextRecClick},
           {"N6", "-", nullptr},
-          {"FindRecord1", "Fin&d Record", notBuilt},
+          {"FindRecord1", "Fin&d Record", &TMainWindow::FindRecClick},
           {"ResetDataSet1", "&Reset Data Set", &TMainWindow::ResetSetClick}}},
         {"Print1",
          "&Print",
@@ -131,19 +130,19 @@ void TMainWindow::buildMenus() {
           {"PrintSet1", "Print Set", nullptr}}},
         {"Utilities1",
          "&Utilities",
-         {{"EditLists1", "&Edit Lists", notBuilt},
+         {{"EditLists1", "&Edit Lists", &TMainWindow::EditLists1Click},
           {"ReloadLists1", "&Reload Lists", &TMainWindow::ReloadLists1Click}}},
         {"Internet1",
          "&Internet",
-         {{"HomePage1", "&Home Page", notBuilt},
-          {texts.newsletterItem.c_str(), texts.newsletterCaption, notBuilt},
+         {{"HomePage1", "&Home Page", &TMainWindow::HomePage1Click},
+          {texts.newsletterItem.c_str(), texts.newsletterCaption, &TMainWindow::Newsletter1Click},
           {"N2", "-", nullptr},
-          {"FAQ1", "&FAQ", notBuilt}}},
+          {"FAQ1", "&FAQ", &TMainWindow::FAQ1Click}}},
         {texts.helpMenu.c_str(),
          "&Help",
-         {{"HelpTopics1", "&Help Topics", notBuilt},
+         {{"HelpTopics1", "&Help Topics", &TMainWindow::HelpTopics1Click},
           {"N1", "-", nullptr},
-          {"ReadNotices1", texts.noticesCaption, notBuilt},
+          {"ReadNotices1", texts.noticesCaption, &TMainWindow::ReadNotices1Click},
           {"N10", "-", nullptr},
           {texts.aboutItem.c_str(), texts.aboutCaption, &TMainWindow::AboutClick}}},
     };
@@ -164,13 +163,12 @@ void TMainWindow::buildMenus() {
 }
 
 void TMainWindow::buildToolBar() {
-    const Command notBuilt = &TMainWindow::commandNotBuiltYet;
     const std::vector<ToolButton> buttons = {
         {2, "First Record", &TMainWindow::FirstRecClick},
         {28, "Previous Record", &TMainWindow::PrevRecClick},
         {54, "Next Record", &TMainWindow::NextRecClick},
         {80, "Last Record", &TMainWindow::LastRecClick},
-        {110, "Find Record", notBuilt},
+        {110, "Find Record", &TMainWindow::FindRecClick},
         {136, "Reset Data Set", &TMainWindow::ResetSetClick},
         {166, "Add Record", &TMainWindow::AddRecClick},
         {192, "Delete Record", &TMainWindow::DeleteRecClick},

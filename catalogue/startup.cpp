@@ -30,7 +30,7 @@ void startCatalogue(ui::Application& application, const Edition& edition) {
     application.setHelpFile(HelpFile);
     application.createForm(MainWindow, edition);
     application.createForm(AboutDialog);
-    application.createForm(QueryDialog);
+    application.createForm(QueryDialog, edition);
 
     kernel::Sleep(SplashPause);
     WaitDialog.reset();

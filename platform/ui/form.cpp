@@ -4,9 +4,11 @@
 
 #include "platform/ui/application.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QEventLoop>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -61,6 +63,9 @@ void Form::runCreateHandler() {
 }
 
 void Form::showModal() {
+    // As the old modal loop did, the window that was active before gets the activation back afterwards, so
+    // that the focus returns to its control and typing goes on there.
+    QPointer<QWidget> previous = QApplication::activeWindow();
     if (isVisible())
         hide();
     setWindowModality(Qt::ApplicationModal);
@@ -72,6 +77,8 @@ void Form::showModal() {
         loop.exec(QEventLoop::DialogExec);
     disconnect(connection);
     setWindowModality(Qt::NonModal);
+    if (previous && previous != this && previous->isVisible())
+        previous->activateWindow();
 }
 
 void Form::showEvent(QShowEvent* event) {

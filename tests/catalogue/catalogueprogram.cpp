@@ -9,6 +9,7 @@
 #include "platform/files/filesystem.h"
 #include "platform/kernel/messagebeep.h"
 #include "platform/kernel/sleep.h"
+#include "platform/registry/registry.h"
 #include "platform/ui/application.h"
 #include "platform/ui/statusbar.h"
 #include "temproot.h"
@@ -16,6 +17,7 @@
 #include <QApplication>
 #include <QTest>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace orupim::catalogue::test {
 
@@ -140,6 +142,13 @@ std::string CatalogueProgram::message() const {
 
 std::string CatalogueProgram::counts() const {
     return MainWindow->StatusBar->panelText(1);
+}
+
+void registerBrowser(const std::string& command) {
+    Registry registry;
+    registry.setRootKey(RootKey::ClassesRoot);
+    ASSERT_TRUE(registry.openKey("\\http\\shell\\open\\command", true));
+    registry.writeString("", command);
 }
 
 } // namespace orupim::catalogue::test

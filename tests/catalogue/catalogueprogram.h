@@ -71,4 +71,7 @@ private:
     std::unique_ptr<ui::Application> application_;
 };
 
+// Registers a web browser: the default value of the browser's open-command key in the system's classes.
+void registerBrowser(const std::string& command);
+
 } // namespace orupim::catalogue::test

@@ -108,14 +108,6 @@ TEST(Alias, AnAliasWithoutParametersEndsTheCreationHandler) {
     EXPECT_EQ(program.window().caption(), "FLX");
 }
 
-// The browser key's default value, written into the classes of the system hive.
-void registerBrowser(const std::string& command) {
-    Registry registry;
-    registry.setRootKey(RootKey::ClassesRoot);
-    ASSERT_TRUE(registry.openKey("\\http\\shell\\open\\command", true));
-    registry.writeString("", command);
-}
-
 TEST(Sound, FirstStartWithoutAListFileIsOff) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
@@ -147,7 +139,7 @@ TEST(Sound, ANonTextValueEndsTheCreationHandler) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
     program.writeListFile("[Category]\nDrama=\n");
-    registerBrowser("C:\\WEB\\BROWSE.EXE");
+    test::registerBrowser("C:\\WEB\\BROWSE.EXE");
     program.start();
     ASSERT_TRUE(program.window().BrowserConfigured);
     program.stop();
@@ -176,7 +168,7 @@ TEST(Browser, TheCommandIsCutAtItsFirstBlank) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.command);
-        registerBrowser(c.command);
+        test::registerBrowser(c.command);
         program.start();
         EXPECT_TRUE(program.window().BrowserConfigured);
         EXPECT_EQ(program.window().BrowserCommand, c.program);
@@ -187,7 +179,7 @@ TEST(Browser, TheCommandIsCutAtItsFirstBlank) {
 TEST(Browser, AKeyThatCannotBeOpenedIsNoBrowser) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
-    registerBrowser("C:\\WEB\\BROWSE.EXE");
+    test::registerBrowser("C:\\WEB\\BROWSE.EXE");
     setKeyMarksForTesting(RootKey::ClassesRoot, "http\\shell\\open\\command", {true, false, false});
     program.start();
     clearKeyMarksForTesting();

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QScreen>
+#include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <string>
@@ -150,6 +151,28 @@ TEST(Form, ShowModalReturnsWhenTheFormIsClosed) {
     QTimer::singleShot(0, [&] { dialog.hide(); });
     dialog.showModal();
     EXPECT_EQ(edit->text(), "abc");
+}
+
+TEST(Form, ShowModalGivesTheActivationBack) {
+    Form mainForm;
+    auto* edit = new QLineEdit(mainForm.client());
+    mainForm.setClientSize(200, 100);
+    mainForm.show();
+    mainForm.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&mainForm));
+    edit->setFocus(Qt::OtherFocusReason);
+    Form dialog;
+    new QLineEdit(dialog.client());
+    dialog.setClientSize(200, 100);
+    bool dialogActive = false;
+    QTimer::singleShot(0, [&] {
+        dialogActive = QTest::qWaitForWindowActive(&dialog);
+        dialog.close();
+    });
+    dialog.showModal();
+    EXPECT_TRUE(dialogActive);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&mainForm));
+    EXPECT_EQ(QApplication::focusWidget(), edit);
 }
 
 TEST(Form, ClientSizeFixesTheWindow) {

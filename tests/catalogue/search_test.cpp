@@ -1,0 +1,505 @@
+// Find Record and Reset Data Set through the real search dialog, driven with key events and clicks while it
+// runs modally: the statement formed from the field last entered and the pattern as typed, the counts, the
+// refusals, the three ways of closing the dialog, the engine's error on a broken statement and the cut at 255
+// characters.
+#include "catalogue/modulevalues.h"
+#include "catalogue/querydialog.h"
+#include "catalogue/videoedition.h"
+#include "catalogueprogram.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/label.h"
+#include "platform/ui/pagecontrol.h"
+#include "platform/ui/speedbutton.h"
+#include "platform/ui/statusbar.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace orupim::catalogue {
+namespace {
+
+using test::Record;
+
+const std::vector<Record> Films = {
+    {{"Director", "Fritz Lang"},
+     {"Title", "Metropolis"},
+     {"Format", "VHS"},
+     {"Name", "Anna"},
+     {"Lent", "True"}},
+    {{"Director", "F. W. Murnau"}, {"Title", "Nosferatu"}, {"Format", "DVD"}, {"Name", "Bert"}},
+    {{"Director", "Robert Wiene"}, {"Title", "Caligari"}, {"Format", "VHS"}, {"Lent", "True"}},
+    {{"Director", "langley"}, {"Title", "Langer Weg"}, {"Format", "LD"}, {"Name", "Annabel"}},
+};
+
+// What the dialog showed while it was up.
+struct DialogSeen {
+    bool shown = false;
+    std::string caption;
+    std::string fieldLabel;
+    std::string text;
+    bool textSelected = false;
+    bool focusInEdit = false;
+};
+
+using DialogAction = std::function<void(TQueryDialog&)>;
+
+void typeInto(TQueryDialog& dialog, const QString& text) {
+    dialog.QueryEd->selectAll();
+    QTest::keyClick(dialog.QueryEd, Qt::Key_Backspace);
+    QTest::keyClicks(dialog.QueryEd, text);
+}
+
+// Types the pattern over the edit's text and presses Enter.
+DialogAction enter(const QString& pattern) {
+    return [pattern](TQueryDialog& dialog) {
+        typeInto(dialog, pattern);
+        QTest::keyClick(dialog.QueryEd, Qt::Key_Return);
+    };
+}
+
+// An access key presses its button visibly and clicks it a moment later.
+void waitUntilHidden(TQueryDialog& dialog) {
+    for (int wait = 0; wait < 100 && dialog.isVisible(); ++wait)
+        QTest::qWait(10);
+}
+
+// The close box of the title bar.
+void closeByTitleBar(TQueryDialog& dialog) {
+    dialog.close();
+}
+
+class Search : public ::testing::Test {
+protected:
+    void start(const std::vector<Record>& records = Films) {
+        program.createTable(records);
+        program.start();
+        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+    }
+    TMainWindow& window() { return program.window(); }
+
+    // Find Record through its speed button (or its menu item); while the dialog is up, modal and active,
+    // `act` drives it. A dialog that `act` leaves open fails the test and is closed, so nothing hangs.
+    DialogSeen find(const DialogAction& act, bool byMenuItem = false) {
+        DialogSeen seen;
+        QTimer::singleShot(0, [&] {
+            if (QApplication::activeModalWidget() != QueryDialog)
+                return;
+            EXPECT_TRUE(QTest::qWaitForWindowActive(QueryDialog, 2000));
+            seen.shown = true;
+            seen.caption = QueryDialog->caption();
+            seen.fieldLabel = QueryDialog->FieldNameLabel->caption();
+            seen.text = QueryDialog->QueryEd->text().toStdString();
+            seen.textSelected = QueryDialog->QueryEd->hasSelectedText();
+            seen.focusInEdit = QApplication::focusWidget() == QueryDialog->QueryEd;
+            act(*QueryDialog);
+            if (QueryDialog->isVisible()) {
+                ADD_FAILURE() << "the search dialog stayed open";
+                QueryDialog->hide();
+            }
+        });
+        if (byMenuItem)
+            window().findChild<QAction*>("FindRecord1")->trigger();
+        else
+            window().SpeedButtons[4]->click();
+        QApplication::processEvents();
+        return seen;
+    }
+    void enterField(const char* control) {
+        QWidget* widget = window().dataControl(control);
+        window().PageControl->setCurrentWidget(widget->parentWidget());
+        widget->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+    }
+    std::string shownDirector() { return window().controlText(0); }
+
+    test::CatalogueProgram program{videoEdition()};
+};
+
+TEST_F(Search, FindsTheRecordsWhoseFieldContainsThePatternCaseSensitively) {
+    start();
+    window().StatusBar->setPanelText(0, "earlier message");
+    struct Case {
+        const char* pattern;
+        int matches;
+        const char* firstDirector; // the record the search stands on
+    } cases[] = {
+        {"Lang", 1, "Fritz Lang"},    {"lang", 1, "langley"}, {"e", 2, "Robert Wiene"},
+        {"", 4, "Fritz Lang"},        {"%", 4, "Fritz Lang"}, {"F_ W", 1, "F. W. Murnau"},
+        {"Wiene", 1, "Robert Wiene"}, {"zzz", 0, ""},         {"t%g", 1, "Fritz Lang"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        const DialogSeen seen = find(enter(c.pattern));
+        EXPECT_TRUE(seen.shown);
+        // Right after start-up no field was entered: the search field is Director.
+        EXPECT_EQ(seen.fieldLabel, "Director");
+        EXPECT_EQ(LastQuery.str(),
+                  std::string("Select * from flx where Director like '%") + c.pattern + "%'");
+        EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
+        EXPECT_EQ(program.counts(), " rec. " + std::to_string(c.matches) + " of 4");
+        EXPECT_EQ(MatchCount, c.matches);
+        EXPECT_EQ(window().MainQuery.recordCount(), c.matches);
+        EXPECT_EQ(shownDirector(), c.firstDirector);
+        EXPECT_FALSE(window().MainQuery.controlsDisabled());
+    }
+    EXPECT_EQ(program.message(), "earlier message");
+    EXPECT_TRUE(program.boxes.boxes.empty());
+}
+
+TEST_F(Search, DialogShowsTheFieldAndKeepsItsTextBetweenShowings) {
+    start();
+    const DialogSeen first = find(enter("Lang"), true);
+    EXPECT_TRUE(first.shown);
+    EXPECT_EQ(first.caption, "Filmdex 1.1");
+    EXPECT_EQ(first.text, "");
+    EXPECT_TRUE(first.focusInEdit);
+    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+
+    const DialogSeen again = find([](TQueryDialog& dialog) { dialog.ExecuteBut->click(); });
+    EXPECT_EQ(again.text, "Lang");
+    EXPECT_FALSE(again.textSelected);
+    EXPECT_TRUE(again.focusInEdit);
+    // The dialog's edit is no data control: entering it left the search field as it was.
+    EXPECT_EQ(ActiveField, window().dataControl("DBEdit1"));
+    EXPECT_EQ(SearchFieldName.str(), "Director");
+}
+
+TEST_F(Search, ChosenFieldGivesTheLabelAndTheColumn) {
+    start();
+    struct Case {
+        const char* control;
+        const char* pattern;
+        const char* label;
+        const char* column;
+        int matches;
+    } cases[] = {
+        {"DBEdit7", "VHS", "Format", "Format", 2},
+        {"DBEdit12", "Anna", "From/to", "Name", 2},
+        {"DBEdit2", "Lang", "Title", "Title", 1},
+        {"DBEdit10", "True", "Lent", "Lent", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        enterField(c.control);
+        const DialogSeen seen = find(enter(c.pattern));
+        EXPECT_EQ(seen.fieldLabel, c.label);
+        EXPECT_EQ(LastQuery.str(),
+                  std::string("Select * from flx where ") + c.column + " like '%" + c.pattern + "%'");
+        EXPECT_EQ(program.counts(), " rec. " + std::to_string(c.matches) + " of 4");
+        // Copy and paste act on the same control.
+        EXPECT_EQ(ActiveField, window().dataControl(c.control));
+    }
+    EXPECT_TRUE(program.boxes.boxes.empty());
+}
+
+TEST_F(Search, RefusesOnAFieldNotSearchableFirstThenWhileEditing) {
+    start();
+    struct Case {
+        const char* control;
+        bool editing;
+        const char* message;
+    } cases[] = {
+        {"DBEdit8", true, "Field not searchable."},
+        {"DBEdit9", false, "Field not searchable."},
+        {"DBEdit1", true, "Undo or save the current record first."},
+        {"DBEdit12", true, "Undo or save the current record first."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        window().UndoChangesClick();
+        enterField(c.control);
+        if (c.editing)
+            window().EditRecClick();
+        window().StatusBar->setPanelText(0, "");
+        const DialogSeen seen = find(enter("Lang"));
+        EXPECT_FALSE(seen.shown);
+        EXPECT_EQ(program.message(), c.message);
+        EXPECT_EQ(program.counts(), " rec. 4 of 4");
+        EXPECT_FALSE(SearchPattern.has_value());
+        EXPECT_EQ(LastQuery.str(), "");
+    }
+}
+
+TEST_F(Search, ResetRunsOnAFieldNotSearchableAndRefusesWhileEditing) {
+    start();
+    find(enter("Lang"));
+    ASSERT_EQ(program.counts(), " rec. 1 of 4");
+    enterField("DBEdit9");
+    window().StatusBar->setPanelText(0, "");
+    window().SpeedButtons[5]->click();
+    EXPECT_EQ(program.message(), "");
+    EXPECT_EQ(program.counts(), " rec. 4 of 4");
+    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
+    EXPECT_EQ(shownDirector(), "Fritz Lang");
+    // The search state stays as it was.
+    EXPECT_EQ(SearchPattern, "Lang");
+    EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%Lang%'");
+
+    find(enter("Wiene")); // refused on Borrowed: the result stays whole
+    enterField("DBEdit1");
+    find(enter("Wiene"));
+    ASSERT_EQ(program.counts(), " rec. 1 of 4");
+    window().EditRecClick();
+    window().findChild<QAction*>("ResetDataSet1")->trigger();
+    EXPECT_EQ(program.message(), "Undo or save the current record first.");
+    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+}
+
+TEST_F(Search, TitleBarCloseSearchesWithThePatternOfTheLastExecute) {
+    start();
+    // Before any Execute: nothing runs.
+    EXPECT_TRUE(find(closeByTitleBar).shown);
+    EXPECT_FALSE(SearchPattern.has_value());
+    EXPECT_EQ(LastQuery.str(), "");
+    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
+    EXPECT_EQ(program.counts(), " rec. 4 of 4");
+
+    find(enter("Lang"));
+    ASSERT_EQ(program.counts(), " rec. 1 of 4");
+    enterField("DBEdit2");
+    // What is typed before the close box is not taken; the last Execute's pattern is searched on Title.
+    const DialogSeen seen = find([](TQueryDialog& dialog) {
+        typeInto(dialog, "zzz");
+        closeByTitleBar(dialog);
+    });
+    EXPECT_EQ(seen.fieldLabel, "Title");
+    EXPECT_EQ(LastQuery.str(), "Select * from flx where Title like '%Lang%'");
+    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+    EXPECT_EQ(shownDirector(), "langley");
+    // Hidden, not destroyed: the same dialog comes back with the text it held.
+    TQueryDialog* dialog = QueryDialog;
+    EXPECT_EQ(find(closeByTitleBar).text, "zzz");
+    EXPECT_EQ(QueryDialog, dialog);
+}
+
+TEST_F(Search, CancelAndEscapeKeepResultCountsAndText) {
+    start();
+    find(enter("Lang"));
+    ASSERT_EQ(program.counts(), " rec. 1 of 4");
+    const DialogAction cancels[] = {
+        [](TQueryDialog& dialog) {
+            typeInto(dialog, "Murnau");
+            QTest::keyClick(dialog.QueryEd, Qt::Key_Escape);
+        },
+        [](TQueryDialog& dialog) {
+            typeInto(dialog, "Wiene");
+            QTest::mouseClick(dialog.CancelBut, Qt::LeftButton);
+        },
+    };
+    std::string typed;
+    for (const DialogAction& cancel : cancels) {
+        const DialogSeen seen = find(cancel);
+        EXPECT_TRUE(seen.shown);
+        if (!typed.empty()) {
+            EXPECT_EQ(seen.text, typed);
+        }
+        typed = QueryDialog->QueryEd->text().toStdString();
+        EXPECT_EQ(QueryCancelled, 1);
+        EXPECT_EQ(SearchPattern, "Lang");
+        EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%Lang%'");
+        EXPECT_EQ(program.counts(), " rec. 1 of 4");
+        EXPECT_EQ(shownDirector(), "Fritz Lang");
+    }
+    EXPECT_EQ(find([](TQueryDialog& dialog) { dialog.close(); }).text, "Wiene");
+    // The next showing clears the cancel: closing by the title bar searches again.
+    EXPECT_EQ(QueryCancelled, 0);
+}
+
+TEST_F(Search, ExecuteAndCancelByMouseByAccessKeyAndByTheFormsKeys) {
+    start();
+    find([](TQueryDialog& dialog) {
+        typeInto(dialog, "Wiene");
+        QTest::mouseClick(dialog.ExecuteBut, Qt::LeftButton);
+    });
+    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+    // A key that reaches the form itself while no control has the focus acts as in the edit.
+    find([](TQueryDialog& dialog) {
+        typeInto(dialog, "Murnau");
+        dialog.QueryEd->clearFocus();
+        QTest::keyClick(&dialog, Qt::Key_Return);
+    });
+    EXPECT_EQ(SearchPattern, "Murnau");
+    EXPECT_EQ(shownDirector(), "F. W. Murnau");
+    find([](TQueryDialog& dialog) {
+        typeInto(dialog, "Lang");
+        dialog.QueryEd->clearFocus();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+    });
+    EXPECT_EQ(QueryCancelled, 1);
+    EXPECT_EQ(SearchPattern, "Murnau");
+    // The buttons' access keys.
+    find([](TQueryDialog& dialog) {
+        typeInto(dialog, "Wiene");
+        QTest::keyClick(dialog.QueryEd, Qt::Key_E, Qt::AltModifier);
+        waitUntilHidden(dialog);
+    });
+    EXPECT_EQ(SearchPattern, "Wiene");
+    find([](TQueryDialog& dialog) {
+        typeInto(dialog, "Lang");
+        QTest::keyClick(dialog.QueryEd, Qt::Key_C, Qt::AltModifier);
+        waitUntilHidden(dialog);
+    });
+    EXPECT_EQ(QueryCancelled, 1);
+    EXPECT_EQ(SearchPattern, "Wiene");
+    EXPECT_EQ(shownDirector(), "Robert Wiene");
+}
+
+TEST_F(Search, QuoteInThePatternShowsTheEnginesErrorAndLeavesTheQueryClosed) {
+    start();
+    window().StatusBar->setPanelText(0, "earlier message");
+    find(enter("O'Brien"));
+    ASSERT_EQ(program.boxes.boxes.size(), 1u);
+    EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
+    EXPECT_NE(program.boxes.boxes[0].text.find("Director like '%O'Brien%'"), std::string::npos)
+        << program.boxes.boxes[0].text;
+    EXPECT_FALSE(window().MainQuery.active());
+    EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%O'Brien%'");
+    EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
+    EXPECT_EQ(MatchCount, 4);
+    EXPECT_EQ(program.counts(), " rec. 4 of 4");
+    EXPECT_EQ(program.message(), "earlier message");
+    EXPECT_EQ(SearchPattern, "O'Brien");
+    EXPECT_EQ(shownDirector(), "");
+
+    window().ResetSetClick();
+    EXPECT_TRUE(window().MainQuery.active());
+    EXPECT_EQ(program.counts(), " rec. 4 of 4");
+    EXPECT_EQ(shownDirector(), "Fritz Lang");
+    EXPECT_EQ(program.boxes.boxes.size(), 1u);
+}
+
+TEST_F(Search, StatementIsCutAt255Characters) {
+    start();
+    // "Lang" and wildcards: 213 characters leave the statement whole at exactly 255.
+    const std::string whole = "Lang" + std::string(209, '%');
+    find(enter(QString::fromStdString(whole)));
+    EXPECT_EQ(LastQuery.length(), 255u);
+    EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%" + whole + "%'");
+    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+    EXPECT_TRUE(program.boxes.boxes.empty());
+
+    // One more character, and the cut takes the closing quote: the engine refuses the statement.
+    const std::string longer = whole + "%";
+    find(enter(QString::fromStdString(longer)));
+    EXPECT_EQ(SearchPattern, longer);
+    EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%" + longer + "%");
+    EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
+    EXPECT_EQ(program.boxes.boxes.size(), 1u);
+    EXPECT_FALSE(window().MainQuery.active());
+    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+
+    // The next search runs again.
+    find(enter("Murnau"));
+    EXPECT_TRUE(window().MainQuery.active());
+    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+    EXPECT_EQ(shownDirector(), "F. W. Murnau");
+}
+
+TEST_F(Search, CountsStayThoseTakenAtShowingAfterRecordsAreAdded) {
+    start();
+    window().AddRecClick();
+    QWidget* director = window().dataControl("DBEdit1");
+    director->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(director, "Lang II");
+    window().SaveRecClick();
+    ASSERT_EQ(program.storedRecords().size(), 5u);
+
+    window().ResetSetClick();
+    EXPECT_EQ(program.counts(), " rec. 4 of 4");
+    find(enter("Lang"));
+    EXPECT_EQ(program.counts(), " rec. 2 of 4");
+    find(enter(""));
+    EXPECT_EQ(program.counts(), " rec. 5 of 4");
+}
+
+TEST_F(Search, DialogForm) {
+    start();
+    TQueryDialog& dialog = *QueryDialog;
+    EXPECT_EQ(dialog.client()->size(), QSize(294, 149));
+    struct Case {
+        QWidget* widget;
+        QRect place;
+        const char* text;
+    } cases[] = {
+        {dialog.QueryLabel,
+         {30, 14, 238, 26},
+         "Please type the search pattern. Attention this is a case sensitive search."},
+        {dialog.SearchOnLabel, {28, 50, 84, 13}, "Searching on :"},
+        {dialog.PatternLabel, {28, 70, 71, 13}, "For pattern :"},
+        {dialog.QueryEd, {130, 68, 133, 21}, ""},
+        {dialog.ExecuteBut, {38, 110, 99, 25}, "&Execute"},
+        {dialog.CancelBut, {152, 110, 99, 25}, "&Cancel"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        EXPECT_EQ(c.widget->geometry(), c.place);
+        EXPECT_TRUE(c.widget->font().bold());
+        const QString text = c.widget->property("text").toString();
+        EXPECT_EQ(text.toStdString(), c.text);
+    }
+    // The texts fit the places the form gives them.
+    for (QLabel* label : {dialog.SearchOnLabel, dialog.PatternLabel, dialog.FieldNameLabel}) {
+        EXPECT_LE(label->sizeHint().width(), label->width()) << label->text().toStdString();
+    }
+    EXPECT_LE(dialog.QueryLabel->heightForWidth(238), 26);
+    EXPECT_EQ(dialog.FieldNameLabel->caption(), "Unknown");
+    EXPECT_EQ(dialog.FieldNameLabel->pos(), QPoint(130, 50));
+    EXPECT_TRUE(dialog.QueryLabel->wordWrap());
+    // The edit is the only control that takes the focus.
+    for (QWidget* child : dialog.findChildren<QWidget*>())
+        if (child != dialog.QueryEd) {
+            EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << child->objectName().toStdString();
+        }
+
+    find([](TQueryDialog& shown) {
+        EXPECT_TRUE(shown.isModal());
+        EXPECT_EQ(shown.minimumSize(), shown.maximumSize());
+        QPoint middle = shown.screen()->availableGeometry().center();
+        // Centred when it was made; the frame that showing adds moves its middle by a pixel or two.
+        EXPECT_LE((shown.frameGeometry().center() - middle).manhattanLength(), 6);
+        // The field's name fits its label, and a picture for a person to look at.
+        EXPECT_EQ(shown.FieldNameLabel->caption(), "Director");
+        EXPECT_GE(shown.FieldNameLabel->width(), shown.FieldNameLabel->sizeHint().width());
+        QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
+        EXPECT_TRUE(shown.grab().save(ORUPIM_SCREENSHOT_DIR "/searchdialog.png"));
+        shown.close();
+    });
+}
+
+// The field label is the caption less its last two characters; one of two characters leaves it empty, one of
+// one stays whole. An edition may fix the label's width, cutting a longer text.
+TEST(SearchDialogLabel, ShortCaptionsAndFixedWidth) {
+    Edition edition = videoEdition();
+    edition.labels[0].caption = "X";
+    edition.labels[1].caption = "Ti";
+    edition.searchFieldLabelWidth = 133;
+    test::CatalogueProgram program(edition);
+    program.createTable(Films);
+    program.start();
+    TMainWindow& window = program.window();
+    std::vector<std::string> shown;
+    auto find = [&] {
+        QTimer::singleShot(0, [&] {
+            shown.push_back(QueryDialog->FieldNameLabel->caption());
+            EXPECT_EQ(QueryDialog->FieldNameLabel->width(), 133);
+            QueryDialog->CancelBut->click();
+        });
+        window.FindRecClick();
+        QApplication::processEvents();
+    };
+    find();
+    window.dataControl("DBEdit2")->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    find();
+    EXPECT_EQ(shown, (std::vector<std::string>{"X", ""}));
+}
+
+} // namespace
+} // namespace orupim::catalogue
