@@ -132,6 +132,7 @@ TEST(MainWindowForm, EveryRecordCommandIsBoundToItsHandler) {
         {"EditRecord1", 8, nullptr, "", DataSetState::Edit, "Lang"},
         {"UndoChanges1", 9, &TMainWindow::EditRecClick, "", DataSetState::Browse, "Lang"},
         {"SaveRecord1", 10, nullptr, "Add or edit the current record first.", DataSetState::Browse, "Lang"},
+        {"DuplicateRecord1", 11, nullptr, "Record duplicated.", DataSetState::Insert, "Lang"},
     };
     for (const Case& c : cases) {
         for (bool byButton : {false, true}) {

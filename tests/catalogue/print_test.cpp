@@ -9,6 +9,7 @@
 #include "platform/ui/speedbutton.h"
 #include "temproot.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <fstream>
@@ -67,6 +68,18 @@ TEST_F(PrintRecord, PrintsTheHeadingAndTwelveLinesAtThreeHundredDpi) {
     EXPECT_EQ(printer.jobs[0].texts, expected);
     EXPECT_EQ(printer.jobs[0].texts.back().y, 944);
     EXPECT_EQ(program.message(), "");
+}
+
+TEST_F(PrintRecord, MenuItemPrintsLikeTheButton) {
+    start();
+    window().findChild<QAction*>("PrintRecord1")->trigger();
+    print();
+    ASSERT_EQ(printer.jobs.size(), 2u);
+    std::vector<Text> first = printer.jobs[0].texts;
+    // The heading is written in the font the canvas holds: after the first page that is the lines' size.
+    EXPECT_EQ(first[0].fontSize, ui::PrinterFont::DefaultSize);
+    first[0].fontSize = 10;
+    EXPECT_EQ(printer.jobs[1].texts, first);
 }
 
 TEST_F(PrintRecord, LinesFollowTheResolution) {
