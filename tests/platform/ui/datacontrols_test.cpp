@@ -286,6 +286,48 @@ TEST_F(DataControls, AFieldSetByTheProgramIsShown) {
     EXPECT_EQ(stored("Title"), "Dr. Strangelove");
 }
 
+TEST_F(DataControls, TextFieldTakesAPastedTextUpToItsFirstLineBreak) {
+    query->edit();
+    struct Case {
+        int start;
+        int length;
+        const char* clipboard;
+        const char* result;
+    } cases[] = {
+        {0, 0, "one\r\ntwo", "oneAlien"}, {5, 0, "X\nY", "AlienX"},       {1, 3, "\r\nlost", "An"},
+        {0, 5, "plain", "plain"},         {2, 0, "mid\rdle", "Almidien"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clipboard);
+        title->setText("Alien");
+        title->setSelection(c.start, c.length);
+        QGuiApplication::clipboard()->setText(c.clipboard);
+        title->paste();
+        EXPECT_EQ(title->text().toStdString(), c.result);
+    }
+    query->post();
+    EXPECT_EQ(stored("Title"), "Almidien");
+
+    // A line break the record already holds is shown as it is.
+    query->edit();
+    query->fieldByName("Title").setAsText("a\r\nb");
+    EXPECT_EQ(title->text(), "a\r\nb");
+}
+
+TEST_F(DataControls, EditsKeepTheirSelectionWhenTheFocusLeaves) {
+    title->setFocus();
+    title->setSelection(4, -3); // "lie", the caret at its start
+    QApplication::processEvents();
+    category->setFocus();
+    category->lineEdit()->setSelection(1, 3);
+    QApplication::processEvents();
+    director->setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(title->selectedText().toStdString(), "lie");
+    EXPECT_EQ(title->cursorPosition(), 1);
+    EXPECT_EQ(category->selectedText(), "orr");
+}
+
 TEST_F(DataControls, InsertStartsBlankAndStoresWhatWasTyped) {
     DBEdit* tracks = bind(new DBEdit(window.get()), "Tracks", 160);
     query->insert();
