@@ -11,7 +11,7 @@ public:
 
     int pixelsPerInch() const override { return recorder_.pixelsPerInch; }
 
-    void textOut(int x, int y, std::string_view text, const ui::PrintFontSpec& font) override {
+    void textOut(int x, int y, std::string_view text, const ui::PrintFontChoice& font) override {
         auto& texts = job().texts;
         if (recorder_.failAtText && *recorder_.failAtText == written_)
             throw PrinterError("Printer failed");

@@ -43,9 +43,9 @@ public:
 
     int pixelsPerInch() const override { return printer_->logicalDpiY(); }
 
-    void textOut(int x, int y, std::string_view text, const PrintFontSpec& spec) override {
-        QFont font = spec.name.empty() ? QFont() : QFont(toQString(spec.name));
-        font.setPointSize(spec.size > 0 ? spec.size : 1);
+    void textOut(int x, int y, std::string_view text, const PrintFontChoice& wanted) override {
+        QFont font = wanted.name.empty() ? QFont() : QFont(toQString(wanted.name));
+        font.setPointSize(wanted.size > 0 ? wanted.size : 1);
         painter_.setFont(font);
         // The old canvas places the top of the text's cell at y; Qt places its base line there.
         painter_.drawText(x, y + painter_.fontMetrics().ascent(), toQString(text));

@@ -11,7 +11,7 @@
 namespace orupim::ui {
 
 // The font a text is written in: a family name (empty: the platform's default) and a size in points.
-struct PrintFontSpec {
+struct PrintFontChoice {
     std::string name;
     int size = 0;
 };
@@ -23,7 +23,7 @@ public:
     virtual int pixelsPerInch() const = 0;
     // Writes `text` on one line with the top-left corner of its cell at (x, y), in device units from the
     // top-left corner of the printable area.
-    virtual void textOut(int x, int y, std::string_view text, const PrintFontSpec& font) = 0;
+    virtual void textOut(int x, int y, std::string_view text, const PrintFontChoice& font) = 0;
     // Ends the job and sends the page.
     virtual void end() = 0;
     // Ends the job without sending what it holds.
