@@ -1,6 +1,9 @@
-// The lookup-list file OruFLX ships with: every list section of the edition has choices, each fits its field,
-// and the first start finds Sound off.
+// The lookup-list file each edition ships with: every list section of the edition has choices, each fits its
+// field, and the first start finds Sound off.
 #include "catalogue/videoedition.h"
+#include "editions/audio/audioedition.h"
+#include "editions/printedmedia/printedmediaedition.h"
+#include "editions/software/softwareedition.h"
 #include "platform/files/drivepath.h"
 #include "platform/profile/inifile.h"
 
@@ -10,8 +13,10 @@
 namespace orupim::catalogue {
 namespace {
 
-TEST(ShippedListFile, FillsEveryListAndStartsWithSoundOff) {
-    const Edition& edition = videoEdition();
+class ShippedListFile : public ::testing::TestWithParam<const Edition*> {};
+
+TEST_P(ShippedListFile, FillsEveryListAndStartsWithSoundOff) {
+    const Edition& edition = *GetParam();
     const auto host = std::filesystem::path(ORUPIM_TEST_DATA) / ".." / ".." / "package" / edition.listFile;
     ASSERT_TRUE(std::filesystem::exists(host));
     IniFile listFile(files::toDrive(std::filesystem::canonical(host)));
@@ -31,6 +36,11 @@ TEST(ShippedListFile, FillsEveryListAndStartsWithSoundOff) {
         }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Editions, ShippedListFile,
+                         ::testing::Values(&videoEdition(), &editions::softwareEdition(),
+                                           &editions::audioEdition(), &editions::printedMediaEdition()),
+                         [](const auto& info) { return info.param->deliverable; });
 
 } // namespace
 } // namespace orupim::catalogue

@@ -1,0 +1,116 @@
+// The audio edition's own steps in a real window: the Code control entering through the Date control's
+// handler yet recording Code, Duplicate keeping five texts without Format, and the key re-query by Artist and
+// Title on a result that cannot be modified.
+#include "catalogue/modulevalues.h"
+#include "catalogueprogram.h"
+#include "editions/audio/audioedition.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/pagecontrol.h"
+#include "platform/ui/statusbar.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace orupim::editions {
+namespace {
+
+using catalogue::TMainWindow;
+using catalogue::test::Record;
+
+const Record Album = {{"Artist", "Nina"},   {"Title", "Pastel"},    {"Publisher", "Blue"},
+                      {"Category", "Jazz"}, {"Language", "French"}, {"Format", "LP"},
+                      {"Code", "B-7"},      {"Notes", "Live"},      {"Borrowed", "True"},
+                      {"Lent", "True"},     {"Date", "12/24/1999"}, {"Name", "Anna"}};
+
+class AudioEdition : public ::testing::Test {
+protected:
+    void start(const std::vector<Record>& records) {
+        program.createTable(records);
+        program.start();
+        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+    }
+    TMainWindow& window() { return program.window(); }
+    void enter(const char* name) {
+        QWidget* widget = window().dataControl(name);
+        window().PageControl->setCurrentWidget(widget->parentWidget());
+        widget->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+    }
+    std::string run(void (TMainWindow::*command)()) {
+        window().StatusBar->setPanelText(0, "");
+        ui::runGuarded([&] { (window().*command)(); });
+        QApplication::processEvents();
+        return program.message();
+    }
+    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
+
+    catalogue::test::CatalogueProgram program{audioEdition()};
+};
+
+TEST_F(AudioEdition, CodeAndDateShareOneHandlerThatRecordsTheControlEntered) {
+    start({Album});
+    enter("DBEdit11");
+    EXPECT_EQ(catalogue::ActiveField, window().dataControl("DBEdit11"));
+    EXPECT_EQ(catalogue::SearchFieldName.str(), "Date");
+    EXPECT_EQ(catalogue::SearchFieldLabel.str(), "Date");
+
+    enter("DBEdit4");
+    EXPECT_EQ(catalogue::ActiveField, window().dataControl("DBEdit4"));
+    EXPECT_EQ(catalogue::SearchFieldName.str(), "Code");
+    EXPECT_EQ(catalogue::SearchFieldLabel.str(), "Code");
+    EXPECT_EQ(catalogue::NotSearchable, 0);
+
+    // Copy then acts on the Code control, not on Date.
+    static_cast<QLineEdit*>(window().dataControl("DBEdit4"))->selectAll();
+    QGuiApplication::clipboard()->setText("before");
+    EXPECT_EQ(run(&TMainWindow::CopyToClipClick), "");
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "B-7");
+}
+
+TEST_F(AudioEdition, DuplicateKeepsFiveTextsAndLeavesFormatEmpty) {
+    start({Album});
+    EXPECT_EQ(run(&TMainWindow::DupRecClick), "Record duplicated.");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    for (const char* kept : {"Artist", "Title", "Publisher", "Category", "Language"}) {
+        SCOPED_TRACE(kept);
+        EXPECT_EQ(field(kept), Album.at(kept));
+    }
+    for (const char* empty : {"Format", "Code", "Notes", "Borrowed", "Lent", "Date", "Name"}) {
+        SCOPED_TRACE(empty);
+        EXPECT_EQ(field(empty), "");
+    }
+    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    const auto stored = program.storedRecords();
+    ASSERT_EQ(stored.size(), 2u);
+    EXPECT_EQ(stored[1].at("Format"), "");
+    EXPECT_EQ(stored[1].at("Language"), "French");
+    EXPECT_NE(stored[1].at("Tracks"), stored[0].at("Tracks"));
+}
+
+TEST_F(AudioEdition, ReQueryOnAResultThatCannotBeModifiedUsesArtistAndTitle) {
+    Record other = Album;
+    other["Artist"] = "O'Day";
+    other["Title"] = "Anita's";
+    Record again = other;
+    again["Code"] = "C-2";
+    program.createTable({Album, other, again});
+    program.makeTableReadOnly();
+    program.start();
+    ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+    EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
+    std::filesystem::permissions(program.hostDirectory() / "snd.db", std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+
+    EXPECT_EQ(run(&TMainWindow::DupRecClick), "Record duplicated.");
+    EXPECT_EQ(window().MainQuery.sqlText(),
+              "select * from snd where Artist = 'O''Day' and Title = 'Anita''s'");
+    EXPECT_EQ(field("Artist"), "O'Day");
+    EXPECT_EQ(field("Format"), "");
+}
+
+} // namespace
+} // namespace orupim::editions
