@@ -1,10 +1,13 @@
 // The audio edition's own steps in a real window: the Code control entering through the Date control's
-// handler yet recording Code, Duplicate keeping five texts without Format, and the key re-query by Artist and
-// Title on a result that cannot be modified.
+// handler yet recording Code (so Find Record and Copy act on Code), the hidden Tracks kept by a save, Duplicate
+// keeping five texts without Format, and the key re-query by Artist and Title on a result that cannot be
+// modified.
 #include "catalogue/modulevalues.h"
+#include "catalogue/querydialog.h"
 #include "catalogueprogram.h"
 #include "editions/audio/audioedition.h"
 #include "platform/ui/guard.h"
+#include "platform/ui/label.h"
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/statusbar.h"
 
@@ -12,6 +15,8 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -69,6 +74,50 @@ TEST_F(AudioEdition, CodeAndDateShareOneHandlerThatRecordsTheControlEntered) {
     QGuiApplication::clipboard()->setText("before");
     EXPECT_EQ(run(&TMainWindow::CopyToClipClick), "");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "B-7");
+}
+
+TEST_F(AudioEdition, FindRecordAfterDateThenCodeSearchesTheCodeColumn) {
+    Record other = Album;
+    other["Code"] = "X-1";
+    start({Album, other});
+    enter("DBEdit11");
+    enter("DBEdit4");
+    std::string fieldLabel;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = catalogue::QueryDialog;
+        if (QApplication::activeModalWidget() != dialog)
+            return;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog, 2000));
+        fieldLabel = dialog->FieldNameLabel->caption();
+        QTest::keyClicks(dialog->QueryEd, "X");
+        QTest::keyClick(dialog->QueryEd, Qt::Key_Return);
+        if (dialog->isVisible()) {
+            ADD_FAILURE() << "the search dialog stayed open";
+            dialog->hide();
+        }
+    });
+    run(&TMainWindow::FindRecClick);
+    EXPECT_EQ(fieldLabel, "Code");
+    EXPECT_NE(window().MainQuery.sqlText().find("where Code like"), std::string::npos)
+        << window().MainQuery.sqlText();
+    EXPECT_EQ(window().MainQuery.recordCount(), 1);
+    EXPECT_EQ(field("Code"), "X-1");
+}
+
+TEST_F(AudioEdition, EditingAndSavingKeepsTheHiddenTracksNumber) {
+    start({Album});
+    const std::string tracks = program.storedRecords().at(0).at("Tracks");
+    ASSERT_NE(tracks, "");
+    run(&TMainWindow::EditRecClick);
+    enter("DBEdit12");
+    QTest::keyClick(window().dataControl("DBEdit12"), Qt::Key_End);
+    QTest::keyClicks(window().dataControl("DBEdit12"), " Bell");
+    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    const auto stored = program.storedRecords();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].at("Tracks"), tracks);
+    EXPECT_EQ(stored[0].at("Name"), "Anna Bell");
+    EXPECT_EQ(stored[0].at("Artist"), "Nina");
 }
 
 TEST_F(AudioEdition, DuplicateKeepsFiveTextsAndLeavesFormatEmpty) {
