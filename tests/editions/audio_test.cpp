@@ -1,7 +1,7 @@
 // The audio edition's own steps in a real window: the Code control entering through the Date control's
-// handler yet recording Code (so Find Record and Copy act on Code), the hidden Tracks kept by a save, Duplicate
-// keeping five texts without Format, and the key re-query by Artist and Title on a result that cannot be
-// modified.
+// handler yet recording Code (so Find Record and Copy act on Code), the hidden Tracks kept by a save,
+// Duplicate keeping five texts without Format, and the key re-query by Artist and Title on a result that
+// cannot be modified.
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
 #include "catalogueprogram.h"
@@ -9,6 +9,7 @@
 #include "platform/ui/guard.h"
 #include "platform/ui/label.h"
 #include "platform/ui/pagecontrol.h"
+#include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 
 #include <QApplication>
@@ -140,7 +141,8 @@ TEST_F(AudioEdition, DuplicateKeepsFiveTextsAndLeavesFormatEmpty) {
     EXPECT_NE(stored[1].at("Tracks"), stored[0].at("Tracks"));
 }
 
-TEST_F(AudioEdition, ReQueryOnAResultThatCannotBeModifiedUsesArtistAndTitle) {
+// Three albums, the last two sharing Artist and Title; the read-only program stands on the second.
+void startReadOnlyOnASharedKey(catalogue::test::CatalogueProgram& program) {
     Record other = Album;
     other["Artist"] = "O'Day";
     other["Title"] = "Anita's";
@@ -150,7 +152,25 @@ TEST_F(AudioEdition, ReQueryOnAResultThatCannotBeModifiedUsesArtistAndTitle) {
     program.makeTableReadOnly();
     program.start();
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
-    EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
+    program.window().NextRecClick();
+}
+
+constexpr const char* SharedKeyStatement = "select * from snd where Artist = 'O''Day' and Title = 'Anita''s'";
+
+TEST_F(AudioEdition, EditRecordReQueriesByArtistAndTitleAndGoesOnWithTheFirst) {
+    startReadOnlyOnASharedKey(program);
+    window().StatusBar->setPanelText(0, "");
+    window().SpeedButtons[8]->click(); // Edit Record, through the handler guard
+    QApplication::processEvents();
+    EXPECT_EQ(window().MainQuery.sqlText(), SharedKeyStatement);
+    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_EQ(field("Code"), "B-7");
+    ASSERT_FALSE(program.boxes.boxes.empty());
+    EXPECT_EQ(program.boxes.boxes.back().text, "Cannot modify a read-only dataset.");
+}
+
+TEST_F(AudioEdition, DuplicateReQueriesByArtistAndTitleFirst) {
+    startReadOnlyOnASharedKey(program);
     std::filesystem::permissions(program.hostDirectory() / "snd.db", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
 
