@@ -14,6 +14,9 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 namespace orupim::editions {
 namespace {
 
@@ -66,6 +69,34 @@ TEST_F(PrintedMediaEdition, ARecordWithoutPublisherIsRefusedAndKeptForCompletion
     EXPECT_EQ(stored[0].at("Author"), "Austen");
     EXPECT_EQ(stored[0].at("Publisher"), "Penguin");
     EXPECT_EQ(stored[0].at("Language"), "English");
+}
+
+TEST_F(PrintedMediaEdition, TheFirstEmptyRequiredFieldInFieldListOrderIsNamed) {
+    start();
+    struct Case {
+        std::vector<std::pair<const char*, const char*>> typed; // control, text
+        const char* message;
+        const char* focus;
+    } cases[] = {
+        {{{"DBEdit6", "English"}}, "Field 'Author' must have a value.", "DBEdit1"},
+        {{{"DBEdit1", "Austen"}}, "Field 'Title' must have a value.", "DBEdit2"},
+        {{{"DBEdit2", "Emma"}}, "Field 'Publisher' must have a value.", "DBEdit3"},
+    };
+    run(&TMainWindow::AddRecClick);
+    // Each case types one more field into the same new record, which the refusals keep.
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        for (const auto& [control, text] : c.typed)
+            type(control, text);
+        type("DBEdit7", ""); // the focus stands elsewhere when Save runs
+        program.boxes.boxes.clear();
+        run(&TMainWindow::SaveRecClick);
+        ASSERT_EQ(program.boxes.boxes.size(), 1u);
+        EXPECT_EQ(program.boxes.boxes.back().text, c.message);
+        EXPECT_EQ(QApplication::focusWidget(), window().dataControl(c.focus));
+        EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    }
+    EXPECT_TRUE(program.storedRecords().empty());
 }
 
 TEST_F(PrintedMediaEdition, AnEightyCharacterTitleIsStoredWhole) {
