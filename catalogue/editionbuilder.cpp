@@ -1,5 +1,8 @@
 #include "catalogue/editionbuilder.h"
 
+#include "platform/core/text.h"
+
+#include <stdexcept>
 #include <string>
 #include <utility>
 
@@ -62,6 +65,77 @@ ControlDescription& addLabelledControl(Edition& edition, int number, ControlKind
     control.paste = defaultPaste(kind);
     edition.controls.push_back(control);
     return edition.controls.back();
+}
+
+std::vector<RecordViewField> videoRecordViewFields() {
+    // field, label caption, tab order on its page
+    return {{"Director", "Director :", 0}, {"Title", "Title :", 1},       {"Publisher", "Publisher :", 2},
+            {"Code", "Code :", 4},         {"Category", "Category :", 5}, {"Language", "Language :", 3},
+            {"Format", "Format :", 6},     {"Notes", "Notes :", 0},       {"Borrowed", "Borrowed :", 0},
+            {"Lent", "Lent :", 1},         {"Date", "Date :", 2},         {"Name", "From/to :", 3}};
+}
+
+void addThreePageRecordView(Edition& edition, const std::vector<RecordViewField>& fields) {
+    if (fields.size() != 12)
+        throw std::logic_error("the three-page record view has twelve controls");
+    edition.pages = {{"TabMain", "Main"}, {"TabNotes", "Notes"}, {"TabLoans", "Loans"}};
+    constexpr int Main = 0, Notes = 1, Loans = 2;
+    using K = ControlKind;
+    struct Arrangement {
+        ControlKind kind;
+        int page;
+        Place place;
+        LabelPlace label;
+    };
+    static const Arrangement arrangement[12] = {
+        {K::TextField, Main, {104, 16, 373}, {33, 18}},    {K::TextField, Main, {104, 56, 373}, {51, 58}},
+        {K::ListField, Main, {104, 96, 373}, {24, 98}},    {K::TextField, Main, {104, 136, 145}, {47, 138}},
+        {K::ListField, Main, {332, 134, 145}, {261, 138}}, {K::ListField, Main, {104, 176, 145}, {20, 178}},
+        {K::ListField, Main, {332, 176, 145}, {272, 178}}, {K::Memo, Notes, {64, 11, 417, 254}, {12, 12}},
+        {K::CheckBox, Loans, {92, 36, 65}, {18, 36}},      {K::CheckBox, Loans, {234, 36, 59}, {184, 36}},
+        {K::TextField, Loans, {380, 34, 100}, {322, 36}},  {K::TextField, Loans, {90, 84, 389}, {24, 86}},
+    };
+    edition.captionLabels.clear();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const Arrangement& a = arrangement[i];
+        addLabelledControl(edition, static_cast<int>(i + 1), a.kind, fields[i].field, fields[i].caption,
+                           a.page, fields[i].tabOrder, a.place, a.label);
+        edition.captionLabels.push_back(edition.labels.back().name);
+    }
+    edition.controls[7].searchable = false; // Notes
+    edition.controls[8].searchable = false; // Borrowed
+    edition.lists.clear();
+    for (const char* name : {"DBEdit3", "DBEdit5", "DBEdit6", "DBEdit7"})
+        edition.lists.push_back({edition.control(name)->field, name});
+}
+
+void setEditionConstants(Edition& edition, std::string deliverable, std::string code, std::string windowTitle,
+                         std::string fileDescription, std::string dataSourceName) {
+    edition.deliverable = std::move(deliverable);
+    edition.code = std::move(code);
+    edition.table = toLowerAscii(edition.code);
+    edition.designStatement = "select * from " + edition.table + ";";
+    edition.showStatement = "select * from " + edition.table;
+    edition.listFile = "oru" + edition.table + ".dat";
+    edition.windowTitle = std::move(windowTitle);
+    edition.applicationTitle = edition.deliverable + " 1.1";
+    edition.printHeading = edition.code + " Record";
+    edition.dataSourceName = std::move(dataSourceName);
+    edition.fileDescription = std::move(fileDescription);
+    edition.designCaption = edition.code;
+    edition.menus.aboutHint = "About " + edition.code;
+    edition.keyColumns = {edition.controls.at(0).field, edition.controls.at(1).field};
+    edition.keyReQueryFormat = "select * from " + edition.table + " where " + edition.keyColumns[0] +
+                               " = '%s' and " + edition.keyColumns[1] + " = '%s'";
+}
+
+void setRenamedMenuTexts(Edition& edition) {
+    edition.menus.newsletterItem = "Newsletter1";
+    edition.menus.newsletterCaption = "&Newsletter";
+    edition.menus.helpMenu = "MenuHelp";
+    edition.menus.noticesCaption = "&Read Notices...";
+    edition.menus.aboutItem = "About";
+    edition.menus.aboutCaption = "&About " + edition.code + "...";
 }
 
 } // namespace orupim::catalogue

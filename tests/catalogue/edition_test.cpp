@@ -3,6 +3,9 @@
 // breaks one of these would build a window that silently misbehaves, so every edition is checked here.
 #include "catalogue/edition.h"
 #include "catalogue/videoedition.h"
+#include "editions/audio/audioedition.h"
+#include "editions/printedmedia/printedmediaedition.h"
+#include "editions/software/softwareedition.h"
 
 #include <gtest/gtest.h>
 
@@ -131,7 +134,9 @@ TEST_P(EditionDescription, StatementsNameTheTable) {
     EXPECT_EQ(e.menus.aboutHint, "About " + e.code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, EditionDescription, ::testing::Values(&videoEdition()),
+INSTANTIATE_TEST_SUITE_P(Editions, EditionDescription,
+                         ::testing::Values(&videoEdition(), &editions::softwareEdition(),
+                                           &editions::audioEdition(), &editions::printedMediaEdition()),
                          [](const auto& info) { return info.param->deliverable; });
 
 TEST(VideoEdition, OnlyNotesAndBorrowedAreNotSearchable) {
