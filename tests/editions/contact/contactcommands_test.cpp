@@ -159,6 +159,18 @@ TEST_F(ContactCommands, EditOnAReadOnlyTableReQueriesByNameAndStreet) {
     EXPECT_EQ(shown("DBEdit8"), "555-0100");
 }
 
+TEST_F(ContactCommands, DuplicateOnAReadOnlyTableReQueriesByNameAndStreetFirst) {
+    program.createTable({Ann});
+    program.makeTableReadOnly();
+    program.start();
+    EXPECT_EQ(click(DuplicateButton), "");
+    EXPECT_EQ(window().MainQuery.sqlText(),
+              "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
+    ASSERT_EQ(program.boxes.boxes.size(), 1u);
+    EXPECT_EQ(program.boxes.boxes[0].text, "Cannot modify a read-only dataset.");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+}
+
 TEST_F(ContactCommands, DuplicateKeepsTheAddressAndEmptiesTheRest) {
     start();
     EXPECT_EQ(click(DuplicateButton), "Record duplicated.");

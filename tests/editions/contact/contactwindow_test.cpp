@@ -1,7 +1,9 @@
 // The contact window: its three pages with their labels and the two check boxes under one label, the menu
 // texts of this edition, City shown nowhere, the Tab key's walk of "Main" and "Others", and the field last
 // entered as the focus moves between the pages and their controls.
+#include "catalogue/aboutdialog.h"
 #include "catalogue/modulevalues.h"
+#include "catalogue/querydialog.h"
 #include "catalogueprogram.h"
 #include "editions/contact/contactedition.h"
 #include "platform/ui/datacontrol.h"
@@ -138,6 +140,8 @@ TEST_F(ContactWindow, MenusAndAboutHint) {
     EXPECT_NE(window().findChild<QAction*>("About"), nullptr);
     EXPECT_EQ(window().findChild<QAction*>("Newsleter1"), nullptr);
     EXPECT_EQ(window().SpeedButtons[15]->hint(), "About PPL");
+    EXPECT_EQ(catalogue::AboutDialog->caption(), "About Peopledex 1.1");
+    EXPECT_EQ(catalogue::QueryDialog->caption(), "Peopledex 1.1");
 }
 
 TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
