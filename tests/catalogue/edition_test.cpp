@@ -4,6 +4,7 @@
 #include "catalogue/edition.h"
 #include "catalogue/videoedition.h"
 #include "editions/audio/audioedition.h"
+#include "editions/contact/contactedition.h"
 #include "editions/printedmedia/printedmediaedition.h"
 #include "editions/software/softwareedition.h"
 
@@ -136,7 +137,8 @@ TEST_P(EditionDescription, StatementsNameTheTable) {
 
 INSTANTIATE_TEST_SUITE_P(Editions, EditionDescription,
                          ::testing::Values(&videoEdition(), &editions::softwareEdition(),
-                                           &editions::audioEdition(), &editions::printedMediaEdition()),
+                                           &editions::audioEdition(), &editions::printedMediaEdition(),
+                                           &editions::contactEdition()),
                          [](const auto& info) { return info.param->deliverable; });
 
 TEST(VideoEdition, OnlyNotesAndBorrowedAreNotSearchable) {

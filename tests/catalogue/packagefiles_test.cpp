@@ -2,6 +2,7 @@
 // field, and the first start finds Sound off; its notices speak of that edition alone.
 #include "catalogue/videoedition.h"
 #include "editions/audio/audioedition.h"
+#include "editions/contact/contactedition.h"
 #include "editions/printedmedia/printedmediaedition.h"
 #include "editions/software/softwareedition.h"
 #include "platform/files/drivepath.h"
@@ -63,7 +64,8 @@ TEST_P(ShippedListFile, NoticesNameTheProgramItsListsAndItsTable) {
 
 INSTANTIATE_TEST_SUITE_P(Editions, ShippedListFile,
                          ::testing::Values(&videoEdition(), &editions::softwareEdition(),
-                                           &editions::audioEdition(), &editions::printedMediaEdition()),
+                                           &editions::audioEdition(), &editions::printedMediaEdition(),
+                                           &editions::contactEdition()),
                          [](const auto& info) { return info.param->deliverable; });
 
 } // namespace

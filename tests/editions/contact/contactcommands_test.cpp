@@ -1,0 +1,288 @@
+// The contact window's record commands on a real table: Name required, City kept through an edit, the key
+// re-query by Name and Street, Duplicate keeping the address only, the clipboard rules of Phone, Email and
+// the check boxes, and which fields Find Record searches (Notes with its label, not Fax or Email).
+#include "catalogue/modulevalues.h"
+#include "catalogue/querydialog.h"
+#include "catalogueprogram.h"
+#include "editions/contact/contactedition.h"
+#include "platform/ui/dbcombobox.h"
+#include "platform/ui/label.h"
+#include "platform/ui/pagecontrol.h"
+#include "platform/ui/speedbutton.h"
+#include "platform/ui/statusbar.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace orupim::editions {
+namespace {
+
+using catalogue::ActiveField;
+using catalogue::LastQuery;
+using catalogue::QueryDialog;
+using catalogue::TMainWindow;
+using catalogue::TQueryDialog;
+using catalogue::test::Record;
+
+constexpr std::size_t FindButton = 4;
+constexpr std::size_t DuplicateButton = 11;
+constexpr std::size_t CopyButton = 12;
+constexpr std::size_t PasteButton = 13;
+
+const Record Ann = {{"Name", "Ann Lee"},    {"Street", "1 Main St"},      {"City", "Springfield"},
+                    {"PostCode", "12345"},  {"Region", "North"},          {"Country", "Canada"},
+                    {"Phone", "555-0100"},  {"Fax", "555-0101"},          {"Email", "ann@example.com"},
+                    {"Web", "example.com"}, {"Notes", "Met at the fair"}, {"Business", "True"},
+                    {"Personal", "True"}};
+const Record Bob = {{"Name", "Bob Ray"}, {"Street", "2 Hill Rd"}, {"Notes", "Old friend"}};
+
+class ContactCommands : public ::testing::Test {
+protected:
+    void start(const std::vector<Record>& records = {Ann, Bob}) {
+        program.createTable(records);
+        program.start();
+        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+    }
+    TMainWindow& window() { return program.window(); }
+    QWidget* control(const char* name) { return window().dataControl(name); }
+    QLineEdit* lineEdit(const char* name) { return static_cast<QLineEdit*>(control(name)); }
+    std::string shown(const char* name) {
+        return window().controlText(window().edition().controlIndex(name));
+    }
+    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
+    void enter(const char* name) {
+        QWidget* widget = control(name);
+        window().PageControl->setCurrentWidget(widget->parentWidget());
+        widget->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        ASSERT_EQ(ActiveField, widget);
+    }
+    void type(const char* name, const QString& text) {
+        enter(name);
+        QTest::keyClick(control(name), Qt::Key_End);
+        QTest::keyClicks(control(name), text);
+    }
+    // Clicks a speed button and answers the message it left ("" when none).
+    std::string click(std::size_t button) {
+        window().StatusBar->setPanelText(0, "");
+        window().SpeedButtons[button]->click();
+        QApplication::processEvents();
+        return program.message();
+    }
+    // Find Record; while the search dialog is up, `act` drives it. Answers the field label the dialog showed
+    // ("" when it did not come up).
+    std::string find(const std::function<void(TQueryDialog&)>& act) {
+        std::string label;
+        QTimer::singleShot(0, [&] {
+            if (QApplication::activeModalWidget() != QueryDialog)
+                return;
+            EXPECT_TRUE(QTest::qWaitForWindowActive(QueryDialog, 2000));
+            label = QueryDialog->FieldNameLabel->caption();
+            EXPECT_EQ(QueryDialog->FieldNameLabel->width(), 133);
+            act(*QueryDialog);
+            if (QueryDialog->isVisible()) {
+                ADD_FAILURE() << "the search dialog stayed open";
+                QueryDialog->hide();
+            }
+        });
+        click(FindButton);
+        return label;
+    }
+    static void search(TQueryDialog& dialog, const QString& pattern) {
+        dialog.QueryEd->selectAll();
+        QTest::keyClick(dialog.QueryEd, Qt::Key_Backspace);
+        QTest::keyClicks(dialog.QueryEd, pattern);
+        QTest::keyClick(dialog.QueryEd, Qt::Key_Return);
+    }
+    static QClipboard* clipboard() { return QGuiApplication::clipboard(); }
+
+    catalogue::test::CatalogueProgram program{contactEdition()};
+};
+
+TEST_F(ContactCommands, ARecordWithoutANameIsRefusedAndOneWithOnlyANameIsSaved) {
+    start({});
+    window().AddRecClick();
+    type("DBEdit2", "3 Shore Ln");
+    enter("DBEdit8");
+    click(10); // Save Record
+    ASSERT_EQ(program.boxes.boxes.size(), 1u);
+    EXPECT_EQ(program.boxes.boxes[0].text, "Field 'Name' must have a value.");
+    EXPECT_EQ(program.boxes.boxes[0].caption, "OruPPL 1.1");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(QApplication::focusWidget(), control("DBEdit1"));
+    EXPECT_EQ(window().PageControl->currentIndex(), 0);
+    EXPECT_EQ(shown("DBEdit2"), "3 Shore Ln");
+    EXPECT_TRUE(program.storedRecords().empty());
+
+    window().UndoChangesClick();
+    window().AddRecClick();
+    type("DBEdit1", "Cy Young");
+    EXPECT_EQ(click(10), "");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    const auto stored = program.storedRecords();
+    ASSERT_EQ(stored.size(), 1u);
+    EXPECT_EQ(stored[0].at("Name"), "Cy Young");
+    for (const char* empty : {"Street", "City", "PostCode", "Phone", "Notes", "Personal"})
+        EXPECT_EQ(stored[0].at(empty), "") << empty;
+    EXPECT_EQ(program.boxes.boxes.size(), 1u);
+}
+
+TEST_F(ContactCommands, EditingKeepsTheCityNoControlShows) {
+    start();
+    window().EditRecClick();
+    type("DBEdit2", " East");
+    EXPECT_EQ(click(10), "");
+    const Record stored = program.storedRecords().at(0);
+    EXPECT_EQ(stored.at("Street"), "1 Main St East");
+    EXPECT_EQ(stored.at("City"), "Springfield");
+}
+
+TEST_F(ContactCommands, EditOnAReadOnlyTableReQueriesByNameAndStreet) {
+    Record other = Ann;
+    other["Phone"] = "555-0199";
+    program.createTable({Bob, Ann, other});
+    program.makeTableReadOnly();
+    program.start();
+    window().NextRecClick();
+    ASSERT_EQ(shown("DBEdit1"), "Ann Lee");
+    window().SpeedButtons[8]->click(); // Edit Record
+    EXPECT_EQ(window().MainQuery.sqlText(),
+              "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
+    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_EQ(shown("DBEdit8"), "555-0100");
+}
+
+TEST_F(ContactCommands, DuplicateOnAReadOnlyTableReQueriesByNameAndStreetFirst) {
+    program.createTable({Ann});
+    program.makeTableReadOnly();
+    program.start();
+    EXPECT_EQ(click(DuplicateButton), "");
+    EXPECT_EQ(window().MainQuery.sqlText(),
+              "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
+    ASSERT_EQ(program.boxes.boxes.size(), 1u);
+    EXPECT_EQ(program.boxes.boxes[0].text, "Cannot modify a read-only dataset.");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+}
+
+TEST_F(ContactCommands, DuplicateKeepsTheAddressAndEmptiesTheRest) {
+    start();
+    EXPECT_EQ(click(DuplicateButton), "Record duplicated.");
+    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    for (const char* kept : {"Name", "Street", "PostCode", "Region", "Country"})
+        EXPECT_EQ(field(kept), Ann.at(kept)) << kept;
+    for (const char* empty : {"City", "Phone", "Fax", "Email", "Web", "Notes", "Business", "Personal"})
+        EXPECT_EQ(field(empty), "") << empty;
+    EXPECT_EQ(click(10), "");
+    const auto stored = program.storedRecords();
+    ASSERT_EQ(stored.size(), 3u);
+    EXPECT_EQ(stored[2].at("Country"), "Canada");
+    EXPECT_EQ(stored[2].at("City"), "");
+}
+
+TEST_F(ContactCommands, PhoneTakesNeitherCommandAndEmailOnlyPaste) {
+    start();
+    window().EditRecClick();
+    enter("DBEdit8");
+    lineEdit("DBEdit8")->selectAll();
+    clipboard()->setText("kept");
+    EXPECT_EQ(click(CopyButton), "Invalid selection.");
+    EXPECT_EQ(click(PasteButton), "Select a destination first.");
+    EXPECT_EQ(clipboard()->text(), "kept");
+    EXPECT_EQ(shown("DBEdit8"), "555-0100");
+
+    enter("DBEdit10");
+    lineEdit("DBEdit10")->selectAll();
+    EXPECT_EQ(click(CopyButton), "Invalid selection.");
+    EXPECT_EQ(clipboard()->text(), "kept");
+    EXPECT_EQ(click(PasteButton), "");
+    EXPECT_EQ(shown("DBEdit10"), "kept");
+
+    // Fax and Web copy as a text field does.
+    enter("DBEdit9");
+    lineEdit("DBEdit9")->setSelection(4, 4);
+    EXPECT_EQ(click(CopyButton), "");
+    EXPECT_EQ(clipboard()->text(), "0101");
+
+    EXPECT_EQ(click(10), "");
+    EXPECT_EQ(program.storedRecords().at(0).at("Email"), "kept");
+}
+
+TEST_F(ContactCommands, CountryCopiesExactlyItsSelectedPart) {
+    start();
+    enter("DBEdit5");
+    static_cast<ui::DBComboBox*>(control("DBEdit5"))->lineEdit()->setSelection(1, 3);
+    EXPECT_EQ(click(CopyButton), "");
+    EXPECT_EQ(clipboard()->text(), "ana");
+}
+
+TEST_F(ContactCommands, CheckBoxesRefuseTheClipboardAndTheSearch) {
+    start();
+    for (const char* box : {"DBEdit6", "DBEdit7"}) {
+        SCOPED_TRACE(box);
+        enter(box);
+        clipboard()->setText("kept");
+        EXPECT_EQ(click(CopyButton), "Field not copiable.");
+        EXPECT_EQ(click(PasteButton), "Field not copiable.");
+        EXPECT_EQ(clipboard()->text(), "kept");
+        EXPECT_EQ(shown(box), "True");
+        EXPECT_EQ(find([](TQueryDialog&) {}), "");
+        EXPECT_EQ(program.message(), "Field not searchable.");
+    }
+}
+
+TEST_F(ContactCommands, NotesPhoneAndWebAreSearchedFaxAndEmailAreNot) {
+    start();
+    struct Case {
+        const char* control;
+        const char* label; // "" when refused
+        const char* column;
+        const char* pattern;
+        const char* counts;
+    } cases[] = {
+        {"DBEdit12", "Notes", "Notes", "friend", " rec. 1 of 2"},
+        {"DBEdit9", "", nullptr, nullptr, nullptr},
+        {"DBEdit8", "Phone", "Phone", "0100", " rec. 1 of 2"},
+        {"DBEdit10", "", nullptr, nullptr, nullptr},
+        {"DBEdit11", "URL", "Web", "example", " rec. 1 of 2"},
+        {"DBEdit3", "Post Code", "PostCode", "", " rec. 2 of 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control);
+        window().ResetSetClick();
+        enter(c.control);
+        const std::string label = find([&](TQueryDialog& dialog) { search(dialog, c.pattern); });
+        EXPECT_EQ(label, c.label);
+        if (!c.column) {
+            EXPECT_EQ(program.message(), "Field not searchable.");
+            EXPECT_EQ(program.counts(), " rec. 2 of 2");
+            continue;
+        }
+        EXPECT_EQ(LastQuery.str(),
+                  std::string("Select * from ppl where ") + c.column + " like '%" + c.pattern + "%'");
+        EXPECT_EQ(program.counts(), c.counts);
+    }
+    EXPECT_EQ(shown("DBEdit1"), "Ann Lee");
+    EXPECT_TRUE(program.boxes.boxes.empty());
+}
+
+TEST_F(ContactCommands, PageTabsLeaveTheFieldLastEntered) {
+    start();
+    enter("DBEdit8");
+    QTabBar* tabs = window().PageControl->tabBar();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+    QApplication::processEvents();
+    ASSERT_EQ(window().PageControl->currentIndex(), 0);
+    EXPECT_EQ(ActiveField, control("DBEdit8"));
+    EXPECT_EQ(click(CopyButton), "Invalid selection.");
+    EXPECT_EQ(find([](TQueryDialog& dialog) { dialog.CancelBut->click(); }), "Phone");
+}
+
+} // namespace
+} // namespace orupim::editions
