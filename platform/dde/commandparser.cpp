@@ -45,7 +45,7 @@ public:
             return result;
         }
         std::size_t start = at_;
-        while (!atEnd() && !endsUnquoted(peek()) && peek() != '"')
+        while (!atEnd() && !endsUnquoted(peek()))
             skip();
         std::string_view result = text_.substr(start, at_ - start);
         while (!result.empty() && isBlank(result.back()))

@@ -1,8 +1,8 @@
 // Program Manager's command language: commands in square brackets, several in a row (blanks and line
 // breaks between them are passed over), each a name with an optional argument list in parentheses, the
-// arguments separated by commas. An argument in double quotes runs to the next quote and is taken as it
-// stands; an unquoted one ends at "," "(" ")" "[" or "]" and loses its leading and trailing blanks. The text
-// is only ever parsed, never handed to a shell.
+// arguments separated by commas. An argument that begins with a double quote runs to the next quote and is
+// taken as it stands; an unquoted one (a quote inside it is a plain character) ends at "," "(" ")" "[" or "]"
+// and loses its leading and trailing blanks. The text is only ever parsed, never handed to a shell.
 #pragma once
 
 #include <string>

@@ -25,6 +25,7 @@ TEST(CommandParser, ParsesCommandsArgumentsQuotesAndBlanks) {
          true},
         {"[AddItem(x.exe,trailing   )]", {{"AddItem", {"x.exe", "trailing"}}}, true},
         {"[AddItem(x.exe,)]", {{"AddItem", {"x.exe", ""}}}, true},
+        {"[AddItem(say \"hi\".exe,q)]", {{"AddItem", {"say \"hi\".exe", "q"}}}, true},
         {"", {}, true},
         {"[CreateGroup(A)]junk[AddItem(x,y)]", {{"CreateGroup", {"A"}}}, false},
         {"[CreateGroup(A)", {}, false},
