@@ -1,7 +1,7 @@
 // The one test interface of the platform layer: while a PlatformRecorders object lives, the clock, the beep
 // the shell (with the help engine), the message box, the default printer and the start of a DDE service's
-// program are replaced by recorders, and each is put back as it was when the object ends. A test makes one at its start and reads what the code
-// under test asked of the platform:
+// program are replaced by recorders, and each is put back as it was when the object ends. A test makes one
+// at its start and reads what the code under test asked of the platform:
 //
 //     orupim::testing::PlatformRecorders platform;
 //     ...;

@@ -7,9 +7,11 @@
 
 #include <condition_variable>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <mutex>
+#include <thread>
 
 namespace orupim::dde {
 namespace {
@@ -129,6 +131,39 @@ TEST(Conversation, ServerThatWentAwayEndsTheConversation) {
 TEST(Server, OnlyOneServerOfAServiceListens) {
     Server first("PROGMAN", "PROGMAN", nullptr);
     EXPECT_THROW(Server("PROGMAN", "PROGMAN", nullptr), std::runtime_error);
+}
+
+} // namespace
+} // namespace orupim::dde
+
+namespace orupim::dde {
+namespace {
+
+TEST(Server, StopsListeningWhenIdleButNotWhileAConversationIsOpen) {
+    Server server("PROGMAN", "PROGMAN", nullptr);
+    Conversation conversation("PROGMAN", "PROGMAN");
+    std::thread closer;
+    auto start = std::chrono::steady_clock::now();
+    std::thread serving([&] { server.serve(std::chrono::milliseconds(100)); });
+    ASSERT_TRUE(conversation.open());
+    closer = std::thread([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        EXPECT_TRUE(conversation.execute("[CreateGroup(A)]"));
+        conversation.close();
+    });
+    serving.join();
+    closer.join();
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(400));
+    EXPECT_FALSE(std::filesystem::exists(serviceSocketPath("PROGMAN")));
+}
+
+TEST(Server, TakesOverTheSocketOfAServerThatDied) {
+    std::filesystem::path stale = serviceSocketPath("PROGMAN");
+    { std::ofstream(stale) << "left behind"; }
+    Server server("PROGMAN", "PROGMAN", nullptr);
+    server.start();
+    Conversation conversation("PROGMAN", "PROGMAN");
+    EXPECT_TRUE(conversation.open());
 }
 
 } // namespace
