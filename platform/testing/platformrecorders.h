@@ -1,7 +1,7 @@
 // The one test interface of the platform layer: while a PlatformRecorders object lives, the clock, the beep
-// the shell (with the help engine), the message box and the default printer are replaced by recorders, and
-// each is put back as it was when the object ends. A test makes one at its start and reads what the code
-// under test asked of the platform:
+// the shell (with the help engine), the message box, the default printer and the start of a DDE service's
+// program are replaced by recorders, and each is put back as it was when the object ends. A test makes one
+// at its start and reads what the code under test asked of the platform:
 //
 //     orupim::testing::PlatformRecorders platform;
 //     ...;
@@ -15,6 +15,7 @@
 #include "platform/testing/beeprecorder.h"
 #include "platform/testing/messageboxrecorder.h"
 #include "platform/testing/printerrecorder.h"
+#include "platform/testing/servicestartrecorder.h"
 #include "platform/testing/shellrecorder.h"
 #include "platform/testing/sleeprecorder.h"
 
@@ -27,6 +28,7 @@ public:
     ShellRecorder shell;
     MessageBoxRecorder messages;
     PrinterRecorder printer;
+    ServiceStartRecorder services;
 };
 
 } // namespace orupim::testing

@@ -2,6 +2,7 @@
 // every call, start and sound nothing, and put back what was there before.
 #include "platform/testing/platformrecorders.h"
 
+#include "platform/dde/conversation.h"
 #include "temproot.h"
 
 #include <chrono>
@@ -33,6 +34,13 @@ TEST(PlatformRecorders, RecordEveryCallAndStartNothing) {
     EXPECT_EQ(platform.shell.helps, (std::vector<HelpRequest>{{"OruPIM.hlp", shell::HELP_FINDER, 0}}));
     // The real shell was never asked: it would have made the program map.
     EXPECT_FALSE(std::filesystem::exists(orupim::test::tempRoot() / "programs.ini"));
+}
+
+TEST(PlatformRecorders, StartNoServiceProgram) {
+    testing::PlatformRecorders platform;
+    dde::Conversation conversation("PROGMAN", "PROGMAN");
+    EXPECT_FALSE(conversation.open());
+    EXPECT_EQ(platform.services.services, std::vector<std::string>{"PROGMAN"});
 }
 
 TEST(PlatformRecorders, AnswerAsTheTestSays) {

@@ -1,0 +1,110 @@
+#include "services/progman/programgroups.h"
+
+#include "platform/files/atomicfile.h"
+
+#include <fstream>
+#include <sstream>
+#include <strings.h>
+
+namespace orupim::progman {
+namespace {
+
+bool sameName(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
+}
+
+} // namespace
+
+ProgramGroups ProgramGroups::load(const std::filesystem::path& file) {
+    ProgramGroups result;
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return result;
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        throw StoreError("cannot read " + file.string());
+    enum class Section { none, manager, group } section = Section::none;
+    std::string line;
+    int number = 0;
+    auto fault = [&] {
+        return StoreError(file.string() + ": line " + std::to_string(number) + " is not understood");
+    };
+    while (std::getline(in, line)) {
+        ++number;
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        if (line.empty())
+            continue;
+        if (line == "[Program Manager]") {
+            section = Section::manager;
+            continue;
+        }
+        if (line == "[Group]") {
+            section = Section::group;
+            result.groups_.push_back({});
+            continue;
+        }
+        std::size_t equals = line.find('=');
+        if (equals == std::string::npos)
+            throw fault();
+        std::string key = line.substr(0, equals);
+        std::string value = line.substr(equals + 1);
+        if (section == Section::manager && key == "Active") {
+            result.active_ = value;
+        } else if (section == Section::group && key == "Name") {
+            result.groups_.back().name = value;
+        } else if (section == Section::group && key == "Item") {
+            result.groups_.back().items.push_back({value, {}});
+        } else if (section == Section::group && key == "Command" && !result.groups_.back().items.empty()) {
+            result.groups_.back().items.back().commandLine = value;
+        } else {
+            throw fault();
+        }
+    }
+    return result;
+}
+
+void ProgramGroups::save(const std::filesystem::path& file) const {
+    std::ostringstream out;
+    out << "[Program Manager]\r\nActive=" << active_ << "\r\n";
+    for (const ProgramGroup& group : groups_) {
+        out << "\r\n[Group]\r\nName=" << group.name << "\r\n";
+        for (const ProgramItem& item : group.items)
+            out << "Item=" << item.name << "\r\nCommand=" << item.commandLine << "\r\n";
+    }
+    if (!files::writeFileAtomically(file, out.str()))
+        throw StoreError("cannot write " + file.string());
+}
+
+std::size_t ProgramGroups::createGroup(std::string_view name) {
+    active_ = std::string(name);
+    for (std::size_t i = 0; i < groups_.size(); ++i)
+        if (sameName(groups_[i].name, name))
+            return i;
+    groups_.push_back({std::string(name), {}});
+    return groups_.size() - 1;
+}
+
+const ProgramGroup* ProgramGroups::active() const {
+    for (const ProgramGroup& group : groups_)
+        if (!active_.empty() && sameName(group.name, active_))
+            return &group;
+    return nullptr;
+}
+
+std::optional<std::size_t> ProgramGroups::addItem(std::string_view commandLine, std::string_view name) {
+    const ProgramGroup* found = active();
+    if (!found)
+        return std::nullopt;
+    auto index = static_cast<std::size_t>(found - groups_.data());
+    ProgramGroup& group = groups_[index];
+    for (ProgramItem& item : group.items)
+        if (sameName(item.name, name)) {
+            item.commandLine = std::string(commandLine);
+            return index;
+        }
+    group.items.push_back({std::string(name), std::string(commandLine)});
+    return index;
+}
+
+} // namespace orupim::progman
