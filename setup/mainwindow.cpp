@@ -4,6 +4,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/messagebox.h"
 #include "platform/ui/screencursor.h"
+#include "setup/maindialog.h"
 #include "setup/modulevalues.h"
 #include "setup/packagereader.h"
 
@@ -149,7 +150,11 @@ void TMainWindow::Timer1Timer() {
 }
 
 void TMainWindow::Runit() {
-    // FIXME: the installation wizard is not built yet, so its first tick opens nothing.
+    ui::Application* application = ui::Application::current();
+    if (!application)
+        return;
+    application->createForm(MainDialog);
+    MainDialog->showModal();
 }
 
 } // namespace orupim::setup

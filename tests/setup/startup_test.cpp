@@ -7,6 +7,8 @@
 #include "platform/testing/platformrecorders.h"
 #include "platform/ui/application.h"
 #include "platform/ui/screencursor.h"
+#include "platform/ui/speedbutton.h"
+#include "setup/maindialog.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
 #include "setup/waitdialog.h"
@@ -82,12 +84,7 @@ TEST_F(SetupStartUp, ShowsTheBackdropWithThePackagesTexts) {
     EXPECT_TRUE(MainWindow->Timer1->isActive());
     EXPECT_EQ(MainWindow->Timer1->interval(), 1000);
 
-    MainWindow->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainWindow));
     EXPECT_EQ(MainWindow->geometry().topLeft(), QPoint(0, 0));
-    // The first tick stops the timer, so that the wizard is opened once.
-    EXPECT_TRUE(QTest::qWaitFor([] { return !MainWindow->Timer1->isActive(); }, 5000));
-    EXPECT_FALSE(MainWindow->Timer1->isActive());
 }
 
 TEST_F(SetupStartUp, WithoutSettingsTheBackdropNamesTheDefaultProduct) {
@@ -121,6 +118,28 @@ TEST_F(SetupStartUp, MissingPackageShowsTheErrorAndEndsTheProgram) {
     EXPECT_TRUE(application.terminated());
     EXPECT_EQ(application.run(), 0);
     EXPECT_FALSE(MainWindow->isVisible());
+}
+
+TEST_F(SetupStartUp, TimerOpensTheWizardModallyAndFinishEndsTheProgram) {
+    directory.copyPackage("nosettings.ipi");
+    ui::Application application;
+    startSetup(application);
+    bool wizardWasModal = false;
+    QTimer watcher;
+    watcher.setInterval(20);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (!MainDialog || !MainDialog->isVisible())
+            return;
+        wizardWasModal = MainDialog->isModal() || MainDialog->windowModality() != Qt::NonModal;
+        QTest::mouseClick(MainDialog->CancelBut, Qt::LeftButton);
+        QTest::mouseClick(MainDialog->NextBut, Qt::LeftButton);
+    });
+    watcher.start();
+    EXPECT_EQ(application.run(), 0);
+    ASSERT_NE(MainDialog, nullptr);
+    EXPECT_TRUE(wizardWasModal);
+    EXPECT_EQ(WizardState, StepFinal);
+    EXPECT_FALSE(MainWindow->Timer1->isActive());
 }
 
 } // namespace
