@@ -6,6 +6,7 @@
 #include "setup/modulevalues.h"
 #include "setupprogram.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace orupim::setup {
@@ -99,6 +100,25 @@ TEST(PackageReader, CutsSettingsTextsTo255Characters) {
     readPackage(files::programDirectory() + PackageFileName);
     EXPECT_EQ(AppName.str(), std::string(255, 'A'));
     EXPECT_EQ(DefaultDir.str(), std::string(255, 'A'));
+}
+
+TEST(PackageReader, SamplePackageListsItsOwnNoticesAndPairsEveryFile) {
+    test::SetupDirectory directory;
+    const std::filesystem::path sample =
+        std::filesystem::path(ORUPIM_TEST_DATA) / ".." / ".." / "package" / "setup";
+    for (const char* file : {"OruInst.ipi", "license.txt", "thanks.txt"})
+        std::filesystem::copy_file(sample / file, directory.path() / file);
+    readPackage(files::programDirectory() + PackageFileName);
+    EXPECT_EQ(AppName.str(), "OruFLX");
+    EXPECT_EQ(FilesInNames.items(),
+              (std::vector<std::string>{"OruFLX", "oruflx.dat", "instruct.txt", "flx.db"}));
+    EXPECT_GE(FilesOutNames.count(), FilesInNames.count());
+    for (const StringList* notices : {&StartInfoNames, &EndInfoNames}) {
+        ASSERT_FALSE(notices->empty());
+        for (const std::string& name : *notices)
+            EXPECT_TRUE(files::fileExists(files::programDirectory() + name)) << name;
+    }
+    EXPECT_GE(KeysValues.count(), 2);
 }
 
 } // namespace
