@@ -240,7 +240,7 @@ void TMainDialog::NextButClick() {
         break;
     case StepDestination:
         DestPath = CountedString(EditPath->text().toStdString());
-        // FIXME: the installation run is not built yet; the wizard stays at its destination step.
+        CopyFiles();
         break;
     case StepToFinal:
         GoodBye();

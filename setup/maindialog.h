@@ -47,6 +47,7 @@ public:
     void GetDestination();
     void GoodBye();
     void DirectoryListBoxChange();
+    void CopyFiles();
 
     QLabel* SetupIco;
     QLabel* InfoLabel;
@@ -75,6 +76,8 @@ protected:
 
 private:
     void loadNotice(const std::string& fileName);
+    void copyOneFile(const std::string& source, const std::string& destination, const std::string& flag,
+                     int step);
     void showClosingTexts(const char* const (&lines)[3]);
 };
 

@@ -3,12 +3,14 @@
 #include "setup/maindialog.h"
 
 #include "platform/files/filesystem.h"
+#include "platform/kernel/sleep.h"
 #include "platform/registry/keymarks.h"
 #include "platform/registry/registry.h"
 #include "platform/testing/platformrecorders.h"
 #include "platform/ui/application.h"
 #include "platform/ui/directorylistbox.h"
 #include "platform/ui/drivecombobox.h"
+#include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
@@ -20,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QTest>
 #include <QTimer>
 #include <fstream>
@@ -242,6 +245,105 @@ TEST_F(Wizard, CloseRequestEmptiesTheInstructionLine) {
     wizard().close();
     EXPECT_EQ(wizard().infoText(), "");
     EXPECT_FALSE(wizard().isVisible());
+}
+
+// The installation run, started from the destination page with the path typed in.
+class InstallationRun : public Wizard {
+protected:
+    void run(const std::string& package, const char* destination) {
+        for (const char* file : {"sys.dll", "a.exe", "b.dll", "c.txt"})
+            std::ofstream(directory.path() / file) << "new " << file;
+        open(package);
+        kernel::setSleepImplementation([this](std::uint32_t milliseconds) {
+            pauses.push_back(milliseconds);
+            positions.push_back(wizard().ProgressBar->value());
+        });
+        next();
+        next();
+        retype(wizard().EditPath, destination);
+        next();
+        kernel::setSleepImplementation({});
+    }
+    static std::string read(const std::filesystem::path& path) {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::filesystem::path driveC() const { return orupim::test::tempRoot() / "drive_c"; }
+
+    std::vector<std::uint32_t> pauses;
+    std::vector<int> positions;
+};
+
+const char* const FourFiles = "[SysFilesIn]\r\nsys.dll=\r\n[SysFilesOut]\r\nsys2.dll=0\r\n"
+                              "[FilesIn]\r\na.exe=\r\nb.dll=\r\nc.txt=\r\n"
+                              "[FilesOut]\r\nx.exe=0\r\ny.dll=\r\nz.txt=1\r\n";
+
+TEST_F(InstallationRun, CopiesEveryFileAndAdvancesTheBarByStep) {
+    run(std::string(Package) + FourFiles, "C:\\dest\\deep");
+    EXPECT_EQ(pauses, (std::vector<std::uint32_t>{500, 500, 500, 500, 1000}));
+    EXPECT_EQ(positions, (std::vector<int>{16, 32, 48, 64, 100}));
+    EXPECT_EQ(read(driveC() / "WINDOWS" / "sys2.dll"), "new sys.dll");
+    EXPECT_EQ(read(driveC() / "dest" / "deep" / "x.exe"), "new a.exe");
+    EXPECT_EQ(read(driveC() / "dest" / "deep" / "y.dll"), "new b.dll");
+    EXPECT_EQ(read(driveC() / "dest" / "deep" / "z.txt"), "new c.txt");
+    EXPECT_EQ(wizard().SourceLabel->text().toStdString(), "c:\\disk1\\c.txt");
+    EXPECT_EQ(wizard().DestinationLabel->text().toStdString(), "c:\\dest\\deep\\z.txt");
+    EXPECT_EQ(WizardState, StepEndNotices);
+    EXPECT_FALSE(wizard().PrevBut->isEnabled());
+    EXPECT_TRUE(wizard().Panel5->isVisible());
+    EXPECT_EQ(wizard().infoText(), "OruFLX 1.1 was installed successfuly. Please select next to continue.");
+    EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
+    EXPECT_TRUE(platform.messages.boxes.empty());
+}
+
+TEST_F(InstallationRun, OnlyTheFlagZeroReplacesAnExistingFile) {
+    const char* flags[] = {"0", "1", "00", "no", ""};
+    std::string package = std::string(Package) + "[FilesIn]\r\n";
+    for (int i = 0; i < 5; ++i)
+        package += "f" + std::to_string(i) + "=\r\n";
+    package += "[FilesOut]\r\n";
+    for (int i = 0; i < 5; ++i)
+        package += "f" + std::to_string(i) + "=" + flags[i] + "\r\n";
+    std::filesystem::create_directories(driveC() / "dest");
+    for (int i = 0; i < 5; ++i) {
+        std::ofstream(directory.path() / ("f" + std::to_string(i))) << "new";
+        std::ofstream(driveC() / "dest" / ("f" + std::to_string(i))) << "old";
+    }
+    run(package, "C:\\dest");
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(flags[i]);
+        EXPECT_EQ(read(driveC() / "dest" / ("f" + std::to_string(i))), i == 0 ? "new" : "old");
+    }
+}
+
+TEST_F(InstallationRun, ExpandOnlyCreatesTheDestination) {
+    run(std::string(Package) + "Expand=1\r\n" + FourFiles, "C:\\a\\b\\c");
+    EXPECT_TRUE(std::filesystem::is_directory(driveC() / "a" / "b" / "c"));
+    EXPECT_TRUE(std::filesystem::is_empty(driveC() / "a" / "b" / "c"));
+    EXPECT_EQ(pauses, (std::vector<std::uint32_t>{1000}));
+    EXPECT_EQ(wizard().ProgressBar->value(), 0);
+    EXPECT_EQ(wizard().infoText(),
+              "OruInstall is now copying the OruFLX 1.1 files to the selected destination.");
+    EXPECT_EQ(WizardState, StepEndNotices);
+    EXPECT_FALSE(wizard().PrevBut->isEnabled());
+}
+
+TEST_F(InstallationRun, ShortFilesOutEndsTheRunWithTheListError) {
+    run(std::string(Package) + "[FilesIn]\r\na.exe=\r\nb.dll=\r\n[FilesOut]\r\nx.exe=0\r\n", "C:\\dest");
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text, "List index out of bounds.");
+    EXPECT_EQ(read(driveC() / "dest" / "x.exe"), "new a.exe");
+    EXPECT_EQ(WizardState, StepDestination);
+    EXPECT_TRUE(wizard().PrevBut->isEnabled());
+    EXPECT_EQ(pauses.back(), 1000u);
+    EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
+}
+
+TEST_F(InstallationRun, CopiesThePackageFileInTheCurrentDirectoryOnce) {
+    std::ofstream(driveC() / "OruInst.up_") << "record";
+    run(Package, "C:\\dest");
+    EXPECT_EQ(read(driveC() / "OruInst.upi"), "record");
+    EXPECT_EQ(positions, (std::vector<int>{100}));
 }
 
 } // namespace
