@@ -88,8 +88,8 @@ void TMainDialog::CopyFiles() {
                         FilesOutValues.at(k), step);
         files::copyFile("OruInst.up_", "OruInst.upi", true);
         ProgressBar->setValue(ProgressBar->value() + step);
-        // FIXME: the Program Manager group and items (over DDE) and the registry values with the uninstall
-        // registration are not written yet.
+        // FIXME: the Program Manager group and items are not created yet; they wait for the DDE client.
+        UpdateRegistry();
         if (ProgressBar->value() < 100)
             ProgressBar->setValue(100);
         setInfoText(product + " was installed successfuly. Please select next to continue.");

@@ -48,6 +48,7 @@ public:
     void GoodBye();
     void DirectoryListBoxChange();
     void CopyFiles();
+    void UpdateRegistry();
 
     QLabel* SetupIco;
     QLabel* InfoLabel;

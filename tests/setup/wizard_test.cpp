@@ -4,7 +4,9 @@
 
 #include "platform/files/filesystem.h"
 #include "platform/kernel/sleep.h"
+#include "platform/profile/inifile.h"
 #include "platform/registry/keymarks.h"
+#include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
 #include "platform/testing/platformrecorders.h"
 #include "platform/ui/application.h"
@@ -274,12 +276,16 @@ protected:
     std::vector<int> positions;
 };
 
+const std::string RunPackage = std::string(Package) +
+                               "[Keys]\r\nBase=\\Software\\Brenmoor\\OruFLX\r\nUser=User\r\n"
+                               "[User]\r\nname=$name\r\nOrganization=$NAME\r\n";
+
 const char* const FourFiles = "[SysFilesIn]\r\nsys.dll=\r\n[SysFilesOut]\r\nsys2.dll=0\r\n"
                               "[FilesIn]\r\na.exe=\r\nb.dll=\r\nc.txt=\r\n"
                               "[FilesOut]\r\nx.exe=0\r\ny.dll=\r\nz.txt=1\r\n";
 
 TEST_F(InstallationRun, CopiesEveryFileAndAdvancesTheBarByStep) {
-    run(std::string(Package) + FourFiles, "C:\\dest\\deep");
+    run(RunPackage + FourFiles, "C:\\dest\\deep");
     EXPECT_EQ(pauses, (std::vector<std::uint32_t>{500, 500, 500, 500, 1000}));
     EXPECT_EQ(positions, (std::vector<int>{16, 32, 48, 64, 100}));
     EXPECT_EQ(read(driveC() / "WINDOWS" / "sys2.dll"), "new sys.dll");
@@ -298,7 +304,7 @@ TEST_F(InstallationRun, CopiesEveryFileAndAdvancesTheBarByStep) {
 
 TEST_F(InstallationRun, OnlyTheFlagZeroReplacesAnExistingFile) {
     const char* flags[] = {"0", "1", "00", "no", ""};
-    std::string package = std::string(Package) + "[FilesIn]\r\n";
+    std::string package = RunPackage + "[FilesIn]\r\n";
     for (int i = 0; i < 5; ++i)
         package += "f" + std::to_string(i) + "=\r\n";
     package += "[FilesOut]\r\n";
@@ -317,7 +323,8 @@ TEST_F(InstallationRun, OnlyTheFlagZeroReplacesAnExistingFile) {
 }
 
 TEST_F(InstallationRun, ExpandOnlyCreatesTheDestination) {
-    run(std::string(Package) + "Expand=1\r\n" + FourFiles, "C:\\a\\b\\c");
+    run(std::string("[Settings]\r\nApplication=OruFLX\r\nVersion=1.1\r\nExpand=1\r\n") + FourFiles,
+        "C:\\a\\b\\c");
     EXPECT_TRUE(std::filesystem::is_directory(driveC() / "a" / "b" / "c"));
     EXPECT_TRUE(std::filesystem::is_empty(driveC() / "a" / "b" / "c"));
     EXPECT_EQ(pauses, (std::vector<std::uint32_t>{1000}));
@@ -329,7 +336,7 @@ TEST_F(InstallationRun, ExpandOnlyCreatesTheDestination) {
 }
 
 TEST_F(InstallationRun, ShortFilesOutEndsTheRunWithTheListError) {
-    run(std::string(Package) + "[FilesIn]\r\na.exe=\r\nb.dll=\r\n[FilesOut]\r\nx.exe=0\r\n", "C:\\dest");
+    run(RunPackage + "[FilesIn]\r\na.exe=\r\nb.dll=\r\n[FilesOut]\r\nx.exe=0\r\n", "C:\\dest");
     ASSERT_EQ(platform.messages.boxes.size(), 1u);
     EXPECT_EQ(platform.messages.boxes[0].text, "List index out of bounds.");
     EXPECT_EQ(read(driveC() / "dest" / "x.exe"), "new a.exe");
@@ -341,9 +348,51 @@ TEST_F(InstallationRun, ShortFilesOutEndsTheRunWithTheListError) {
 
 TEST_F(InstallationRun, CopiesThePackageFileInTheCurrentDirectoryOnce) {
     std::ofstream(driveC() / "OruInst.up_") << "record";
-    run(Package, "C:\\dest");
+    run(RunPackage, "C:\\dest");
     EXPECT_EQ(read(driveC() / "OruInst.upi"), "record");
     EXPECT_EQ(positions, (std::vector<int>{100}));
+}
+
+TEST_F(InstallationRun, WritesThePackagesValuesAndTheUninstallRegistration) {
+    run(RunPackage, "C:\\dest");
+    ASSERT_TRUE(platform.messages.boxes.empty());
+    RegIniFile user("");
+    EXPECT_EQ(user.readString("\\Software\\Brenmoor\\OruFLX\\User", "name", "-"), "Ada Owner");
+    EXPECT_EQ(user.readString("\\Software\\Brenmoor\\OruFLX\\User", "Organization", "-"), "$NAME");
+    EXPECT_EQ(user.readString("\\Software\\Brenmoor\\OruFLX\\Install", "Path", "-"), "C:\\dest");
+    EXPECT_NE(user.readString("\\Software\\Brenmoor\\OruFLX\\Install", "Date", ""), "");
+    user.setRootKey(RootKey::LocalMachine);
+    const char* uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX";
+    EXPECT_EQ(user.readString(uninstall, "DisplayName", "-"), "OruFLX 1.1");
+    EXPECT_EQ(user.readString(uninstall, "UninstallString", "-"),
+              "C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest");
+
+    const IniFile record("C:\\dest\\oruinst.upi");
+    EXPECT_EQ(record.readString("User", "name", "-"), "Ada Owner");
+    EXPECT_EQ(record.readString("User", "Organization", "-"), "-");
+    EXPECT_EQ(record.readString("Install", "Path", "-"), "C:\\dest");
+    EXPECT_EQ(record.readString("Uninstall", "UninstallString", "-"),
+              "C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest");
+}
+
+TEST_F(InstallationRun, UncreatableUninstallKeyEndsTheRunAfterTheUsersValues) {
+    setKeyMarksForTesting(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+                          KeyMarks{false, true, false});
+    run(RunPackage, "C:\\dest");
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text,
+              "Failed to create key SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX.");
+    EXPECT_EQ(WizardState, StepDestination);
+    const IniFile record("C:\\dest\\oruinst.upi");
+    EXPECT_EQ(record.readString("Install", "Path", "-"), "C:\\dest");
+    EXPECT_EQ(record.readString("Uninstall", "DisplayName", "-"), "-");
+}
+
+TEST_F(InstallationRun, EmptyKeysEndsTheRunBeforeAnythingIsWritten) {
+    run(Package, "C:\\dest");
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text, "List index out of bounds.");
+    EXPECT_FALSE(std::filesystem::exists(driveC() / "dest" / "oruinst.upi"));
 }
 
 } // namespace
