@@ -1,16 +1,12 @@
 #include "catalogue/waitdialog.h"
 
-#include <QFrame>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QPainter>
-#include <QScreen>
 
 namespace orupim::catalogue {
 namespace {
 
-constexpr int PictureWidth = 432;
-constexpr int PictureHeight = 259;
+constexpr int PictureWidth = ui::SplashWindow::PictureWidth;
+constexpr int PictureHeight = ui::SplashWindow::PictureHeight;
 
 // The splash picture: the suite's name and maker on a dark blue ground.
 QPixmap splashPicture() {
@@ -35,33 +31,7 @@ QPixmap splashPicture() {
 
 } // namespace
 
-TWaitDialog::TWaitDialog()
-    : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setObjectName("WaitDialog");
-    setAutoFillBackground(true);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, Qt::black);
-    setPalette(palette);
-    setFixedSize(441, 268);
-
-    auto* panel = new QWidget(this);
-    panel->setObjectName("Panel1");
-    panel->setGeometry(0, 0, 441, 268);
-    auto* picture = new QLabel(panel);
-    picture->setObjectName("Image1");
-    picture->setPixmap(splashPicture());
-    picture->setGeometry(3, 3, PictureWidth, PictureHeight);
-    auto* bevel = new QFrame(panel);
-    bevel->setObjectName("Bevel1");
-    bevel->setFrameShape(QFrame::Box);
-    bevel->setFrameShadow(QFrame::Raised);
-    bevel->setGeometry(3, 3, 435, 262);
-
-    if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+TWaitDialog::TWaitDialog() : ui::SplashWindow(splashPicture(), "Panel1", "Image1", "Bevel1") {
     show();
     repaint();
 }

@@ -2,11 +2,11 @@
 // centred, holding the suite's picture in a framing bevel. It has no handlers; start-up frees it.
 #pragma once
 
-#include <QWidget>
+#include "platform/ui/splashwindow.h"
 
 namespace orupim::catalogue {
 
-class TWaitDialog : public QWidget {
+class TWaitDialog : public ui::SplashWindow {
     Q_OBJECT
 public:
     TWaitDialog();

@@ -1,0 +1,88 @@
+// The installation wizard TMainDialog: the opening notices, the name page, the destination page, the
+// installation run, the closing notices and the final page, a state machine on WizardState driven by Next.
+// Previous returns to the notices step; Cancel leads to the final page with the interruption texts.
+#pragma once
+
+#include "platform/ui/form.h"
+
+#include <string>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QProgressBar;
+
+namespace orupim::ui {
+class DirectoryListBox;
+class DriveComboBox;
+class SpeedButton;
+} // namespace orupim::ui
+
+namespace orupim::setup {
+
+// The wizard's steps, the values of WizardState.
+enum WizardStep {
+    StepStartNotices = 200,
+    StepToNames = 300,
+    StepNames = 400,
+    StepDestination = 600,
+    StepEndNotices = 800,
+    StepToFinal = 900,
+    StepFinal = 1000,
+};
+
+class TMainDialog : public ui::Form {
+    Q_OBJECT
+public:
+    TMainDialog();
+    ~TMainDialog() override;
+
+    void FormCreate();
+    void FormClose();
+    void NextButClick();
+    void PrevButClick();
+    void CancelButClick();
+    void ShowPlugs();
+    void GetNames();
+    void GetDestination();
+    void GoodBye();
+    void DirectoryListBoxChange();
+    void CopyFiles();
+    void UpdateRegistry();
+
+    QLabel* SetupIco;
+    QLabel* InfoLabel;
+    ui::SpeedButton* PrevBut;
+    ui::SpeedButton* NextBut;
+    ui::SpeedButton* CancelBut;
+    QWidget* Panel4;
+    QWidget* Panel5;
+    QWidget* Panel2;
+    QWidget* Panel1;
+    QPlainTextEdit* InfoMemo;
+    QLineEdit* EditName;
+    QLineEdit* EditOrg;
+    QLineEdit* EditPath;
+    ui::DriveComboBox* DriveComboBox;
+    ui::DirectoryListBox* DirectoryListBox;
+    QLabel* SourceLabel;
+    QLabel* DestinationLabel;
+    QProgressBar* ProgressBar;
+
+    std::string infoText() const;
+    void setInfoText(const std::string& text);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void loadNotice(const std::string& fileName);
+    void copyOneFile(const std::string& source, const std::string& destination, const std::string& flag,
+                     int step);
+    void showClosingTexts(const char* const (&lines)[3]);
+};
+
+// The wizard, once Runit has created it.
+extern TMainDialog* MainDialog;
+
+} // namespace orupim::setup

@@ -1,0 +1,24 @@
+// A setup program directory of a test's own under the platform root: the running program is taken to be
+// OruInst there, and the package description is written beside it, from a fixture or from a text.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace orupim::setup::test {
+
+class SetupDirectory {
+public:
+    SetupDirectory();
+    ~SetupDirectory();
+
+    const std::filesystem::path& path() const { return path_; }
+    // The package description beside the program: a fixture of tests/data/setup, or a text.
+    void copyPackage(const std::string& fixture) const;
+    void writePackage(const std::string& text) const;
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace orupim::setup::test

@@ -1,0 +1,399 @@
+// The installation wizard driven as the user drives it: clicks on its buttons and keys in its fields, over a
+// package of the test's own, with the registry's registration values and the drive map under the test root.
+#include "setup/maindialog.h"
+
+#include "platform/files/filesystem.h"
+#include "platform/kernel/sleep.h"
+#include "platform/profile/inifile.h"
+#include "platform/registry/keymarks.h"
+#include "platform/registry/reginifile.h"
+#include "platform/registry/registry.h"
+#include "platform/testing/platformrecorders.h"
+#include "platform/ui/application.h"
+#include "platform/ui/directorylistbox.h"
+#include "platform/ui/drivecombobox.h"
+#include "platform/ui/screencursor.h"
+#include "platform/ui/speedbutton.h"
+#include "setup/mainwindow.h"
+#include "setup/modulevalues.h"
+#include "setup/packagereader.h"
+#include "setup/startup.h"
+#include "setupprogram.h"
+#include "temproot.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTest>
+#include <QTimer>
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace orupim::setup {
+namespace {
+
+constexpr const char* VersionKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
+
+const char* const Notices = "Please read the following notices carefully, they contain important commercial "
+                            "and technical information.";
+
+class Wizard : public ::testing::Test {
+protected:
+    Wizard() {
+        const auto d = orupim::test::tempRoot() / "drive_d";
+        std::filesystem::create_directories(d / "apps");
+        std::ofstream(orupim::test::tempRoot() / "drives.ini")
+            << "[Drives]\nC=" << (orupim::test::tempRoot() / "drive_c").string() << "\nD=" << d.string()
+            << "\n";
+        application.setTitle("OruInst 1.0");
+        writeRegistration("Ada Owner", "Brenmoor Ltd");
+    }
+    ~Wizard() override { clearKeyMarksForTesting(); }
+
+    // The package, the notice files beside it, then the wizard created and shown.
+    void open(const std::string& package,
+              const std::vector<std::pair<std::string, std::string>>& notices = {}) {
+        directory.writePackage(package);
+        for (const auto& [name, text] : notices)
+            std::ofstream(directory.path() / name, std::ios::binary) << text;
+        SetupDir = CountedString(files::programDirectory());
+        IpiPath = SetupDir + PackageFileName;
+        readPackage(IpiPath);
+        SetupTitle = AppName + " " + AppVersion.str();
+        application.createForm(MainDialog);
+        MainDialog->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDialog));
+    }
+
+    static void writeRegistration(const std::string& owner, const std::string& organisation) {
+        Registry registry;
+        registry.setRootKey(RootKey::LocalMachine);
+        ASSERT_TRUE(registry.openKey(VersionKey, true));
+        registry.writeString("RegisteredOwner", owner);
+        registry.writeString("RegisteredOrganization", organisation);
+    }
+
+    TMainDialog& wizard() const { return *MainDialog; }
+    void click(ui::SpeedButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
+    void next() const { click(wizard().NextBut); }
+    std::string memo() const { return wizard().InfoMemo->toPlainText().toStdString(); }
+    static std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
+    static void retype(QLineEdit* edit, const char* text) {
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+
+    test::SetupDirectory directory;
+    orupim::testing::PlatformRecorders platform;
+    ui::Application application;
+};
+
+const char* const Package = "[Settings]\r\nApplication=OruFLX\r\nVersion=1.1\r\nDirectory=c:\\oru\\flx\r\n";
+
+TEST_F(Wizard, LeadsThroughTheOpeningNoticesToTheNameAndDestinationPages) {
+    open(std::string(Package) + "[StartInfo]\r\nfirst.txt=\r\nsecond.txt=\r\n",
+         {{"first.txt", "First notice"}, {"second.txt", "Second notice"}});
+    EXPECT_EQ(wizard().caption(), "OruFLX 1.1 Installation");
+    EXPECT_EQ(wizard().infoText(),
+              "Welcome to OruInstall. This program will automatically install and configure "
+              "OruFLX 1.1 on your computer.");
+    EXPECT_EQ(WizardState, StepStartNotices);
+    EXPECT_FALSE(wizard().PrevBut->isEnabled());
+    EXPECT_NE(memo().find("Brenmoor"), std::string::npos);
+
+    next();
+    EXPECT_EQ(memo(), "First notice");
+    EXPECT_EQ(wizard().infoText(), Notices);
+    next();
+    EXPECT_EQ(memo(), "Second notice");
+    EXPECT_EQ(StartInfoIndex, 2);
+    EXPECT_EQ(WizardState, StepStartNotices);
+
+    next();
+    EXPECT_EQ(WizardState, StepNames);
+    EXPECT_TRUE(wizard().Panel2->isVisible());
+    EXPECT_FALSE(wizard().Panel1->isVisible());
+    EXPECT_TRUE(wizard().PrevBut->isEnabled());
+    EXPECT_EQ(text(wizard().EditName), "Ada Owner");
+    EXPECT_EQ(text(wizard().EditOrg), "Brenmoor Ltd");
+    retype(wizard().EditName, "Grace");
+    QTest::keyClick(wizard().EditName, Qt::Key_Tab);
+    EXPECT_TRUE(wizard().EditOrg->hasFocus());
+    retype(wizard().EditOrg, "Navy");
+
+    next();
+    EXPECT_EQ(UserName.str(), "Grace");
+    EXPECT_EQ(UserOrg.str(), "Navy");
+    EXPECT_EQ(WizardState, StepDestination);
+    EXPECT_FALSE(wizard().Panel2->isVisible());
+    EXPECT_TRUE(wizard().Panel4->isVisible());
+    EXPECT_TRUE(wizard().PrevBut->isEnabled());
+    EXPECT_EQ(wizard().infoText(), "Please accept the default path displayed or select a different path to "
+                                   "install OruFLX 1.1 on your computer.");
+    // The proposal of the directory list is replaced by the package's directory.
+    EXPECT_EQ(text(wizard().EditPath), "c:\\oru\\flx");
+    EXPECT_EQ(files::currentDirectory(), "C:\\");
+    EXPECT_TRUE(platform.messages.boxes.empty());
+}
+
+TEST_F(Wizard, WithoutOpeningNoticesTheFirstNextShowsTheNamePage) {
+    open(Package);
+    next();
+    EXPECT_EQ(WizardState, StepNames);
+    EXPECT_EQ(wizard().infoText(),
+              "Please follow the instructions provided with your software to fill in your "
+              "registration name and organisation fields.");
+}
+
+TEST_F(Wizard, MissingNoticeIsReportedOnEveryNextUntilCancel) {
+    open(std::string(Package) + "[StartInfo]\r\nmissing.txt=\r\n");
+    next();
+    next();
+    ASSERT_EQ(platform.messages.boxes.size(), 2u);
+    for (const ui::MessageBoxRequest& box : platform.messages.boxes) {
+        EXPECT_EQ(box.caption, "OruInst 1.0");
+        EXPECT_EQ(box.text, "Cannot open file C:\\disk1\\missing.txt.");
+        EXPECT_EQ(box.icon, ui::MessageIcon::Error);
+    }
+    EXPECT_EQ(StartInfoIndex, 0);
+    EXPECT_EQ(WizardState, StepStartNotices);
+
+    click(wizard().CancelBut);
+    EXPECT_EQ(WizardState, StepFinal);
+    EXPECT_EQ(wizard().infoText(), "The installation of OruFLX 1.1 was not performed successfuly.");
+    EXPECT_EQ(wizard().NextBut->text().toStdString(), "&Finish");
+    EXPECT_FALSE(wizard().CancelBut->isEnabled());
+    EXPECT_FALSE(wizard().PrevBut->isEnabled());
+    EXPECT_EQ(memo().rfind("You have selected to interrupt the installation.", 0), 0u);
+    EXPECT_NE(memo().find("again.\n\nIf this was your intention"), std::string::npos);
+    EXPECT_TRUE(wizard().Panel1->isVisible());
+
+    next();
+    EXPECT_TRUE(application.terminated());
+}
+
+TEST_F(Wizard, PreviousReturnsToTheNoticesAndNextPrefillsTheNamesAgain) {
+    open(Package);
+    next();
+    retype(wizard().EditName, "Typed");
+    next();
+    click(wizard().PrevBut);
+    EXPECT_EQ(WizardState, StepStartNotices);
+    EXPECT_FALSE(wizard().PrevBut->isEnabled());
+    EXPECT_TRUE(wizard().Panel1->isVisible());
+    EXPECT_EQ(wizard().infoText(), Notices);
+
+    next();
+    EXPECT_EQ(WizardState, StepNames);
+    EXPECT_EQ(text(wizard().EditName), "Ada Owner");
+    next();
+    EXPECT_EQ(text(wizard().EditPath), "c:\\oru\\flx");
+}
+
+TEST_F(Wizard, UnopenableRegistrationKeyKeepsTheNamesAsTheyStand) {
+    setKeyMarksForTesting(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                          KeyMarks{true, false, false});
+    open(Package);
+    next();
+    EXPECT_EQ(text(wizard().EditName), "");
+    EXPECT_EQ(text(wizard().EditOrg), "");
+    retype(wizard().EditName, "Kept");
+    next();
+    click(wizard().PrevBut);
+    next();
+    EXPECT_EQ(text(wizard().EditName), "Kept");
+}
+
+TEST_F(Wizard, DirectoryListProposesTheProductFolderBelowTheChosenDirectory) {
+    open(Package);
+    next();
+    next();
+    wizard().DriveComboBox->setDrive('d');
+    EXPECT_EQ(text(wizard().EditPath), "D:\\OruFLX");
+    EXPECT_EQ(DestPath.str(), "D:\\OruFLX");
+    EXPECT_TRUE(wizard().DirectoryListBox->setDirectory("d:\\apps"));
+    EXPECT_EQ(text(wizard().EditPath), "D:\\apps\\OruFLX");
+    EXPECT_EQ(files::currentDirectory(), "D:\\apps");
+
+    retype(wizard().EditPath, "C:\\typed");
+    next();
+    EXPECT_EQ(DestPath.str(), "C:\\typed");
+}
+
+TEST_F(Wizard, ClosingNoticesFollowTheRunThenTheFinalPage) {
+    open(std::string(Package) + "[EndInfo]\r\nthanks.txt=\r\n", {{"thanks.txt", "Thank you"}});
+    WizardState = StepEndNotices;
+    wizard().Panel1->hide();
+    wizard().Panel5->show();
+
+    next();
+    EXPECT_EQ(memo(), "Thank you");
+    EXPECT_TRUE(wizard().Panel1->isVisible());
+    EXPECT_FALSE(wizard().Panel5->isVisible());
+    next();
+    EXPECT_EQ(WizardState, StepFinal);
+    EXPECT_EQ(wizard().infoText(), "OruInstall has installed OruFLX 1.1 successfully, congratulations.");
+    EXPECT_EQ(wizard().NextBut->text().toStdString(), "&Finish");
+    EXPECT_NE(memo().find("package.\n\nA copy"), std::string::npos);
+    EXPECT_FALSE(application.terminated());
+    next();
+    EXPECT_TRUE(application.terminated());
+}
+
+TEST_F(Wizard, CloseRequestEmptiesTheInstructionLine) {
+    open(Package);
+    wizard().close();
+    EXPECT_EQ(wizard().infoText(), "");
+    EXPECT_FALSE(wizard().isVisible());
+}
+
+// The installation run, started from the destination page with the path typed in.
+class InstallationRun : public Wizard {
+protected:
+    void run(const std::string& package, const char* destination) {
+        for (const char* file : {"sys.dll", "a.exe", "b.dll", "c.txt"})
+            std::ofstream(directory.path() / file) << "new " << file;
+        open(package);
+        kernel::setSleepImplementation([this](std::uint32_t milliseconds) {
+            pauses.push_back(milliseconds);
+            positions.push_back(wizard().ProgressBar->value());
+        });
+        next();
+        next();
+        retype(wizard().EditPath, destination);
+        next();
+        kernel::setSleepImplementation({});
+    }
+    static std::string read(const std::filesystem::path& path) {
+        std::ifstream in(path);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    std::filesystem::path driveC() const { return orupim::test::tempRoot() / "drive_c"; }
+
+    std::vector<std::uint32_t> pauses;
+    std::vector<int> positions;
+};
+
+const std::string RunPackage = std::string(Package) +
+                               "[Keys]\r\nBase=\\Software\\Brenmoor\\OruFLX\r\nUser=User\r\n"
+                               "[User]\r\nname=$name\r\nOrganization=$NAME\r\n";
+
+const char* const FourFiles = "[SysFilesIn]\r\nsys.dll=\r\n[SysFilesOut]\r\nsys2.dll=0\r\n"
+                              "[FilesIn]\r\na.exe=\r\nb.dll=\r\nc.txt=\r\n"
+                              "[FilesOut]\r\nx.exe=0\r\ny.dll=\r\nz.txt=1\r\n";
+
+TEST_F(InstallationRun, CopiesEveryFileAndAdvancesTheBarByStep) {
+    run(RunPackage + FourFiles, "C:\\dest\\deep");
+    EXPECT_EQ(pauses, (std::vector<std::uint32_t>{500, 500, 500, 500, 1000}));
+    EXPECT_EQ(positions, (std::vector<int>{16, 32, 48, 64, 100}));
+    EXPECT_EQ(read(driveC() / "WINDOWS" / "sys2.dll"), "new sys.dll");
+    EXPECT_EQ(read(driveC() / "dest" / "deep" / "x.exe"), "new a.exe");
+    EXPECT_EQ(read(driveC() / "dest" / "deep" / "y.dll"), "new b.dll");
+    EXPECT_EQ(read(driveC() / "dest" / "deep" / "z.txt"), "new c.txt");
+    EXPECT_EQ(wizard().SourceLabel->text().toStdString(), "c:\\disk1\\c.txt");
+    EXPECT_EQ(wizard().DestinationLabel->text().toStdString(), "c:\\dest\\deep\\z.txt");
+    EXPECT_EQ(WizardState, StepEndNotices);
+    EXPECT_FALSE(wizard().PrevBut->isEnabled());
+    EXPECT_TRUE(wizard().Panel5->isVisible());
+    EXPECT_EQ(wizard().infoText(), "OruFLX 1.1 was installed successfuly. Please select next to continue.");
+    EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
+    EXPECT_TRUE(platform.messages.boxes.empty());
+}
+
+TEST_F(InstallationRun, OnlyTheFlagZeroReplacesAnExistingFile) {
+    const char* flags[] = {"0", "1", "00", "no", ""};
+    std::string package = RunPackage + "[FilesIn]\r\n";
+    for (int i = 0; i < 5; ++i)
+        package += "f" + std::to_string(i) + "=\r\n";
+    package += "[FilesOut]\r\n";
+    for (int i = 0; i < 5; ++i)
+        package += "f" + std::to_string(i) + "=" + flags[i] + "\r\n";
+    std::filesystem::create_directories(driveC() / "dest");
+    for (int i = 0; i < 5; ++i) {
+        std::ofstream(directory.path() / ("f" + std::to_string(i))) << "new";
+        std::ofstream(driveC() / "dest" / ("f" + std::to_string(i))) << "old";
+    }
+    run(package, "C:\\dest");
+    for (int i = 0; i < 5; ++i) {
+        SCOPED_TRACE(flags[i]);
+        EXPECT_EQ(read(driveC() / "dest" / ("f" + std::to_string(i))), i == 0 ? "new" : "old");
+    }
+}
+
+TEST_F(InstallationRun, ExpandOnlyCreatesTheDestination) {
+    run(std::string("[Settings]\r\nApplication=OruFLX\r\nVersion=1.1\r\nExpand=1\r\n") + FourFiles,
+        "C:\\a\\b\\c");
+    EXPECT_TRUE(std::filesystem::is_directory(driveC() / "a" / "b" / "c"));
+    EXPECT_TRUE(std::filesystem::is_empty(driveC() / "a" / "b" / "c"));
+    EXPECT_EQ(pauses, (std::vector<std::uint32_t>{1000}));
+    EXPECT_EQ(wizard().ProgressBar->value(), 0);
+    EXPECT_EQ(wizard().infoText(),
+              "OruInstall is now copying the OruFLX 1.1 files to the selected destination.");
+    EXPECT_EQ(WizardState, StepEndNotices);
+    EXPECT_FALSE(wizard().PrevBut->isEnabled());
+}
+
+TEST_F(InstallationRun, ShortFilesOutEndsTheRunWithTheListError) {
+    run(RunPackage + "[FilesIn]\r\na.exe=\r\nb.dll=\r\n[FilesOut]\r\nx.exe=0\r\n", "C:\\dest");
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text, "List index out of bounds.");
+    EXPECT_EQ(read(driveC() / "dest" / "x.exe"), "new a.exe");
+    EXPECT_EQ(WizardState, StepDestination);
+    EXPECT_TRUE(wizard().PrevBut->isEnabled());
+    EXPECT_EQ(pauses.back(), 1000u);
+    EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
+}
+
+TEST_F(InstallationRun, CopiesThePackageFileInTheCurrentDirectoryOnce) {
+    std::ofstream(driveC() / "OruInst.up_") << "record";
+    run(RunPackage, "C:\\dest");
+    EXPECT_EQ(read(driveC() / "OruInst.upi"), "record");
+    EXPECT_EQ(positions, (std::vector<int>{100}));
+}
+
+TEST_F(InstallationRun, WritesThePackagesValuesAndTheUninstallRegistration) {
+    run(RunPackage, "C:\\dest");
+    ASSERT_TRUE(platform.messages.boxes.empty());
+    RegIniFile user("");
+    EXPECT_EQ(user.readString("\\Software\\Brenmoor\\OruFLX\\User", "name", "-"), "Ada Owner");
+    EXPECT_EQ(user.readString("\\Software\\Brenmoor\\OruFLX\\User", "Organization", "-"), "$NAME");
+    EXPECT_EQ(user.readString("\\Software\\Brenmoor\\OruFLX\\Install", "Path", "-"), "C:\\dest");
+    EXPECT_NE(user.readString("\\Software\\Brenmoor\\OruFLX\\Install", "Date", ""), "");
+    user.setRootKey(RootKey::LocalMachine);
+    const char* uninstall = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX";
+    EXPECT_EQ(user.readString(uninstall, "DisplayName", "-"), "OruFLX 1.1");
+    EXPECT_EQ(user.readString(uninstall, "UninstallString", "-"),
+              "C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest");
+
+    const IniFile record("C:\\dest\\oruinst.upi");
+    EXPECT_EQ(record.readString("User", "name", "-"), "Ada Owner");
+    EXPECT_EQ(record.readString("User", "Organization", "-"), "-");
+    EXPECT_EQ(record.readString("Install", "Path", "-"), "C:\\dest");
+    EXPECT_EQ(record.readString("Uninstall", "UninstallString", "-"),
+              "C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest");
+}
+
+TEST_F(InstallationRun, UncreatableUninstallKeyEndsTheRunAfterTheUsersValues) {
+    setKeyMarksForTesting(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+                          KeyMarks{false, true, false});
+    run(RunPackage, "C:\\dest");
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text,
+              "Failed to create key SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX.");
+    EXPECT_EQ(WizardState, StepDestination);
+    const IniFile record("C:\\dest\\oruinst.upi");
+    EXPECT_EQ(record.readString("Install", "Path", "-"), "C:\\dest");
+    EXPECT_EQ(record.readString("Uninstall", "DisplayName", "-"), "-");
+}
+
+TEST_F(InstallationRun, EmptyKeysEndsTheRunBeforeAnythingIsWritten) {
+    run(Package, "C:\\dest");
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text, "List index out of bounds.");
+    EXPECT_FALSE(std::filesystem::exists(driveC() / "dest" / "oruinst.upi"));
+}
+
+} // namespace
+} // namespace orupim::setup
