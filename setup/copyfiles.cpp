@@ -4,6 +4,7 @@
 #include "setup/maindialog.h"
 
 #include "platform/core/countedstring.h"
+#include "platform/core/text.h"
 #include "platform/files/filesystem.h"
 #include "platform/kernel/sleep.h"
 #include "platform/ui/label.h"
@@ -65,6 +66,31 @@ void TMainDialog::copyOneFile(const std::string& source, const std::string& dest
     kernel::Sleep(500);
 }
 
+// Sends one Program Manager command: the text with CR LF, cut as a counted string, as an execute transaction
+// that does not wait for the command to be carried out. Answers whether Program Manager took it.
+bool TMainDialog::sendCommand(const std::string& command) {
+    return DdeClientConv.execute(CountedString(command + "\r\n").str());
+}
+
+// The group, one item per [Items] entry and the uninstaller's item. An item goes on only once Program Manager
+// has taken the one before; the repeats are bounded, so a Program Manager that never takes an item cannot
+// hold the installation for ever, and a conversation that broke is opened again before the next try.
+void TMainDialog::createProgramItems(const std::string& windows) {
+    constexpr int MaxSendsPerItem = 10;
+    DdeClientConv.open();
+    sendCommand(formatText("[CreateGroup(%s)]", {GroupName.str()}));
+    for (int k = 0; k < ItemsNames.count(); ++k) {
+        const std::string item =
+            formatText("[AddItem(%s\\%s,%s)]", {DestPath.str(), ItemsNames.at(k), ItemsValues.at(k)});
+        for (int sends = 1; !sendCommand(item) && sends < MaxSendsPerItem; ++sends)
+            if (!DdeClientConv.isOpen())
+                DdeClientConv.open();
+    }
+    const std::string app = AppName.str();
+    sendCommand(formatText("[AddItem(%s\\%s,%s)]",
+                           {windows, "OruUninst.exe " + app + " " + DestPath.str(), "Uninstall " + app}));
+}
+
 void TMainDialog::CopyFiles() {
     const std::string product = AppName.str() + " " + AppVersion.str();
     Panel4->hide();
@@ -88,11 +114,12 @@ void TMainDialog::CopyFiles() {
                         FilesOutValues.at(k), step);
         files::copyFile("OruInst.up_", "OruInst.upi", true);
         ProgressBar->setValue(ProgressBar->value() + step);
-        // FIXME: the Program Manager group and items are not created yet; they wait for the DDE client.
+        createProgramItems(windows);
         UpdateRegistry();
         if (ProgressBar->value() < 100)
             ProgressBar->setValue(100);
         setInfoText(product + " was installed successfuly. Please select next to continue.");
+        DdeClientConv.close();
     }
     WizardState = StepEndNotices;
     PrevBut->setEnabled(false);

@@ -3,6 +3,7 @@
 // Previous returns to the notices step; Cancel leads to the final page with the interruption texts.
 #pragma once
 
+#include "platform/dde/conversation.h"
 #include "platform/ui/form.h"
 
 #include <string>
@@ -68,6 +69,9 @@ public:
     QLabel* SourceLabel;
     QLabel* DestinationLabel;
     QProgressBar* ProgressBar;
+    // The conversation with Program Manager: opened by the installation run and closed at its end; a run
+    // that an error ends leaves it open for the next run.
+    dde::Conversation DdeClientConv{"PROGMAN", "PROGMAN"};
 
     std::string infoText() const;
     void setInfoText(const std::string& text);
@@ -79,6 +83,8 @@ private:
     void loadNotice(const std::string& fileName);
     void copyOneFile(const std::string& source, const std::string& destination, const std::string& flag,
                      int step);
+    bool sendCommand(const std::string& command);
+    void createProgramItems(const std::string& windows);
     void showClosingTexts(const char* const (&lines)[3]);
 };
 

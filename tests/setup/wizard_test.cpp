@@ -2,6 +2,7 @@
 // package of the test's own, with the registry's registration values and the drive map under the test root.
 #include "setup/maindialog.h"
 
+#include "platform/dde/server.h"
 #include "platform/files/filesystem.h"
 #include "platform/kernel/sleep.h"
 #include "platform/profile/inifile.h"
@@ -29,6 +30,7 @@
 #include <QTimer>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <mutex>
 
 namespace orupim::setup {
 namespace {
@@ -393,6 +395,48 @@ TEST_F(InstallationRun, EmptyKeysEndsTheRunBeforeAnythingIsWritten) {
     ASSERT_EQ(platform.messages.boxes.size(), 1u);
     EXPECT_EQ(platform.messages.boxes[0].text, "List index out of bounds.");
     EXPECT_FALSE(std::filesystem::exists(driveC() / "dest" / "oruinst.upi"));
+}
+
+TEST_F(InstallationRun, CreatesTheGroupAndItemsSendingAnItemAgainUntilProgramManagerTakesIt) {
+    std::mutex lock;
+    std::vector<std::string> received;
+    int refusals = 0;
+    dde::Server progman("PROGMAN", "PROGMAN", [&](const std::string& command) {
+        std::lock_guard<std::mutex> guard(lock);
+        received.push_back(command);
+    });
+    // The first item is refused twice before it is taken; the run must send it again, and only then go on.
+    progman.setAcceptFunction([&](const std::string& command) {
+        std::lock_guard<std::mutex> guard(lock);
+        return command.find("flx.exe") == std::string::npos || ++refusals > 2;
+    });
+    progman.start();
+    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n",
+        "C:\\dest");
+    ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
+    const std::vector<std::string> expected = {
+        "[CreateGroup(OruWare)]\r\n",
+        "[AddItem(C:\\dest\\flx.exe,Video catalogue)]\r\n",
+        "[AddItem(C:\\dest\\readme.txt,Read me)]\r\n",
+        "[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest,Uninstall OruFLX)]\r\n",
+    };
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        std::lock_guard<std::mutex> guard(lock);
+        return received.size() >= expected.size();
+    }));
+    progman.stop();
+    EXPECT_EQ(received, expected);
+    EXPECT_EQ(refusals, 3);
+    EXPECT_FALSE(wizard().DdeClientConv.isOpen());
+}
+
+TEST_F(InstallationRun, AProgramManagerThatNeverAnswersDoesNotHoldTheRun) {
+    // No server, and the recorder starts none: every send answers no, and the bounded repeats let the run
+    // finish with the registry step.
+    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\n", "C:\\dest");
+    EXPECT_TRUE(platform.messages.boxes.empty());
+    EXPECT_EQ(WizardState, StepEndNotices);
+    EXPECT_FALSE(platform.services.services.empty());
 }
 
 } // namespace
