@@ -226,8 +226,8 @@ bool publishGroup(const std::vector<ProgramGroup>& groups, std::size_t index) {
     PublishedFiles files = publishedFiles(groups, index);
     bool written = writeFile(files.directoryEntry,
                              "[Desktop Entry]\nType=Directory\nName=" + escapeEntryValue(group.name) + "\n");
-    std::string menu = "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
-                       " \"http://www.freedesktop.org/standards/menu-spec/menu-1.0.dtd\">\n"
+    // The desktop's menu loaders never fetch the menu DTD, so the declaration names the document type alone.
+    std::string menu = "<!DOCTYPE Menu>\n"
                        "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>" +
                        xmlText(group.name) + "</Name>\n    <Directory>" +
                        xmlText(files.directoryEntry.filename().string()) + "</Directory>\n    <Include>\n";
