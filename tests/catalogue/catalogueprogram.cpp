@@ -125,6 +125,14 @@ void CatalogueProgram::start() {
     show();
 }
 
+::testing::AssertionResult CatalogueProgram::startWith(const std::vector<Record>& records) {
+    createTable(records);
+    start();
+    if (!boxes.boxes.empty())
+        return ::testing::AssertionFailure() << "start-up showed: " << boxes.boxes.front().text;
+    return ::testing::AssertionSuccess();
+}
+
 void CatalogueProgram::stop() {
     application_.reset();
     MainWindow = nullptr;

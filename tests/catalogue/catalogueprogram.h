@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -44,6 +45,8 @@ public:
 
     // Start-up up to the message loop (splash, the three windows, the pause), then the main window shown.
     void start();
+    // Creates the table with these records and starts the program; fails when start-up showed an error box.
+    ::testing::AssertionResult startWith(const std::vector<Record>& records);
     void startWithoutShowing();
     void show();
     // Ends the program: its windows are freed, as at exit.

@@ -25,9 +25,7 @@ const Record Full = {{"Director", "Lang"},  {"Title", "Metropolis"}, {"Publisher
 class DuplicateRecord : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records) {
-        program.createTable(records);
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(program.startWith(records));
     }
     TMainWindow& window() { return program.window(); }
     std::string duplicate() {

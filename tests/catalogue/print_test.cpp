@@ -31,9 +31,7 @@ const Record Film = {
 class PrintRecord : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = {Film}) {
-        program.createTable(records);
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(program.startWith(records));
     }
     TMainWindow& window() { return program.window(); }
     void print() {

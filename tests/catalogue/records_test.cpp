@@ -30,9 +30,7 @@ const std::vector<Record> ThreeFilms = {
 class RecordCommands : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = ThreeFilms) {
-        program.createTable(records);
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(program.startWith(records));
     }
     TMainWindow& window() { return program.window(); }
     std::string shown(const char* control) {

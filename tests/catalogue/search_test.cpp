@@ -78,9 +78,7 @@ void closeByTitleBar(TQueryDialog& dialog) {
 class Search : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = Films) {
-        program.createTable(records);
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(program.startWith(records));
     }
     TMainWindow& window() { return program.window(); }
 

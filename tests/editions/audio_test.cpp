@@ -35,9 +35,7 @@ const Record Album = {{"Artist", "Nina"},   {"Title", "Pastel"},    {"Publisher"
 class AudioEdition : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records) {
-        program.createTable(records);
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(program.startWith(records));
     }
     TMainWindow& window() { return program.window(); }
     void enter(const char* name) {

@@ -46,9 +46,7 @@ const Record Bob = {{"Name", "Bob Ray"}, {"Street", "2 Hill Rd"}, {"Notes", "Old
 class ContactCommands : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = {Ann, Bob}) {
-        program.createTable(records);
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(program.startWith(records));
     }
     TMainWindow& window() { return program.window(); }
     QWidget* control(const char* name) { return window().dataControl(name); }
