@@ -48,13 +48,15 @@ std::vector<AliasEntry> parseEngineConfig(std::string_view text, std::string_vie
 }
 
 std::string formatEngineConfig(const std::vector<AliasEntry>& aliases) {
+    // Lines end in CR LF, so that a value ending in CR keeps it: the reader takes one CR before the LF as
+    // part of the line end and leaves the value's own.
     std::string out =
-        "; Database engine configuration: one section per alias, its type and its parameters.\n";
+        "; Database engine configuration: one section per alias, its type and its parameters.\r\n";
     for (const auto& alias : aliases) {
-        out += "[" + alias.name + "]\n";
-        out += std::string(TypePrefix) + alias.type + "\n";
+        out += "[" + alias.name + "]\r\n";
+        out += std::string(TypePrefix) + alias.type + "\r\n";
         for (const auto& param : alias.params)
-            out += std::string(ParamPrefix) + param + "\n";
+            out += std::string(ParamPrefix) + param + "\r\n";
     }
     return out;
 }
