@@ -3,6 +3,7 @@
 #include "platform/core/errors.h"
 #include "platform/core/numberrule.h"
 #include "platform/core/text.h"
+#include "platform/core/textlines.h"
 
 #include <cstdio>
 #include <unordered_map>
@@ -14,7 +15,6 @@ namespace {
 
 constexpr std::string_view Header = "REGEDIT4";
 constexpr std::size_t HexLineWidth = 76;
-constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
 bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
@@ -28,18 +28,7 @@ public:
     HiveParser(std::string_view text, Hive hive, std::string_view fileName)
         : hive_(hive), fileName_(fileName) {
         // Editors that save UTF-8 may put a byte-order mark in front of the first line, as INI files have.
-        if (text.substr(0, ByteOrderMark.size()) == ByteOrderMark)
-            text.remove_prefix(ByteOrderMark.size());
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            std::string_view line =
-                text.substr(start, end == std::string_view::npos ? text.npos : end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            lines_.push_back(line);
-            start = end == std::string_view::npos ? text.size() : end + 1;
-        }
+        lines_ = splitLines(text, LineEnds::LineFeed).lines;
         nodes_.push_back({});
     }
 

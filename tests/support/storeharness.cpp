@@ -44,23 +44,25 @@ bool writeAll(int fd, const void* data, std::size_t size) {
     return true;
 }
 
-std::vector<int> readValues(int fd) {
-    std::vector<int> values;
-    int value;
-    std::size_t have = 0;
-    char* bytes = reinterpret_cast<char*>(&value);
-    for (;;) {
-        ssize_t n = ::read(fd, bytes + have, sizeof value - have);
+bool readExactly(int fd, void* data, std::size_t size) {
+    char* bytes = static_cast<char*>(data);
+    while (size > 0) {
+        ssize_t n = ::read(fd, bytes, size);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
-            break;
-        have += std::size_t(n);
-        if (have == sizeof value) {
-            values.push_back(value);
-            have = 0;
-        }
+            return false;
+        bytes += n;
+        size -= std::size_t(n);
     }
+    return true;
+}
+
+std::vector<int> readValues(int fd) {
+    std::vector<int> values;
+    int value;
+    while (readExactly(fd, &value, sizeof value))
+        values.push_back(value);
     return values;
 }
 
@@ -124,7 +126,11 @@ KillFigures killWritersRepeatedly(const StoreUnderTest& store, int kills) {
             });
         }
         ::close(confirmations[1]);
-        // Delays spread evenly over the range, in an order that does not grow with the count.
+        // The delay runs from the writer's first confirmed write, so that every kill meets a writer at work
+        // however slow the machine is; delays spread evenly over the range, in no growing order.
+        int firstConfirmed;
+        if (readExactly(confirmations[0], &firstConfirmed, sizeof firstConfirmed))
+            confirmed.insert(firstConfirmed);
         sleepMicroseconds((kill * 7919L) % MaxDelayMicroseconds);
         ::kill(child, SIGKILL);
         reap(child);

@@ -118,9 +118,10 @@ TEST(Session, DamagedConfigurationIsReportedAndNeverOverwritten) {
     }
 }
 
-TEST(Session, AcceptsCrLfLinesAndComments) {
+TEST(Session, AcceptsCrLfLinesCommentsAndAByteOrderMark) {
     const auto file = configIn("crlf");
-    std::ofstream(file) << "; written elsewhere\r\n\r\n[ORUPIM]\r\nTYPE=STANDARD\r\nPARAM=PATH=C:\\A\\\r\n";
+    std::ofstream(file)
+        << "\xEF\xBB\xBF; written elsewhere\r\n\r\n[ORUPIM]\r\nTYPE=STANDARD\r\nPARAM=PATH=C:\\A\\\r\n";
     Session session(file);
     EXPECT_EQ(session.aliasPath("ORUPIM"), "C:\\A\\");
 }
