@@ -22,7 +22,7 @@ bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
 
 // Reads the text line by line into a flat list of keys, each found again through a hash index, so that the
 // time taken grows with the file's size however many siblings or levels it has; the key tree is built from
-// the list at the end, deepest keys first, without recursion.
+// the list at the end, last keys first (a key's subkeys always come after it), without recursion.
 class HiveParser {
 public:
     HiveParser(std::string_view text, Hive hive, std::string_view fileName)
