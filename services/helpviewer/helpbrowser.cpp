@@ -1,0 +1,21 @@
+#include "services/helpviewer/helpbrowser.h"
+
+#include <QHelpEngineCore>
+
+namespace orupim::helpviewer {
+
+HelpBrowser::HelpBrowser(QHelpEngineCore* engine, QWidget* parent) : QTextBrowser(parent), engine_(engine) {
+    setObjectName("Topic");
+    setAccessibleName(tr("Topic"));
+    // Links inside the help file stay here; nothing else is reachable from a help page.
+    setOpenLinks(true);
+    setOpenExternalLinks(false);
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    if (name.scheme() == QLatin1String("qthelp"))
+        return engine_->fileData(name);
+    return QTextBrowser::loadResource(type, name);
+}
+
+} // namespace orupim::helpviewer
