@@ -81,6 +81,9 @@ void HelpViewer::buildWindow() {
     });
 
     QHelpSearchEngine* search = engine_->searchEngine();
+    // The search index is made once, when the help file is opened, not again whenever the engine's set-up
+    // finishes, so that a search never meets an index being rebuilt.
+    disconnect(engine_.get(), &QHelpEngineCore::setupFinished, search, nullptr);
     auto* searchPage = new QWidget;
     auto* searchLayout = new QVBoxLayout(searchPage);
     QHelpSearchQueryWidget* query = search->queryWidget();
