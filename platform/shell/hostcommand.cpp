@@ -1,9 +1,11 @@
 #include "platform/shell/hostcommand.h"
 
+#include <atomic>
 #include <cerrno>
 #include <csignal>
 #include <ctime>
 #include <fcntl.h>
+#include <memory>
 #include <mutex>
 #include <poll.h>
 #include <sys/wait.h>
@@ -138,15 +140,17 @@ public:
         if (stop_[1] >= 0)
             ::close(stop_[1]); // every poll sees the hang-up
         std::lock_guard lock(mutex_);
-        for (std::thread& thread : threads_)
-            thread.join();
+        for (Watch& watch : threads_)
+            watch.thread.join();
         if (stop_[0] >= 0)
             ::close(stop_[0]);
     }
 
     void watch(int statusFd, std::chrono::milliseconds watch, EarlyFailureHandler onFailure) {
         std::lock_guard lock(mutex_);
-        threads_.emplace_back([statusFd, watch, onFailure = std::move(onFailure), stopFd = stop_[0]] {
+        joinFinished();
+        auto done = std::make_shared<std::atomic<bool>>(false);
+        std::thread thread([statusFd, watch, onFailure = std::move(onFailure), stopFd = stop_[0], done] {
             pollfd fds[2] = {{statusFd, POLLIN, 0}, {stopFd, POLLIN, 0}};
             // The watcher answers within its watch; the margin covers a loaded machine.
             const int timeout = static_cast<int>(watch.count()) + 5000;
@@ -161,13 +165,32 @@ public:
                     onFailure(EarlyEnd{0, record.value});
             }
             ::close(statusFd);
+            *done = true;
         });
+        threads_.push_back({std::move(thread), std::move(done)});
     }
 
 private:
+    struct Watch {
+        std::thread thread;
+        std::shared_ptr<std::atomic<bool>> done;
+    };
+
+    // Joins the threads whose watch is over, so that a long session does not gather them.
+    void joinFinished() {
+        for (auto watch = threads_.begin(); watch != threads_.end();) {
+            if (*watch->done) {
+                watch->thread.join();
+                watch = threads_.erase(watch);
+            } else {
+                ++watch;
+            }
+        }
+    }
+
     int stop_[2];
     std::mutex mutex_;
-    std::vector<std::thread> threads_;
+    std::vector<Watch> threads_;
 };
 
 WatchThreads& watchThreads() {
