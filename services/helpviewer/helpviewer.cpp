@@ -49,6 +49,11 @@ void HelpViewer::buildWindow() {
     contents->setAccessibleName(tr("Contents"));
     contents->setHeaderHidden(true);
     connect(contents, &QHelpContentWidget::linkActivated, this, &HelpViewer::showTopic);
+    // One click shows a topic, whatever the style makes of activation (Enter and double clicks activate).
+    connect(contents, &QHelpContentWidget::clicked, this, [this](const QModelIndex& entry) {
+        if (QHelpContentItem* item = engine_->contentModel()->contentItemAt(entry))
+            showTopic(item->url());
+    });
     connect(engine_->contentModel(), &QHelpContentModel::contentsCreated, this, &HelpViewer::contentsCreated);
 
     auto* indexPage = new QWidget;
@@ -67,6 +72,7 @@ void HelpViewer::buildWindow() {
     connect(indexFilter_, &QLineEdit::textChanged, index,
             [index](const QString& text) { index->filterIndices(text); });
     connect(indexFilter_, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::clicked, index, &QHelpIndexWidget::activateCurrentItem);
     connect(index, &QHelpIndexWidget::documentActivated, this,
             [this](const QHelpLink& document, const QString&) { showTopic(document.url); });
     connect(index, &QHelpIndexWidget::documentsActivated, this,

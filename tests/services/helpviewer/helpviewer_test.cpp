@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QDir>
 #include <QHelpContentModel>
+#include <QHelpContentWidget>
 #include <QHelpEngine>
 #include <QHelpIndexWidget>
 #include <QHelpSearchEngine>
@@ -163,6 +164,33 @@ TEST_F(HelpViewerTest, SearchFindsEachCommandsTopic) {
     EXPECT_GT(search->searchResultCount(), 0);
     QTest::qWait(50);
     saveScreenshot("helpviewer-search.png");
+}
+
+// The row of the contents entry with this title below `parent`.
+QModelIndex contentsEntry(QAbstractItemModel* model, const QModelIndex& parent, const QString& title) {
+    for (int row = 0; row < model->rowCount(parent); ++row)
+        if (model->index(row, 0, parent).data().toString() == title)
+            return model->index(row, 0, parent);
+    return {};
+}
+
+TEST_F(HelpViewerTest, TheContentsShowATopicOnAClickOrOnEnter) {
+    QHelpContentWidget* contents = viewer->engine()->contentWidget();
+    QAbstractItemModel* model = contents->model();
+    const QModelIndex top = model->index(0, 0);
+    const QModelIndex printing = contentsEntry(model, top, "Printing");
+    ASSERT_TRUE(printing.isValid());
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {}, contents->visualRect(printing).center());
+    EXPECT_EQ(shownTopic(), HelpNamespace + "printing.html");
+
+    contents->expand(contentsEntry(model, top, "Edit menu"));
+    const QModelIndex save = contentsEntry(model, contentsEntry(model, top, "Edit menu"), "Save Record");
+    ASSERT_TRUE(save.isValid());
+    contents->setFocus();
+    contents->setCurrentIndex(save);
+    QTest::keyClick(contents, Qt::Key_Return);
+    EXPECT_EQ(shownTopic(), HelpNamespace + "edit.html#save-record");
+    EXPECT_TRUE(viewer->browser()->toPlainText().contains("Add or edit the current record first."));
 }
 
 TEST_F(HelpViewerTest, BackAndForwardWalkTheTopicsShown) {
