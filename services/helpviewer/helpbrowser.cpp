@@ -13,8 +13,10 @@ HelpBrowser::HelpBrowser(QHelpEngineCore* engine, QWidget* parent) : QTextBrowse
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    if (name.scheme() == QLatin1String("qthelp"))
-        return engine_->fileData(name);
+    // A page names its style sheet and pictures relative to itself.
+    const QUrl url = name.isRelative() ? source().resolved(name) : name;
+    if (url.scheme() == QLatin1String("qthelp"))
+        return engine_->fileData(url);
     return QTextBrowser::loadResource(type, name);
 }
 

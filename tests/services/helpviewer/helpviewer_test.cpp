@@ -109,11 +109,13 @@ TEST_F(HelpViewerTest, OpensAtTheContents) {
          {"The catalogue programs", "The record view", "Edit menu", "Search patterns", "The lookup-list file",
           "Printing", "Shared settings", "The setup program OruInst"})
         EXPECT_TRUE(entries.contains(part)) << part;
-    // The style sheet and a link are read from the help file itself.
+    // The page's style sheet is read from the help file itself and applies: headings in the help's blue.
     EXPECT_TRUE(viewer->browser()
-                    ->loadResource(QTextDocument::StyleSheetResource, QUrl(HelpNamespace + "help.css"))
+                    ->loadResource(QTextDocument::StyleSheetResource, QUrl("help.css"))
                     .toByteArray()
                     .contains("font-family"));
+    EXPECT_TRUE(viewer->browser()->toHtml().contains("color:#000080"))
+        << viewer->browser()->toHtml().toStdString();
     saveScreenshot("helpviewer-contents.png");
 }
 
