@@ -128,7 +128,12 @@ TEST_F(HostPrograms, AMissingHelpFileOrViewerIsToldInAMessageBox) {
 }
 
 TEST_F(HostPrograms, ADocumentTheDesktopsOpenerCannotOpenIsToldInAMessageBox) {
-    // The desktop's own opener, which ends at once with its code for a file that does not exist.
+    // The desktop's own opener, which ends at once with its code for a file that does not exist; with no
+    // desktop named it decides that itself rather than handing the file to a desktop's tool.
+    for (const char* variable :
+         {"XDG_CURRENT_DESKTOP", "DESKTOP_SESSION", "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID",
+          "MATE_DESKTOP_SESSION_ID", "DISPLAY", "WAYLAND_DISPLAY"})
+        unsetenv(variable);
     mapPrograms("notepad.exe=xdg-open\r\n");
     test::CatalogueProgram program(videoEdition());
     program.createTable();
