@@ -100,8 +100,22 @@ std::vector<std::string> plainTextDefaults() {
     return entries;
 }
 
-// The program of a desktop entry, when the entry is a graphical application whose program is installed.
-std::optional<std::string> graphicalProgramOf(const std::string& entryName) {
+// A desktop entry's command line as a host command of the map: its words without the field codes (%f, %U and
+// so on, for which the caller's file follows), a word with blanks in double quotes.
+std::string commandOfExec(const std::vector<std::string>& words) {
+    std::string command;
+    for (const std::string& word : words) {
+        if (word.size() == 2 && word[0] == '%')
+            continue;
+        if (!command.empty())
+            command += ' ';
+        command += word.find_first_of(" \t") == std::string::npos ? word : "\"" + word + "\"";
+    }
+    return command;
+}
+
+// The command of a desktop entry, when the entry is a graphical application whose program is installed.
+std::optional<std::string> graphicalCommandOf(const std::string& entryName) {
     for (const fs::path& directory : applicationDirectories()) {
         auto values = files::readSettingsSection(directory / entryName, "Desktop Entry");
         if (!values)
@@ -117,7 +131,7 @@ std::optional<std::string> graphicalProgramOf(const std::string& entryName) {
         std::vector<std::string> words = splitCommandLine(exec);
         if (terminal || words.empty() || !files::findHostProgram(words.front()))
             return std::nullopt;
-        return words.front();
+        return commandOfExec(words);
     }
     return std::nullopt;
 }
@@ -126,8 +140,8 @@ std::optional<std::string> graphicalProgramOf(const std::string& entryName) {
 
 std::string defaultEditorCommand() {
     for (const std::string& entry : plainTextDefaults())
-        if (auto program = graphicalProgramOf(entry))
-            return *program;
+        if (auto command = graphicalCommandOf(entry))
+            return *command;
     for (const char* editor : kHostEditors)
         if (files::findHostProgram(editor))
             return editor;

@@ -30,9 +30,10 @@ private:
 };
 
 // The host command the map gives a text editor by default, always a graphical one, since the started program
-// has no terminal to draw in: the desktop's default application for text/plain (mimeapps.list, then the
-// desktop's mime cache) when its desktop entry is not a terminal one and its program is in $PATH, else the
-// first of the desktops' common plain-text editors found in $PATH; empty when there is none.
+// has no terminal to draw in: the command of the desktop's default application for text/plain (mimeapps.list,
+// then the desktop's mime cache; its field codes left out) when its desktop entry is not a terminal one and
+// its program is in $PATH, else the first of the desktops' common plain-text editors found in $PATH; empty
+// when there is none.
 std::string defaultEditorCommand();
 
 } // namespace orupim::shell

@@ -67,6 +67,7 @@ TEST(ProgramMap, TheEditorIsTheMimeDefaultOnlyWhenItIsGraphical) {
     writeFile(apps / "vim.desktop", desktopEntry("vim %F", true));
     writeFile(apps / "org.example.TextEditor.desktop", desktopEntry("texteditor --new-window %U", false));
     writeFile(apps / "gone.desktop", desktopEntry("no-such-editor %F", false));
+    writeFile(apps / "wrapped.desktop", desktopEntry("texteditor run \"my editor\" --new %U", false));
     struct Case {
         const char* file; // below the desktop directory
         const char* text;
@@ -74,18 +75,22 @@ TEST(ProgramMap, TheEditorIsTheMimeDefaultOnlyWhenItIsGraphical) {
     };
     const Case cases[] = {
         {"config/mimeapps.list", "[Default Applications]\ntext/plain=org.example.TextEditor.desktop\n",
-         "texteditor"},
+         "texteditor --new-window"},
+        // The entry's options stay, its field codes go.
+        {"config/mimeapps.list", "[Default Applications]\ntext/plain=wrapped.desktop\n",
+         "texteditor run \"my editor\" --new"},
         // A terminal editor is passed over for the next one named, then for the list of common editors.
         {"config/mimeapps.list",
-         "[Default Applications]\ntext/plain=vim.desktop;org.example.TextEditor.desktop;\n", "texteditor"},
+         "[Default Applications]\ntext/plain=vim.desktop;org.example.TextEditor.desktop;\n",
+         "texteditor --new-window"},
         {"config/mimeapps.list", "[Default Applications]\ntext/plain=vim.desktop\n", "mousepad"},
         {"config/mimeapps.list", "[Default Applications]\ntext/plain=gone.desktop\n", "mousepad"},
         {"config/mimeapps.list", "[Added Associations]\ntext/plain=org.example.TextEditor.desktop\n",
          "mousepad"},
         {"etc/mimeapps.list", "[Default Applications]\ntext/plain=org.example.TextEditor.desktop\n",
-         "texteditor"},
+         "texteditor --new-window"},
         {"share/applications/mimeinfo.cache",
-         "[MIME Cache]\ntext/plain=vim.desktop;org.example.TextEditor.desktop;\n", "texteditor"},
+         "[MIME Cache]\ntext/plain=vim.desktop;org.example.TextEditor.desktop;\n", "texteditor --new-window"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.file) + ": " + c.text);
