@@ -5,6 +5,7 @@
 #include "services/helpviewer/helpviewer.h"
 #include "temproot.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QHelpContentModel>
@@ -116,6 +117,14 @@ TEST_F(HelpViewerTest, OpensAtTheContents) {
                     .contains("font-family"));
     EXPECT_TRUE(viewer->browser()->toHtml().contains("color:#000080"))
         << viewer->browser()->toHtml().toStdString();
+    // A screen reader finds each part of the window by its name.
+    for (const char* name : {"Contents", "Index", "Index word", "Search words", "Topics found", "Topic"}) {
+        bool found = false;
+        for (QWidget* widget : viewer->findChildren<QWidget*>())
+            found = found || (widget->isEnabled() && QAccessible::queryAccessibleInterface(widget) &&
+                              QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) == name);
+        EXPECT_TRUE(found) << name;
+    }
     saveScreenshot("helpviewer-contents.png");
 }
 
