@@ -21,9 +21,17 @@ const char* const kHelpViewer = "orupim-helpviewer";
 const char* const kHostEditors[] = {
     "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma", "xed", "featherpad", "leafpad"};
 
+// The programs the suite maps by default, in the order the file lists them.
+std::vector<std::pair<std::string, std::string>> defaultEntries() {
+    std::string editor = defaultEditorCommand();
+    return {{"notepad.exe", editor}, {"winhlp32.exe", kHelpViewer}, {"OruUninst.exe", "orupim-uninst"}};
+}
+
 std::string defaultProgramFile() {
-    return std::string("[") + kProgramsSection + "]\r\nnotepad.exe=" + defaultEditorCommand() +
-           "\r\nwinhlp32.exe=" + kHelpViewer + "\r\n";
+    std::string text = std::string("[") + kProgramsSection + "]\r\n";
+    for (const auto& [name, command] : defaultEntries())
+        text += name + "=" + command + "\r\n";
+    return text;
 }
 
 std::string_view lastComponent(std::string_view name) {
@@ -163,6 +171,10 @@ std::optional<std::string> ProgramMap::commandFor(std::string_view programName) 
         return std::nullopt;
     std::string withExtension = name.find('.') == std::string_view::npos ? std::string(name) + ".exe" : "";
     for (const auto& [key, command] : entries_)
+        if (equalsIgnoreCase(key, name) || equalsIgnoreCase(key, withExtension))
+            return command;
+    // A file written before the suite mapped a name still gets that name's default.
+    for (const auto& [key, command] : defaultEntries())
         if (equalsIgnoreCase(key, name) || equalsIgnoreCase(key, withExtension))
             return command;
     return std::nullopt;

@@ -3,7 +3,8 @@
 // split into words by the command-line rules, its first word a host program (a name searched in $PATH, or a
 // host path; the suite's own "orupim-" programs are found as findSuiteProgram finds them) and the rest
 // arguments put before the ones the caller passes. The file is created on first use with the text editor
-// (defaultEditorCommand) and the suite's help viewer "orupim-helpviewer".
+// (defaultEditorCommand), the suite's help viewer "orupim-helpviewer" for winhlp32.exe and the suite's
+// uninstaller "orupim-uninst" for OruUninst.exe.
 #pragma once
 
 #include <optional>
@@ -20,7 +21,8 @@ public:
     static ProgramMap current();
 
     // The host command of a program name (only the last component of a path counts, without regard to case; a
-    // name without an extension also finds its ".exe" entry). The first matching line wins.
+    // name without an extension also finds its ".exe" entry). The first matching line wins; a name the file
+    // does not list gets the suite's default for it, if any.
     std::optional<std::string> commandFor(std::string_view programName) const;
 
     const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }

@@ -34,15 +34,7 @@ std::vector<std::string> readLines(const fs::path& file) {
 
 class HostPrograms : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const fs::path home = orupim::test::tempRoot() / "home";
-        fs::create_directories(home);
-        setenv("HOME", home.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-        setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
-        setenv("ORUPIM_HELPVIEWER_REPORT", report.c_str(), 1);
-    }
+    void SetUp() override { setenv("ORUPIM_HELPVIEWER_REPORT", report.c_str(), 1); }
     void TearDown() override { unsetenv("ORUPIM_HELPVIEWER_REPORT"); }
 
     void mapPrograms(const std::string& lines) const {

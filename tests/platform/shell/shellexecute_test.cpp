@@ -13,6 +13,12 @@
 #include <unistd.h>
 
 namespace orupim::shell {
+
+// Readable failure messages for tests that compare failures.
+std::ostream& operator<<(std::ostream& out, const OpenFailure& failure) {
+    return out << openFailureText(failure);
+}
+
 namespace {
 
 using test::hostBin;
@@ -75,10 +81,6 @@ private:
     std::vector<OpenFailure> failures_;
     OpenFailureReporter previous_;
 };
-
-std::ostream& operator<<(std::ostream& out, const OpenFailure& failure) {
-    return out << openFailureText(failure);
-}
 
 TEST_F(ShellExecute, ResolvesRequestsToHostCommands) {
     struct Case {

@@ -1,13 +1,13 @@
 // The help viewer on the suite's help file, driven offscreen: it opens at the contents, its index filters as
 // one types and shows each command's topic, its search finds each command's topic, Back and Forward walk the
 // topics shown, and a file that is no help file is refused with its reason.
+#include "screenshot.h"
 #include "services/helpviewer/helpbrowser.h"
 #include "services/helpviewer/helpviewer.h"
 #include "temproot.h"
 
 #include <QAccessible>
 #include <QAction>
-#include <QDir>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpEngine>
@@ -62,12 +62,6 @@ const CommandTopic CommandTopics[] = {
 class HelpViewerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::filesystem::path home = orupim::test::tempRoot() / "home";
-        std::filesystem::create_directories(home);
-        setenv("HOME", home.c_str(), 1);
-        setenv("XDG_CONFIG_HOME", (home / ".config").c_str(), 1);
-        setenv("XDG_DATA_HOME", (home / ".local/share").c_str(), 1);
-        setenv("XDG_CACHE_HOME", (home / ".cache").c_str(), 1);
         viewer = std::make_unique<HelpViewer>();
         QString error;
         ASSERT_TRUE(viewer->openHelpFile(ORUPIM_HELP_FILE, &error)) << error.toStdString();
@@ -80,11 +74,6 @@ protected:
         ASSERT_TRUE(viewer->isReady());
     }
     QString shownTopic() const { return viewer->browser()->source().toString(); }
-    void saveScreenshot(const char* name) {
-        QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
-        const QString file = QString(ORUPIM_SCREENSHOT_DIR) + "/" + name;
-        EXPECT_TRUE(viewer->grab().save(file)) << file.toStdString();
-    }
     QAction* toolBarAction(const QString& text) const {
         for (QAction* action : viewer->findChild<QToolBar*>("ToolBar")->actions())
             if (action->text() == text)
@@ -125,7 +114,7 @@ TEST_F(HelpViewerTest, OpensAtTheContents) {
                               QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name) == name);
         EXPECT_TRUE(found) << name;
     }
-    saveScreenshot("helpviewer-contents.png");
+    orupim::test::saveScreenshot(*viewer, "helpviewer-contents");
 }
 
 TEST_F(HelpViewerTest, TheIndexFiltersAsOneTypesAndShowsEachCommandsTopic) {
@@ -147,7 +136,7 @@ TEST_F(HelpViewerTest, TheIndexFiltersAsOneTypesAndShowsEachCommandsTopic) {
     }
     filter->clear();
     QTest::keyClicks(filter, "Print");
-    saveScreenshot("helpviewer-index.png");
+    orupim::test::saveScreenshot(*viewer, "helpviewer-index");
 }
 
 TEST_F(HelpViewerTest, SearchFindsEachCommandsTopic) {
@@ -174,7 +163,7 @@ TEST_F(HelpViewerTest, SearchFindsEachCommandsTopic) {
     ASSERT_TRUE(finished.count() > 0 || finished.wait(5000));
     EXPECT_GT(search->searchResultCount(), 0);
     QTest::qWait(50);
-    saveScreenshot("helpviewer-search.png");
+    orupim::test::saveScreenshot(*viewer, "helpviewer-search");
 }
 
 // The row of the contents entry with this title below `parent`.

@@ -23,7 +23,6 @@ ViewerRun runViewer(const QStringList& arguments) {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     environment.insert("ORUPIM_HELPVIEWER_REPORT", report);
-    environment.insert("HOME", QString::fromStdString(orupim::test::tempRoot().string()));
     viewer.setProcessEnvironment(environment);
     viewer.start(ORUPIM_HELPVIEWER, arguments);
     if (!viewer.waitForFinished(20000)) {
