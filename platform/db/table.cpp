@@ -81,8 +81,8 @@ bool writableByModeBits(const std::filesystem::path& file) {
 
 } // namespace
 
-Table::Table(sqlite3* db, std::string displayName, bool writable)
-    : db_(db), displayName_(std::move(displayName)), writable_(writable) {}
+Table::Table(sqlite3* db, std::filesystem::path hostFile, std::string displayName, bool writable)
+    : db_(db), hostFile_(std::move(hostFile)), displayName_(std::move(displayName)), writable_(writable) {}
 
 Table::~Table() {
     sqlite3_finalize(readStatement_);
@@ -115,7 +115,7 @@ void Table::create(const std::filesystem::path& hostFile, const RecordLayout& la
     ::close(fd);
     sqlite3* db = nullptr;
     const bool opened = sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
-    std::shared_ptr<Table> table(new Table(db, displayName, true));
+    std::shared_ptr<Table> table(new Table(db, temp, displayName, true));
     try {
         if (!opened)
             table->fail("Cannot create the table");
@@ -170,7 +170,7 @@ std::shared_ptr<Table> Table::open(const std::filesystem::path& hostFile, std::s
     // A connection belongs to one query and is never shared between threads: no per-call locking needed.
     const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(hostFile.c_str(), &db, flags, nullptr);
-    std::shared_ptr<Table> table(new Table(db, displayName, writable));
+    std::shared_ptr<Table> table(new Table(db, hostFile, displayName, writable));
     if (rc != SQLITE_OK)
         table->fail("Cannot open the table");
     sqlite3_busy_timeout(db, BusyTimeoutMs);
@@ -318,6 +318,21 @@ void Table::readRange(std::int64_t first, std::int64_t last,
     sqlite3_reset(readStatement_);
     if (rc != SQLITE_DONE)
         fail("Cannot read the table");
+}
+
+Table::ChangeMark Table::changeMark() const {
+    ChangeMark mark;
+    mark.ownChanges = sqlite3_total_changes64(db_);
+    Statement version(db_, "PRAGMA data_version");
+    if (version && sqlite3_step(version.get()) == SQLITE_ROW)
+        mark.dataVersion = sqlite3_column_int64(version.get(), 0);
+    struct stat info {};
+    if (::stat(hostFile_.c_str(), &info) == 0) {
+        mark.device = info.st_dev;
+        mark.inode = info.st_ino;
+        mark.writable = (info.st_mode & 0222) != 0;
+    }
+    return mark;
 }
 
 void Table::bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& values) {

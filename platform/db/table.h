@@ -49,13 +49,30 @@ public:
     void readRange(std::int64_t first, std::int64_t last,
                    const std::function<void(std::int64_t rowid, std::vector<FieldValue>& values)>& take);
 
+    // What tells whether the records may have changed between two moments: the commits of other connections
+    // (SQLite's data version), this connection's own changes, and which file the table's name now leads to
+    // (a file put in its place is another table) and whether its mode bits let it be written. Equal marks:
+    // nothing changed in between.
+    struct ChangeMark {
+        std::int64_t dataVersion = -1;
+        std::int64_t ownChanges = -1;
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        bool writable = false;
+        bool operator==(const ChangeMark& other) const {
+            return dataVersion == other.dataVersion && ownChanges == other.ownChanges &&
+                   device == other.device && inode == other.inode && writable == other.writable;
+        }
+    };
+    ChangeMark changeMark() const;
+
     // Each in one committed transaction; DatabaseError (and nothing written) on failure.
     std::int64_t insert(const std::vector<FieldValue>& values);
     void update(std::int64_t rowid, const std::vector<FieldValue>& values);
     void remove(std::int64_t rowid);
 
 private:
-    Table(sqlite3* db, std::string displayName, bool writable);
+    Table(sqlite3* db, std::filesystem::path hostFile, std::string displayName, bool writable);
     [[noreturn]] void fail(std::string_view what) const;
     void readLayout(std::string_view tableName);
     void execute(const char* sql);
@@ -63,6 +80,7 @@ private:
     void change(sqlite3_stmt* statement);
 
     sqlite3* db_;
+    std::filesystem::path hostFile_;
     std::string displayName_; // the file's drive path, for messages
     bool writable_;
     RecordLayout layout_;
