@@ -55,6 +55,18 @@ Run best(const std::function<long()>& work) {
     return out;
 }
 
+long recordsArgument(int argc, char** argv) {
+    return argc > 1 ? std::atol(argv[1]) : 1000000;
+}
+
+std::string makePlatformRoot() {
+    char root[] = "/tmp/orupim-bench-XXXXXX";
+    if (!mkdtemp(root))
+        return {};
+    setenv("ORUPIM_ROOT", root, 1);
+    return root;
+}
+
 void checkSqlite(int rc, sqlite3* db) {
     if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
         std::fprintf(stderr, "sqlite: %s\n", sqlite3_errmsg(db));

@@ -19,6 +19,11 @@ Run inChild(const std::function<long()>& work);
 // The fastest of three runs of `work`, with the highest peak memory of the three.
 Run best(const std::function<long()>& work);
 
+// The records asked for on the command line, 1,000,000 when none.
+long recordsArgument(int argc, char** argv);
+// A new temporary directory made the platform root (ORUPIM_ROOT); empty when it cannot be made.
+std::string makePlatformRoot();
+
 // Ends the program with SQLite's message when `rc` is an error.
 void checkSqlite(int rc, sqlite3* db);
 

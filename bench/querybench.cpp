@@ -79,11 +79,10 @@ void report(const char* what, const bench::Run& engine, const bench::Run& sqlite
 } // namespace
 
 int main(int argc, char** argv) {
-    const long count = argc > 1 ? std::atol(argv[1]) : 1000000;
-    char rootTemplate[] = "/tmp/orupim-bench-XXXXXX";
-    if (!mkdtemp(rootTemplate))
+    const long count = bench::recordsArgument(argc, argv);
+    const std::string root = bench::makePlatformRoot();
+    if (root.empty())
         return 1;
-    setenv("ORUPIM_ROOT", rootTemplate, 1);
     files::forceDirectories("C:\\BENCH");
     auto& session = db::Session::instance();
     session.addStandardAlias("ORUPIM", "C:\\BENCH\\", "PARADOX");
@@ -102,6 +101,6 @@ int main(int argc, char** argv) {
            bench::best([&] { return engineWalk(all, true); }),
            bench::best([&] { return sqliteWalk(file, all, true); }));
 
-    std::filesystem::remove_all(rootTemplate);
+    std::filesystem::remove_all(root);
     return 0;
 }

@@ -58,15 +58,14 @@ void prepare(const std::filesystem::path& directory, long records) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const long count = argc > 1 ? std::atol(argv[1]) : 1000000;
-    char rootTemplate[] = "/tmp/orupim-bench-XXXXXX";
-    if (!mkdtemp(rootTemplate))
+    const long count = bench::recordsArgument(argc, argv);
+    const std::string root = bench::makePlatformRoot();
+    if (root.empty())
         return 1;
-    setenv("ORUPIM_ROOT", rootTemplate, 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::printf("start-up beyond the splash pause, best of three:\n");
     for (const long records : {0L, count}) {
-        prepare(std::filesystem::path(rootTemplate) / ("catalog" + std::to_string(records)), records);
+        prepare(std::filesystem::path(root) / ("catalog" + std::to_string(records)), records);
         const bench::Run run = bench::best([records] { return startUp(records); });
         if (run.records < 0) {
             std::fprintf(stderr, "start-up on %ld records failed\n", records);
@@ -75,6 +74,6 @@ int main(int argc, char** argv) {
         std::printf("%9ld records: %7.1f ms (process peak %.1f MB)\n", records, double(run.records) / 1000.0,
                     run.peakKb / 1024.0);
     }
-    std::filesystem::remove_all(rootTemplate);
+    std::filesystem::remove_all(root);
     return 0;
 }
