@@ -79,7 +79,16 @@ bool writableByModeBits(const std::filesystem::path& file) {
     return ::stat(file.c_str(), &info) == 0 && (info.st_mode & 0222) != 0;
 }
 
+std::function<int(const std::filesystem::path&)>& writeFailure() {
+    static std::function<int(const std::filesystem::path&)> failure;
+    return failure;
+}
+
 } // namespace
+
+void setWriteFailureForTesting(std::function<int(const std::filesystem::path& tableFile)> failure) {
+    writeFailure() = std::move(failure);
+}
 
 Table::Table(sqlite3* db, std::filesystem::path hostFile, std::string displayName, bool writable)
     : db_(db), hostFile_(std::move(hostFile)), displayName_(std::move(displayName)), writable_(writable) {}
@@ -357,19 +366,23 @@ void Table::bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& v
 void Table::change(sqlite3_stmt* statement) {
     // One committed transaction per change; on any failure it is rolled back, so nothing is half-written.
     execute("BEGIN IMMEDIATE");
+    int code = SQLITE_OK;
+    std::string message;
     if (sqlite3_step(statement) != SQLITE_DONE) {
-        const std::string message = sqlite3_errmsg(db_);
-        const int code = sqlite3_extended_errcode(db_) & 0xff;
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-            throw DatabaseError(formatText("Table is damaged: %s (%s)", {displayName_, message}));
-        throw DatabaseError(formatText("Cannot write the table: %s (%s)", {displayName_, message}));
+        code = sqlite3_extended_errcode(db_) & 0xff;
+        message = sqlite3_errmsg(db_);
+    } else if (writeFailure() && (code = writeFailure()(hostFile_)) != SQLITE_OK) {
+        message = sqlite3_errstr(code);
+    } else if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        code = sqlite3_extended_errcode(db_) & 0xff;
+        message = sqlite3_errmsg(db_);
+    } else {
+        return;
     }
-    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const std::string message = sqlite3_errmsg(db_);
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw DatabaseError(formatText("Cannot write the table: %s (%s)", {displayName_, message}));
-    }
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+        throw DatabaseError(formatText("Table is damaged: %s (%s)", {displayName_, message}));
+    throw DatabaseError(formatText("Cannot write the table: %s (%s)", {displayName_, message}));
 }
 
 std::int64_t Table::insert(const std::vector<FieldValue>& values) {

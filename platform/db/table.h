@@ -22,6 +22,11 @@ struct sqlite3_stmt;
 
 namespace orupim::db {
 
+// Test seam: while set, every change of a table file, after its statement ran and before its commit, asks
+// `failure` for an SQLite result code: SQLITE_OK lets the change go on, any other code makes it fail as if
+// SQLite had answered that code there, so that it is rolled back and reported. An empty function ends it.
+void setWriteFailureForTesting(std::function<int(const std::filesystem::path& tableFile)> failure);
+
 class Table {
 public:
     // Creates the empty table of `layout` as `hostFile`, which must not exist; the file appears whole or not
