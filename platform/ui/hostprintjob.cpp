@@ -4,67 +4,95 @@
 #include "platform/core/text.h"
 #include "platform/files/platformroot.h"
 #include "platform/files/settingsfile.h"
+#include "platform/ui/printqueue.h"
 #include "platform/ui/qtext.h"
 
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPdfWriter>
+#include <QTemporaryFile>
 
 namespace orupim::ui {
 namespace {
 
 constexpr const char* PrinterSection = "Printer";
 constexpr const char* PdfFileKey = "PdfFile";
-// A PDF page is laid out at the resolution of a common office printer.
+// A PDF file is laid out at the resolution of a common office printer, on the locale's paper, with the whole
+// page printable.
 constexpr int PdfResolution = 300;
 
 std::string defaultPrinterFile() {
     return std::string("[") + PrinterSection + "]\r\n" + PdfFileKey + "=\r\n";
 }
 
-class HostPrintJob : public PrintJob {
-public:
-    explicit HostPrintJob(std::unique_ptr<QPrinter> printer) : printer_(std::move(printer)) {}
+QPageLayout pdfFilePage() {
+    const bool letter = QLocale::system().measurementSystem() == QLocale::ImperialUSSystem;
+    return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
+                       QMarginsF());
+}
 
-    // Raises an error naming what could not be opened.
-    void begin(const std::optional<std::filesystem::path>& pdfFile) {
-        if (!painter_.begin(printer_.get())) {
-            if (pdfFile)
-                throw FileOpenError(pdfFile->string());
-            throw PrinterError::invalidPrinter();
-        }
+QFont qtFont(const PrintFontChoice& wanted) {
+    QFont font = wanted.name.empty() ? QFont() : QFont(toQString(wanted.name));
+    font.setPointSize(wanted.size > 0 ? wanted.size : 1);
+    return font;
+}
+
+// A job drawn into a PDF: written to a file that stays, or to a temporary file that goes to a print queue
+// when the job ends.
+class PdfPrintJob : public PrintJob {
+public:
+    PdfPrintJob(std::unique_ptr<QFile> output, int pixelsPerInch, const QPageLayout& page,
+                const std::string& title, std::optional<PrintQueue> queue)
+        : output_(std::move(output)), writer_(output_.get()), title_(title), queue_(std::move(queue)) {
+        writer_.setResolution(pixelsPerInch);
+        writer_.setPageLayout(page);
+        writer_.setTitle(toQString(title));
+        painter_.begin(&writer_);
     }
 
-    ~HostPrintJob() override {
+    ~PdfPrintJob() override {
         if (painter_.isActive())
             painter_.end();
     }
 
-    int pixelsPerInch() const override { return printer_->logicalDpiY(); }
+    int pixelsPerInch() const override { return writer_.resolution(); }
+    int pageWidth() const override { return writer_.width(); }
+    int pageHeight() const override { return writer_.height(); }
 
-    void textOut(int x, int y, std::string_view text, const PrintFontChoice& wanted) override {
-        QFont font = wanted.name.empty() ? QFont() : QFont(toQString(wanted.name));
-        font.setPointSize(wanted.size > 0 ? wanted.size : 1);
-        painter_.setFont(font);
+    int textWidth(std::string_view text, const PrintFontChoice& font) const override {
+        return QFontMetrics(qtFont(font), const_cast<QPdfWriter*>(&writer_))
+            .horizontalAdvance(toQString(text));
+    }
+
+    void textOut(int x, int y, std::string_view text, const PrintFontChoice& font) override {
+        painter_.setFont(qtFont(font));
         // The old canvas places the top of the text's cell at y; Qt places its base line there.
         painter_.drawText(x, y + painter_.fontMetrics().ascent(), toQString(text));
     }
 
+    void newPage() override { writer_.newPage(); }
+
     void end() override {
-        if (!painter_.end())
+        if (!painter_.end() || !output_->flush())
             throw PrinterError::invalidPrinter();
+        output_->close();
+        if (queue_)
+            sendToPrintQueue(*queue_, output_->fileName().toStdString(), title_);
     }
 
     void abort() override {
-        printer_->abort();
         if (painter_.isActive())
             painter_.end();
+        output_->remove();
     }
 
 private:
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QFile> output_;
+    QPdfWriter writer_;
     QPainter painter_;
+    std::string title_;
+    std::optional<PrintQueue> queue_;
 };
 
 } // namespace
@@ -85,23 +113,23 @@ std::optional<std::filesystem::path> configuredPdfFile() {
     return std::nullopt;
 }
 
-std::unique_ptr<PrintJob> openHostPrintJob() {
-    const std::optional<std::filesystem::path> pdfFile = configuredPdfFile();
-    std::unique_ptr<QPrinter> printer;
-    if (pdfFile) {
-        printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(QString::fromStdString(pdfFile->string()));
-        printer->setResolution(PdfResolution);
-    } else {
-        const QPrinterInfo host = QPrinterInfo::defaultPrinter();
-        if (host.isNull())
-            return nullptr;
-        printer = std::make_unique<QPrinter>(host, QPrinter::HighResolution);
+std::unique_ptr<PrintJob> openHostPrintJob(const std::string& title) {
+    if (const std::optional<std::filesystem::path> pdfFile = configuredPdfFile()) {
+        auto output = std::make_unique<QFile>(QString::fromStdString(pdfFile->string()));
+        if (!output->open(QIODevice::WriteOnly))
+            throw FileOpenError(pdfFile->string());
+        return std::make_unique<PdfPrintJob>(std::move(output), PdfResolution, pdfFilePage(), title,
+                                             std::nullopt);
     }
-    auto job = std::make_unique<HostPrintJob>(std::move(printer));
-    job->begin(pdfFile);
-    return job;
+    std::optional<PrintQueue> queue = defaultPrintQueue();
+    if (!queue)
+        return nullptr;
+    auto output = std::make_unique<QTemporaryFile>();
+    if (!output->open())
+        throw PrinterError("Cannot make the print file: " + output->errorString().toStdString());
+    const int pixelsPerInch = queue->pixelsPerInch;
+    const QPageLayout page = queue->page;
+    return std::make_unique<PdfPrintJob>(std::move(output), pixelsPerInch, page, title, std::move(queue));
 }
 
 } // namespace orupim::ui

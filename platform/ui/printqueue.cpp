@@ -1,0 +1,124 @@
+#include "platform/ui/printqueue.h"
+
+#include "platform/core/errors.h"
+
+#include <QMarginsF>
+#include <QPageSize>
+#include <QSizeF>
+#include <cerrno>
+#include <cstring>
+#include <cups/cups.h>
+
+namespace orupim::ui {
+namespace {
+
+// A queue that states no resolution gets the one of a common office laser printer.
+constexpr int FallbackPixelsPerInch = 600;
+
+// libcups calls this when a wait ends without an answer; 0 gives up instead of waiting again.
+int giveUp(http_t*, void*) {
+    return 0;
+}
+
+PrinterError serviceSilent() {
+    return PrinterError("The print service did not answer within " +
+                        std::to_string(PrintServiceAnswerSeconds) + " seconds; nothing was printed");
+}
+
+// One connection to the print service, every wait on it bounded.
+class Connection {
+public:
+    Connection() {
+        const std::string server = cupsServer();
+        errno = 0;
+        http_ = httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
+                             PrintServiceAnswerSeconds * 1000, nullptr);
+        if (!http_) {
+            const int error = errno;
+            if (error == ETIMEDOUT)
+                throw serviceSilent();
+            throw PrinterError("The print service at " + server + " cannot be reached" +
+                               (error ? std::string(" (") + std::strerror(error) + ")" : std::string()));
+        }
+        httpSetTimeout(http_, PrintServiceAnswerSeconds, giveUp, nullptr);
+    }
+    ~Connection() { httpClose(http_); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    http_t* get() const { return http_; }
+    bool timedOut() const { return httpError(http_) == ETIMEDOUT; }
+
+private:
+    http_t* http_ = nullptr;
+};
+
+struct DestinationDeleter {
+    void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+};
+struct DestinationInfoDeleter {
+    void operator()(cups_dinfo_t* info) const { cupsFreeDestInfo(info); }
+};
+
+int queueResolution(const Connection& connection, cups_dest_t* dest, cups_dinfo_t* info) {
+    ipp_attribute_t* resolution =
+        info ? cupsFindDestDefault(connection.get(), dest, info, "printer-resolution") : nullptr;
+    if (!resolution)
+        return FallbackPixelsPerInch;
+    int vertical = 0;
+    ipp_res_t units = IPP_RES_PER_INCH;
+    ippGetResolution(resolution, 0, &vertical, &units);
+    if (units == IPP_RES_PER_CM)
+        vertical = static_cast<int>(vertical * 2.54 + 0.5);
+    return vertical > 0 ? vertical : FallbackPixelsPerInch;
+}
+
+QPageLayout queuePage(const Connection& connection, cups_dest_t* dest, cups_dinfo_t* info) {
+    cups_size_t size{};
+    if (!info || !cupsGetDestMediaDefault(connection.get(), dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) ||
+        size.width <= 0 || size.length <= 0)
+        return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF());
+    // The service gives sizes in hundredths of a millimetre.
+    const QPageSize page(QSizeF(size.width / 100.0, size.length / 100.0), QPageSize::Millimeter);
+    const QMarginsF margins(size.left / 100.0, size.top / 100.0, size.right / 100.0, size.bottom / 100.0);
+    return QPageLayout(page, QPageLayout::Portrait, margins, QPageLayout::Millimeter);
+}
+
+} // namespace
+
+std::optional<PrintQueue> defaultPrintQueue() {
+    Connection connection;
+    std::unique_ptr<cups_dest_t, DestinationDeleter> dest(
+        cupsGetNamedDest(connection.get(), nullptr, nullptr));
+    if (!dest) {
+        if (connection.timedOut())
+            throw serviceSilent();
+        const ipp_status_t status = cupsLastError();
+        if (status <= IPP_STATUS_OK_EVENTS_COMPLETE || status == IPP_STATUS_ERROR_NOT_FOUND)
+            return std::nullopt;
+        throw PrinterError(std::string("The print service could not name its default printer: ") +
+                           cupsLastErrorString());
+    }
+    std::unique_ptr<cups_dinfo_t, DestinationInfoDeleter> info(
+        cupsCopyDestInfo(connection.get(), dest.get()));
+    if (!info && connection.timedOut())
+        throw serviceSilent();
+    PrintQueue queue;
+    queue.name = dest->name;
+    queue.pixelsPerInch = queueResolution(connection, dest.get(), info.get());
+    queue.page = queuePage(connection, dest.get(), info.get());
+    return queue;
+}
+
+void sendToPrintQueue(const PrintQueue& queue, const std::filesystem::path& pdf, const std::string& title) {
+    Connection connection;
+    const int job =
+        cupsPrintFile2(connection.get(), queue.name.c_str(), pdf.c_str(), title.c_str(), 0, nullptr);
+    if (job > 0)
+        return;
+    if (connection.timedOut())
+        throw serviceSilent();
+    throw PrinterError("The printer " + queue.name + " did not take the job: " + cupsLastErrorString());
+}
+
+} // namespace orupim::ui

@@ -1,0 +1,63 @@
+#include "pdfwords.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+namespace orupim::test {
+namespace {
+
+std::string unescaped(QString text) {
+    text.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'");
+    return text.replace("&amp;", "&").toStdString();
+}
+
+} // namespace
+
+PdfText readPdfText(const std::filesystem::path& pdf) {
+    QProcess process;
+    process.start("pdftotext", {"-bbox", QString::fromStdString(pdf.string()), "-"});
+    PdfText result;
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return result;
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression element(
+        R"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" )re"
+        R"re(xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
+    for (auto it = element.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        if (!match.captured(1).isEmpty()) {
+            if (result.pages++ == 0) {
+                result.pageWidth = match.captured(1).toDouble();
+                result.pageHeight = match.captured(2).toDouble();
+            }
+            continue;
+        }
+        result.words.push_back({result.pages - 1, match.captured(3).toDouble(), match.captured(4).toDouble(),
+                                match.captured(5).toDouble(), match.captured(6).toDouble(),
+                                unescaped(match.captured(7))});
+    }
+    return result;
+}
+
+std::vector<PdfWord> wordsOnLine(const PdfText& text, int page, double top) {
+    std::vector<PdfWord> line;
+    for (const PdfWord& word : text.words)
+        if (word.page == page && std::abs(word.yMin - top) < 1.0)
+            line.push_back(word);
+    std::sort(line.begin(), line.end(), [](const PdfWord& a, const PdfWord& b) { return a.xMin < b.xMin; });
+    return line;
+}
+
+bool savePdfPicture(const std::filesystem::path& pdf, const std::filesystem::path& png) {
+    std::filesystem::create_directories(png.parent_path());
+    std::filesystem::path stem = png;
+    stem.replace_extension();
+    QProcess process;
+    process.start("pdftoppm", {"-png", "-r", "72", "-singlefile", "-f", "1", "-l", "1",
+                               QString::fromStdString(pdf.string()), QString::fromStdString(stem.string())});
+    return process.waitForFinished(60000) && process.exitCode() == 0 && std::filesystem::exists(png);
+}
+
+} // namespace orupim::test
