@@ -7,11 +7,12 @@
 #include "platform/ui/printqueue.h"
 #include "platform/ui/qtext.h"
 
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryFile>
+#include <cmath>
 
 namespace orupim::ui {
 namespace {
@@ -39,13 +40,18 @@ QFont qtFont(const PrintFontChoice& wanted) {
 }
 
 // A job drawn into a PDF: written to a file that stays, or to a temporary file that goes to a print queue
-// when the job ends.
+// when the job ends. The job takes places in the printer's device units, but draws and measures at one fixed
+// resolution: a font's size is rounded to whole pixels of the resolution it is drawn at, so drawing at each
+// printer's own would make a line of text a little wider on one printer than on another.
 class PdfPrintJob : public PrintJob {
 public:
+    static constexpr int DrawingResolution = 1200;
+
     PdfPrintJob(std::unique_ptr<QFile> output, int pixelsPerInch, const QPageLayout& page,
                 const std::string& title, std::optional<PrintQueue> queue)
-        : output_(std::move(output)), writer_(output_.get()), title_(title), queue_(std::move(queue)) {
-        writer_.setResolution(pixelsPerInch);
+        : output_(std::move(output)), writer_(output_.get()), pixelsPerInch_(pixelsPerInch), title_(title),
+          queue_(std::move(queue)) {
+        writer_.setResolution(DrawingResolution);
         writer_.setPageLayout(page);
         writer_.setTitle(toQString(title));
         painter_.begin(&writer_);
@@ -56,19 +62,22 @@ public:
             painter_.end();
     }
 
-    int pixelsPerInch() const override { return writer_.resolution(); }
-    int pageWidth() const override { return writer_.width(); }
-    int pageHeight() const override { return writer_.height(); }
+    int pixelsPerInch() const override { return pixelsPerInch_; }
+    int pageWidth() const override { return toDevice(writer_.width()); }
+    int pageHeight() const override { return toDevice(writer_.height()); }
 
     int textWidth(std::string_view text, const PrintFontChoice& font) const override {
-        return QFontMetrics(qtFont(font), const_cast<QPdfWriter*>(&writer_))
-            .horizontalAdvance(toQString(text));
+        const QFontMetricsF metrics(qtFont(font), const_cast<QPdfWriter*>(&writer_));
+        return static_cast<int>(
+            std::ceil(metrics.horizontalAdvance(toQString(text)) * pixelsPerInch_ / DrawingResolution));
     }
 
     void textOut(int x, int y, std::string_view text, const PrintFontChoice& font) override {
         painter_.setFont(qtFont(font));
         // The old canvas places the top of the text's cell at y; Qt places its base line there.
-        painter_.drawText(x, y + painter_.fontMetrics().ascent(), toQString(text));
+        const double scale = static_cast<double>(DrawingResolution) / pixelsPerInch_;
+        painter_.drawText(QPointF(x * scale, y * scale + QFontMetricsF(painter_.font(), &writer_).ascent()),
+                          toQString(text));
     }
 
     void newPage() override { writer_.newPage(); }
@@ -88,8 +97,13 @@ public:
     }
 
 private:
+    int toDevice(int drawingUnits) const {
+        return static_cast<int>(static_cast<long>(drawingUnits) * pixelsPerInch_ / DrawingResolution);
+    }
+
     std::unique_ptr<QFile> output_;
     QPdfWriter writer_;
+    int pixelsPerInch_;
     QPainter painter_;
     std::string title_;
     std::optional<PrintQueue> queue_;

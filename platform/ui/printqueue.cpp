@@ -8,6 +8,9 @@
 #include <cerrno>
 #include <cstring>
 #include <cups/cups.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace orupim::ui {
 namespace {
@@ -25,20 +28,46 @@ PrinterError serviceSilent() {
                         std::to_string(PrintServiceAnswerSeconds) + " seconds; nothing was printed");
 }
 
+// Why no connection to the server can be made ("" when one can): the client library's own connect closes its
+// socket before it returns, which loses the reason, so it is asked again here.
+std::string connectFailure(const std::string& server) {
+    if (!server.empty() && server.front() == '/') {
+        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", server.c_str());
+        const bool connected = ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        const int error = errno;
+        ::close(socket);
+        return connected ? std::string() : std::strerror(error);
+    }
+    http_addrlist_t* addresses =
+        httpAddrGetList(server.c_str(), AF_UNSPEC, std::to_string(ippPort()).c_str());
+    if (!addresses)
+        return cupsLastErrorString();
+    int socket = -1;
+    http_addrlist_t* connected =
+        httpAddrConnect2(addresses, &socket, PrintServiceAnswerSeconds * 1000, nullptr);
+    const int error = errno;
+    if (connected)
+        httpAddrClose(nullptr, socket);
+    httpAddrFreeList(addresses);
+    return connected ? std::string() : std::strerror(error);
+}
+
 // One connection to the print service, every wait on it bounded.
 class Connection {
 public:
     Connection() {
         const std::string server = cupsServer();
-        errno = 0;
         http_ = httpConnect2(server.c_str(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1,
                              PrintServiceAnswerSeconds * 1000, nullptr);
         if (!http_) {
-            const int error = errno;
-            if (error == ETIMEDOUT)
+            const std::string reason = connectFailure(server);
+            if (reason == std::strerror(ETIMEDOUT))
                 throw serviceSilent();
             throw PrinterError("The print service at " + server + " cannot be reached" +
-                               (error ? std::string(" (") + std::strerror(error) + ")" : std::string()));
+                               (reason.empty() ? std::string() : " (" + reason + ")"));
         }
         httpSetTimeout(http_, PrintServiceAnswerSeconds, giveUp, nullptr);
     }
