@@ -113,6 +113,27 @@ QPageLayout queuePage(const Connection& connection, cups_dest_t* dest, cups_dinf
     return QPageLayout(page, QPageLayout::Portrait, margins, QPageLayout::Millimeter);
 }
 
+// The printer's state message when it is stopped; nullopt when it is not (or does not say).
+std::optional<std::string> stoppedReason(const Connection& connection, const std::string& name) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     name.c_str());
+    ipp_t* request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    static const char* const wanted[] = {"printer-state", "printer-state-message"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", 2, nullptr, wanted);
+    ipp_t* response = cupsDoRequest(connection.get(), request, "/");
+    std::optional<std::string> reason;
+    ipp_attribute_t* state = response ? ippFindAttribute(response, "printer-state", IPP_TAG_ENUM) : nullptr;
+    if (state && ippGetInteger(state, 0) == IPP_PSTATE_STOPPED) {
+        ipp_attribute_t* message = ippFindAttribute(response, "printer-state-message", IPP_TAG_TEXT);
+        const char* text = message ? ippGetString(message, 0, nullptr) : nullptr;
+        reason = text ? text : "";
+    }
+    ippDelete(response);
+    return reason;
+}
+
 } // namespace
 
 std::optional<PrintQueue> defaultPrintQueue() {
@@ -143,11 +164,17 @@ void sendToPrintQueue(const PrintQueue& queue, const std::filesystem::path& pdf,
     Connection connection;
     const int job =
         cupsPrintFile2(connection.get(), queue.name.c_str(), pdf.c_str(), title.c_str(), 0, nullptr);
-    if (job > 0)
-        return;
-    if (connection.timedOut())
-        throw serviceSilent();
-    throw PrinterError("The printer " + queue.name + " did not take the job: " + cupsLastErrorString());
+    if (job <= 0) {
+        if (connection.timedOut())
+            throw serviceSilent();
+        throw PrinterError("The printer " + queue.name + " did not take the job: " + cupsLastErrorString());
+    }
+    // A stopped printer takes jobs and keeps them: the user is told, so the page is not waited for in vain.
+    const std::optional<std::string> stopped = stoppedReason(connection, queue.name);
+    if (stopped)
+        throw PrinterError("The printer " + queue.name +
+                           " is stopped; the job waits in its queue until the printer is started again" +
+                           (stopped->empty() ? std::string() : " (" + *stopped + ")"));
 }
 
 } // namespace orupim::ui

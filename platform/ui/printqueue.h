@@ -24,7 +24,7 @@ struct PrintQueue {
 std::optional<PrintQueue> defaultPrintQueue();
 
 // Sends `pdf` to the queue as one job named `title`. Raises PrinterError with the service's reason when the
-// job is refused or cannot be sent.
+// job is refused or cannot be sent, and when the printer is stopped (the job then waits in the queue).
 void sendToPrintQueue(const PrintQueue& queue, const std::filesystem::path& pdf, const std::string& title);
 
 } // namespace orupim::ui

@@ -188,15 +188,19 @@ TEST_F(PrintQueueThroughScheduler, TheQueuesPageMatchesThePdfOutputsPageAndTheJo
     EXPECT_TRUE(orupim::test::savePdfPicture(output, ORUPIM_SCREENSHOT_DIR "/print-record-queue.png"));
 }
 
-TEST_F(PrintQueueThroughScheduler, ARefusedJobAndAMissingDefaultQueueGiveTheirMessages) {
+TEST_F(PrintQueueThroughScheduler, AMissingDefaultQueueAStoppedPrinterAndARefusedJobGiveTheirMessages) {
     start();
     print(); // the queue is not the default yet
     ASSERT_EQ(scheduler->makeDefault("pdf"), "");
+    ASSERT_EQ(scheduler->stopPrinter("pdf", "Paper jam"), "");
+    print();
     ASSERT_EQ(scheduler->rejectJobs("pdf"), "");
     print();
     EXPECT_EQ(boxTexts(),
               (std::vector<std::string>{
                   "There is no default printer currently selected.",
+                  "The printer pdf is stopped; the job waits in its queue until the printer is "
+                  "started again (Paper jam)",
                   "The printer pdf did not take the job: Destination \"pdf\" is not accepting jobs.",
               }));
     EXPECT_FALSE(std::filesystem::exists(output));

@@ -116,6 +116,10 @@ std::string PrivateScheduler::rejectJobs(const std::string& name) {
     return administer("cupsreject", {QString::fromStdString(name)});
 }
 
+std::string PrivateScheduler::stopPrinter(const std::string& name, const std::string& reason) {
+    return administer("cupsdisable", {"-r", QString::fromStdString(reason), QString::fromStdString(name)});
+}
+
 std::optional<PrivateScheduler::Job> PrivateScheduler::finishedJob(const std::string& queue) const {
     for (int tries = 0; tries < 600; ++tries) {
         cups_job_t* jobs = nullptr;

@@ -26,6 +26,8 @@ public:
     std::string addPdfQueue(const std::string& name, const std::filesystem::path& output);
     std::string makeDefault(const std::string& name);
     std::string rejectJobs(const std::string& name);
+    // Stops the printer with a reason; the queue still takes jobs.
+    std::string stopPrinter(const std::string& name, const std::string& reason);
 
     struct Job {
         std::string title;
