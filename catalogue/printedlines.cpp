@@ -1,5 +1,6 @@
 #include "catalogue/printedlines.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace orupim::catalogue {
@@ -20,51 +21,52 @@ std::vector<std::size_t> characterStarts(std::string_view text) {
 }
 
 // Splits one line of the value (no line break in it) into lines that fit.
-void wrapLine(std::string_view line, int width, const std::function<int(std::string_view)>& measure,
+void wrapLine(std::string_view text, int width, const std::function<int(std::string_view)>& measure,
               std::vector<std::string>& lines) {
-    while (true) {
-        const std::vector<std::size_t> starts = characterStarts(line);
-        const std::size_t characters = starts.size() - 1;
-        auto fits = [&](std::size_t count) { return measure(line.substr(0, starts[count])) <= width; };
-        // The most characters that fit, found by doubling and then halving, so a long value is never
-        // measured whole for every line.
-        std::size_t good = 1;
+    const std::vector<std::size_t> starts = characterStarts(text);
+    const std::size_t characters = starts.size() - 1;
+    std::size_t first = 0; // the character the line being made begins with
+    do {
+        auto piece = [&](std::size_t end) { return text.substr(starts[first], starts[end] - starts[first]); };
+        auto fits = [&](std::size_t end) { return measure(piece(end)) <= width; };
+        // The most characters that fit (one at least), found by doubling and then halving, so that a long
+        // value is never measured whole for every line.
+        std::size_t good = std::min(first + 1, characters);
         std::size_t bad = characters + 1;
-        for (std::size_t probe = 2; probe <= characters; probe *= 2) {
-            if (!fits(probe)) {
-                bad = probe;
+        for (std::size_t count = 2; first + count <= characters; count *= 2) {
+            if (!fits(first + count)) {
+                bad = first + count;
                 break;
             }
-            good = probe;
+            good = first + count;
         }
-        if (bad == characters + 1 && characters > 0 && fits(characters))
-            good = characters;
-        else
-            while (bad - good > 1) {
-                const std::size_t middle = good + (bad - good) / 2;
-                (fits(middle) ? good : bad) = middle;
+        if (bad > characters && good < characters) {
+            if (fits(characters))
+                good = characters;
+            else
+                bad = characters;
+        }
+        while (bad - good > 1) {
+            const std::size_t middle = good + (bad - good) / 2;
+            (fits(middle) ? good : bad) = middle;
+        }
+        std::size_t end = good;
+        if (end < characters) {
+            std::size_t cut = starts[end];
+            if (text[cut] == ' ') {
+                cut = std::min(text.find_first_not_of(' ', cut), text.size());
+            } else {
+                const std::size_t blank = text.find_last_of(' ', cut - 1);
+                if (blank != std::string_view::npos && blank > starts[first] &&
+                    text.find_first_not_of(' ', starts[first]) < blank)
+                    cut = blank + 1;
             }
-        if (good >= characters) {
-            lines.emplace_back(line);
-            return;
+            end = static_cast<std::size_t>(std::lower_bound(starts.begin(), starts.end(), cut) -
+                                           starts.begin());
         }
-        std::size_t cut = starts[good];
-        if (line[cut] == ' ') {
-            while (cut < line.size() && line[cut] == ' ')
-                ++cut;
-        } else {
-            const std::size_t blank = line.substr(0, cut).find_last_of(' ');
-            if (blank != std::string_view::npos &&
-                line.substr(0, blank).find_first_not_of(' ') != std::string_view::npos)
-                cut = blank + 1;
-        }
-        if (cut >= line.size()) {
-            lines.emplace_back(line);
-            return;
-        }
-        lines.emplace_back(line.substr(0, cut));
-        line.remove_prefix(cut);
-    }
+        lines.emplace_back(piece(end));
+        first = end;
+    } while (first < characters);
 }
 
 } // namespace
