@@ -26,17 +26,11 @@ using test::Record;
 constexpr int PrintButton = 14; // SpeedButton15
 constexpr int NextButton = 2;   // SpeedButton3
 
-const Record Film = {{"Director", "Kubrick"},
-                     {"Title", "Dr. Strangelove"},
-                     {"Publisher", "Columbia"},
-                     {"Code", "DS-64"},
-                     {"Category", "Comedy"},
-                     {"Language", "English"},
-                     {"Format", "DVD"},
-                     {"Notes", "Black and white; long enough to go on over a second line "
-                               "beside its caption, notwithstanding\r\na line of its own"},
-                     {"Borrowed", "False"},
-                     {"Lent", "True"},
+const Record Film = {{"Director", "Kubrick"},   {"Title", "Dr. Strangelove"},
+                     {"Publisher", "Columbia"}, {"Code", "DS-64"},
+                     {"Category", "Comedy"},    {"Language", "English"},
+                     {"Format", "DVD"},         {"Notes", "Black and white\r\na line of its own"},
+                     {"Borrowed", "False"},     {"Lent", "True"},
                      {"Name", "Mandrake"}};
 const Record Second = {{"Director", "Wilder"}, {"Title", "Sunset Blvd."}};
 
@@ -138,7 +132,7 @@ protected:
 };
 
 // Each word's place relative to the first caption's, in points: the printable areas of the two printers
-// differ (the Notes are chosen to break at the same word on both), the page laid out on them must not. The
+// differ (so the Notes keep to lines that fit on both), the page laid out on them must not. The
 // heading is left out: it is written in the font the printer holds, which the first page leaves at the lines'
 // size.
 struct Placed {
@@ -147,7 +141,7 @@ struct Placed {
     double y;
 };
 
-std::vector<Placed> placedFromHeading(const orupim::test::PdfText& page) {
+std::vector<Placed> placedFromFirstCaption(const orupim::test::PdfText& page) {
     std::vector<Placed> words;
     auto first = std::find_if(page.words.begin(), page.words.end(),
                               [](const orupim::test::PdfWord& word) { return word.text == "Director"; });
@@ -176,8 +170,8 @@ TEST_F(PrintQueueThroughScheduler, TheQueuesPageMatchesThePdfOutputsPageAndTheJo
     ASSERT_EQ(queued.pages, 1);
     ASSERT_EQ(expected.pages, 1);
     ASSERT_GT(expected.words.size(), 30u);
-    const std::vector<Placed> got = placedFromHeading(queued);
-    const std::vector<Placed> want = placedFromHeading(expected);
+    const std::vector<Placed> got = placedFromFirstCaption(queued);
+    const std::vector<Placed> want = placedFromFirstCaption(expected);
     ASSERT_EQ(got.size(), want.size());
     for (std::size_t i = 0; i < want.size(); ++i) {
         SCOPED_TRACE(want[i].text);
