@@ -315,5 +315,42 @@ TEST(PrintRecordToPdf, ThePrintedPageHoldsEveryCharacterAtItsPlace) {
     }
 }
 
+// Lines that would reach the page's foot go on over a second page of the PDF, from the first line's place.
+TEST(PrintRecordToPdf, LinesThatReachTheFootGoOnOverASecondPage) {
+    const std::filesystem::path pdf = orupim::test::tempRoot() / "record.pdf";
+    std::ofstream(files::platformRoot() / "printer.ini", std::ios::binary)
+        << "[Printer]\r\nPdfFile=" << pdf.string() << "\r\n";
+    std::string notes;
+    for (int i = 0; i < 60; ++i)
+        notes += (i ? "\r\n" : "") + ("line" + std::to_string(i));
+    Record record = Film;
+    record["Notes"] = notes;
+    test::CatalogueProgram program(videoEdition());
+    ASSERT_TRUE(program.startWith({record}));
+    program.window().SpeedButtons[PrintButton]->click();
+    ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+    EXPECT_TRUE(orupim::test::savePdfPicture(pdf, ORUPIM_SCREENSHOT_DIR "/print-record-page2.png", 1));
+
+    const orupim::test::PdfText text = orupim::test::readPdfText(pdf);
+    ASSERT_EQ(text.pages, 2);
+    std::string printed;
+    int pageOfLast = -1;
+    for (const auto& word : text.words) {
+        SCOPED_TRACE(word.text);
+        EXPECT_LE(word.yMax, text.pageHeight - points(80) + 1.0); // nothing below the foot
+        if (word.text.rfind("line", 0) == 0) {
+            printed += (printed.empty() ? "" : "\r\n") + word.text;
+            EXPECT_NEAR(word.xMin, points(560), 1.0);
+        }
+        pageOfLast = word.page;
+    }
+    EXPECT_EQ(printed, notes);
+    EXPECT_EQ(pageOfLast, 1);
+    const auto top = orupim::test::wordsOnLine(text, 1, points(152));
+    ASSERT_EQ(top.size(), 1u);
+    EXPECT_TRUE(top[0].text.rfind("line", 0) == 0) << top[0].text;
+    EXPECT_EQ(joined(orupim::test::wordsOnLine(text, 1, text.words.back().yMin)), "From/to : Anna");
+}
+
 } // namespace
 } // namespace orupim::catalogue

@@ -50,12 +50,13 @@ std::vector<PdfWord> wordsOnLine(const PdfText& text, int page, double top) {
     return line;
 }
 
-bool savePdfPicture(const std::filesystem::path& pdf, const std::filesystem::path& png) {
+bool savePdfPicture(const std::filesystem::path& pdf, const std::filesystem::path& png, int page) {
     std::filesystem::create_directories(png.parent_path());
     std::filesystem::path stem = png;
     stem.replace_extension();
     QProcess process;
-    process.start("pdftoppm", {"-png", "-r", "72", "-singlefile", "-f", "1", "-l", "1",
+    const QString number = QString::number(page + 1);
+    process.start("pdftoppm", {"-png", "-r", "72", "-singlefile", "-f", number, "-l", number,
                                QString::fromStdString(pdf.string()), QString::fromStdString(stem.string())});
     return process.waitForFinished(60000) && process.exitCode() == 0 && std::filesystem::exists(png);
 }

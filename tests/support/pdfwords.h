@@ -1,5 +1,5 @@
 // The words of a printed PDF as pdftotext -bbox reads them back: each word's page, its box in points from the
-// page's top-left corner, and its text; and the size of the first page.
+// page's top-left corner, and its text; and the size of the first page. Pages can be saved as pictures.
 #pragma once
 
 #include <filesystem>
@@ -30,7 +30,7 @@ PdfText readPdfText(const std::filesystem::path& pdf);
 // The words of one line: those of `page` whose top lies within a point of `top`, left to right.
 std::vector<PdfWord> wordsOnLine(const PdfText& text, int page, double top);
 
-// Writes the first page as a PNG picture for a person to look at; answers whether it was written.
-bool savePdfPicture(const std::filesystem::path& pdf, const std::filesystem::path& png);
+// Writes a page (counted from 0) as a PNG picture for a person to look at; answers whether it was written.
+bool savePdfPicture(const std::filesystem::path& pdf, const std::filesystem::path& png, int page = 0);
 
 } // namespace orupim::test
