@@ -1,6 +1,7 @@
 #include "platform/testing/printerrecorder.h"
 
 #include "platform/core/errors.h"
+#include "platform/ui/printer.h"
 
 #include <algorithm>
 
@@ -55,9 +56,12 @@ PrinterRecorder::PrinterRecorder()
               jobs.emplace_back();
               jobs.back().title = title;
               return std::make_unique<RecordedJob>(*this, jobs.size() - 1);
-          })) {}
+          })) {
+    ui::resetPrinterForTesting();
+}
 
 PrinterRecorder::~PrinterRecorder() {
+    ui::resetPrinterForTesting();
     ui::setPrintJobImplementation(std::move(previous_));
 }
 

@@ -2,7 +2,8 @@
 // its title, each text written (its page, its place, its text and the font size it was written in) and how
 // the job closed. The recorded printer has the resolution and printable area a test chooses, and measures a
 // text as half the font's size per character; it can also be made to be missing, or to fail at a chosen text
-// of a job, for the paths where printing is refused or interrupted.
+// of a job, for the paths where printing is refused or interrupted. The printer object is made anew when the
+// recorder starts and when it ends, so its font starts at its default as in a new process.
 #pragma once
 
 #include "platform/ui/printjob.h"

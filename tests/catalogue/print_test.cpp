@@ -267,7 +267,7 @@ TEST(PrintRecordToPdf, ThePrintedPageHoldsEveryCharacterAtItsPlace) {
     ASSERT_TRUE(program.startWith({record}));
     program.window().SpeedButtons[PrintButton]->click();
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
-    EXPECT_TRUE(orupim::test::savePdfPicture(pdf, ORUPIM_SCREENSHOT_DIR "/print-record.png"));
+    orupim::test::savePdfPicture(pdf, "print-record");
 
     const orupim::test::PdfText page = orupim::test::readPdfText(pdf);
     ASSERT_EQ(page.pages, 1);
@@ -329,7 +329,7 @@ TEST(PrintRecordToPdf, LinesThatReachTheFootGoOnOverASecondPage) {
     ASSERT_TRUE(program.startWith({record}));
     program.window().SpeedButtons[PrintButton]->click();
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
-    EXPECT_TRUE(orupim::test::savePdfPicture(pdf, ORUPIM_SCREENSHOT_DIR "/print-record-page2.png", 1));
+    orupim::test::savePdfPicture(pdf, "print-record-page2", 1);
 
     const orupim::test::PdfText text = orupim::test::readPdfText(pdf);
     ASSERT_EQ(text.pages, 2);

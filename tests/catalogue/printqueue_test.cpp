@@ -40,17 +40,25 @@ void usePdfFile(const std::filesystem::path& pdf) {
         << "[Printer]\r\nPdfFile=" << pdf.string() << "\r\n";
 }
 
-// Each test's own home and temporary directory, so neither the user's print settings nor their files count.
+// The print file of a job goes to the case's own temporary directory; the print client is pointed back at
+// its default server after the case.
 class PrintQueue : public ::testing::Test {
 protected:
     void SetUp() override {
-        for (const char* dir : {"home", "tmp"})
-            std::filesystem::create_directories(orupim::test::tempRoot() / dir);
-        setenv("HOME", (orupim::test::tempRoot() / "home").c_str(), 1);
-        setenv("TMPDIR", (orupim::test::tempRoot() / "tmp").c_str(), 1);
+        const char* tmp = std::getenv("TMPDIR");
+        previousTmp_ = tmp ? std::optional<std::string>(tmp) : std::nullopt;
+        const std::filesystem::path caseTmp = orupim::test::caseDirectory() / "tmp";
+        std::filesystem::create_directories(caseTmp);
+        setenv("TMPDIR", caseTmp.c_str(), 1);
         usePdfFile({});
     }
-    void TearDown() override { cupsSetServer(nullptr); }
+    void TearDown() override {
+        cupsSetServer(nullptr);
+        if (previousTmp_)
+            setenv("TMPDIR", previousTmp_->c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
 
     void start() { ASSERT_TRUE(program.startWith({Film, Second})); }
     void print() {
@@ -65,6 +73,9 @@ protected:
     }
 
     test::CatalogueProgram program{videoEdition()};
+
+private:
+    std::optional<std::string> previousTmp_;
 };
 
 // A socket that takes connections into its queue but never reads them: a print service that has hung.
@@ -117,7 +128,7 @@ class PrintQueueThroughScheduler : public PrintQueue {
 protected:
     void SetUp() override {
         PrintQueue::SetUp();
-        scheduler.emplace(orupim::test::tempRoot() / "cups");
+        scheduler.emplace(orupim::test::caseDirectory() / "cups");
         if (!scheduler->failure().empty())
             GTEST_SKIP() << "no print scheduler can run here: " << scheduler->failure();
         ASSERT_EQ(scheduler->addPdfQueue("pdf", output), "");
@@ -127,7 +138,7 @@ protected:
         PrintQueue::TearDown();
     }
 
-    const std::filesystem::path output = orupim::test::tempRoot() / "cups" / "out" / "queue.pdf";
+    const std::filesystem::path output = orupim::test::caseDirectory() / "cups" / "out" / "queue.pdf";
     std::optional<test::PrivateScheduler> scheduler;
 };
 
@@ -179,7 +190,7 @@ TEST_F(PrintQueueThroughScheduler, TheQueuesPageMatchesThePdfOutputsPageAndTheJo
         EXPECT_NEAR(got[i].x, want[i].x, 0.5);
         EXPECT_NEAR(got[i].y, want[i].y, 0.5);
     }
-    EXPECT_TRUE(orupim::test::savePdfPicture(output, ORUPIM_SCREENSHOT_DIR "/print-record-queue.png"));
+    orupim::test::savePdfPicture(output, "print-record-queue");
 }
 
 TEST_F(PrintQueueThroughScheduler, AMissingDefaultQueueAStoppedPrinterAndARefusedJobGiveTheirMessages) {

@@ -42,7 +42,7 @@ PrivateScheduler::PrivateScheduler(const std::filesystem::path& directory)
     for (const char* sub : {"spool/tmp", "cache", "state", "log", "ppd", "out"})
         fs::create_directories(directory_ / sub);
     // Run as root, the scheduler hands jobs to filters under the user lp, which must reach these directories
-    // (the directory is made directly in the test's root).
+    // (the directory is made directly in the test case's own).
     if (::geteuid() == 0)
         for (const fs::path& dir : {directory_.parent_path(), directory_})
             fs::permissions(dir, fs::perms::others_exec | fs::perms::group_exec, fs::perm_options::add);

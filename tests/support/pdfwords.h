@@ -30,7 +30,9 @@ PdfText readPdfText(const std::filesystem::path& pdf);
 // The words of one line: those of `page` whose top lies within a point of `top`, left to right.
 std::vector<PdfWord> wordsOnLine(const PdfText& text, int page, double top);
 
-// Writes a page (counted from 0) as a PNG picture for a person to look at; answers whether it was written.
-bool savePdfPicture(const std::filesystem::path& pdf, const std::filesystem::path& png, int page = 0);
+// Writes a page (counted from 0) to <ORUPIM_SCREENSHOTS>/<name>.png for a person to look at, when that
+// variable is set (as saveScreenshot does for windows); a picture that cannot be written is reported on
+// standard error and decides nothing.
+void savePdfPicture(const std::filesystem::path& pdf, const std::string& name, int page = 0);
 
 } // namespace orupim::test
