@@ -28,30 +28,19 @@ PrinterError serviceSilent() {
                         std::to_string(PrintServiceAnswerSeconds) + " seconds; nothing was printed");
 }
 
-// Why no connection to the server can be made ("" when one can): the client library's own connect closes its
-// socket before it returns, which loses the reason, so it is asked again here.
+// Why no connection to a local server's socket can be made ("" when one can, or for a network server): the
+// client library's own connect closes its socket before it returns, which loses the reason, so a local socket
+// is tried again here. A network server is not tried twice, as that could double the wait.
 std::string connectFailure(const std::string& server) {
-    if (!server.empty() && server.front() == '/') {
-        const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::snprintf(address.sun_path, sizeof address.sun_path, "%s", server.c_str());
-        const bool connected = ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-        const int error = errno;
-        ::close(socket);
-        return connected ? std::string() : std::strerror(error);
-    }
-    http_addrlist_t* addresses =
-        httpAddrGetList(server.c_str(), AF_UNSPEC, std::to_string(ippPort()).c_str());
-    if (!addresses)
-        return cupsLastErrorString();
-    int socket = -1;
-    http_addrlist_t* connected =
-        httpAddrConnect2(addresses, &socket, PrintServiceAnswerSeconds * 1000, nullptr);
+    if (server.empty() || server.front() != '/')
+        return {};
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", server.c_str());
+    const bool connected = ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     const int error = errno;
-    if (connected)
-        httpAddrClose(nullptr, socket);
-    httpAddrFreeList(addresses);
+    ::close(socket);
     return connected ? std::string() : std::strerror(error);
 }
 
@@ -64,8 +53,6 @@ public:
                              PrintServiceAnswerSeconds * 1000, nullptr);
         if (!http_) {
             const std::string reason = connectFailure(server);
-            if (reason == std::strerror(ETIMEDOUT))
-                throw serviceSilent();
             throw PrinterError("The print service at " + server + " cannot be reached" +
                                (reason.empty() ? std::string() : " (" + reason + ")"));
         }
