@@ -104,20 +104,22 @@ std::string PrivateScheduler::administer(const QString& program, const QStringLi
 }
 
 std::string PrivateScheduler::addPdfQueue(const std::string& name, const std::filesystem::path& output) {
-    return administer("lpadmin", {"-p", QString::fromStdString(name), "-E", "-v",
-                                  QString::fromStdString("file://" + output.string()), "-P", PdfDriver});
+    return administer("/usr/sbin/lpadmin",
+                      {"-p", QString::fromStdString(name), "-E", "-v",
+                       QString::fromStdString("file://" + output.string()), "-P", PdfDriver});
 }
 
 std::string PrivateScheduler::makeDefault(const std::string& name) {
-    return administer("lpadmin", {"-d", QString::fromStdString(name)});
+    return administer("/usr/sbin/lpadmin", {"-d", QString::fromStdString(name)});
 }
 
 std::string PrivateScheduler::rejectJobs(const std::string& name) {
-    return administer("cupsreject", {QString::fromStdString(name)});
+    return administer("/usr/sbin/cupsreject", {QString::fromStdString(name)});
 }
 
 std::string PrivateScheduler::stopPrinter(const std::string& name, const std::string& reason) {
-    return administer("cupsdisable", {"-r", QString::fromStdString(reason), QString::fromStdString(name)});
+    return administer("/usr/sbin/cupsdisable",
+                      {"-r", QString::fromStdString(reason), QString::fromStdString(name)});
 }
 
 std::optional<PrivateScheduler::Job> PrivateScheduler::finishedJob(const std::string& queue) const {
