@@ -9,4 +9,5 @@ apt-get install -y --no-install-recommends \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
     xvfb xauth xdg-utils \
-    libcups2-dev cups cups-client cups-filters poppler-utils
+    libcups2-dev cups cups-client cups-filters poppler-utils \
+    clang libclang-rt-dev ninja-build
