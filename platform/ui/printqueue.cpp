@@ -32,12 +32,14 @@ PrinterError serviceSilent() {
 // client library's own connect closes its socket before it returns, which loses the reason, so a local socket
 // is tried again here. A network server is not tried twice, as that could double the wait.
 std::string connectFailure(const std::string& server) {
-    if (server.empty() || server.front() != '/')
-        return {};
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};
+    if (server.empty() || server.front() != '/' || server.size() >= sizeof address.sun_path)
+        return {};
     address.sun_family = AF_UNIX;
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", server.c_str());
+    std::memcpy(address.sun_path, server.c_str(), server.size() + 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0)
+        return std::strerror(errno);
     const bool connected = ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
     const int error = errno;
     ::close(socket);
