@@ -59,9 +59,6 @@ std::optional<std::filesystem::path> findServiceProgram(std::string_view service
     if (!error)
         if (auto found = executableIn(self.parent_path(), name))
             return found;
-    if (auto found =
-            executableIn(std::filesystem::path(ORUPIM_SERVICES_BINARY_DIR) / lowerCase(service), name))
-        return found;
     return files::findHostProgram(name);
 }
 

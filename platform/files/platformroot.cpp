@@ -15,8 +15,10 @@ std::filesystem::path platformRoot() {
         const char* home = std::getenv("HOME");
         root = std::filesystem::path(home && *home ? home : "/tmp") / ".local/share/orupim";
     }
+    // A root made here is the owner's alone: it holds the settings and the socket of Program Manager.
     std::error_code ignored;
-    std::filesystem::create_directories(root, ignored);
+    if (std::filesystem::create_directories(root, ignored))
+        std::filesystem::permissions(root, std::filesystem::perms::owner_all, ignored);
     return root;
 }
 

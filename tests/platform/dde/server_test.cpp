@@ -1,0 +1,282 @@
+// The server under clients that misbehave: slow, flooding, too many, of another user, or a listener that
+// takes no one. Every case runs a server of its own on a thread and stops it; deadlines are shortened so the
+// cases stay quick, and the times the other clients waited are recorded as the test's properties.
+#include "platform/dde/server.h"
+
+#include "ddetestsupport.h"
+#include "platform/dde/channel.h"
+#include "platform/dde/conversation.h"
+#include "platform/files/platformroot.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace orupim::dde {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using std::chrono::milliseconds;
+
+long long millisecondsSince(Clock::time_point start) {
+    return std::chrono::duration_cast<milliseconds>(Clock::now() - start).count();
+}
+
+int connectRaw() {
+    return connectToService("PROGMAN", Clock::now() + milliseconds(500));
+}
+
+bool sendBytes(int socket, const std::string& bytes) {
+    return ::send(socket, bytes.data(), bytes.size(), MSG_NOSIGNAL) == static_cast<ssize_t>(bytes.size());
+}
+
+// Whether the server closed the connection before the deadline (any answers before the end are passed over).
+bool closedByServer(int socket, Clock::time_point deadline) {
+    for (;;) {
+        auto left = std::chrono::duration_cast<milliseconds>(deadline - Clock::now()).count();
+        pollfd entry{socket, POLLIN, 0};
+        if (left <= 0 || ::poll(&entry, 1, static_cast<int>(left)) <= 0)
+            return false;
+        char buffer[256];
+        ssize_t got = ::recv(socket, buffer, sizeof buffer, MSG_DONTWAIT);
+        if (got == 0 || (got < 0 && errno == ECONNRESET))
+            return true;
+    }
+}
+
+// One whole conversation as the setup run holds it; answers how long it took, or -1 when it failed.
+long long converse() {
+    auto start = Clock::now();
+    Conversation conversation("PROGMAN", "PROGMAN");
+    bool done = conversation.open() && conversation.execute("[CreateGroup(Tools)]\r\n");
+    return done ? millisecondsSince(start) : -1;
+}
+
+class ServerUnderLoad : public ::testing::Test {
+protected:
+    ServerUnderLoad() { Conversation::setReplyTimeoutForTesting(milliseconds(2000)); }
+    ~ServerUnderLoad() override { Conversation::setReplyTimeoutForTesting(milliseconds(5000)); }
+
+    test::Received received;
+    test::StarterGuard noStart{[](std::string_view) { return false; }};
+};
+
+TEST_F(ServerUnderLoad, ASlowClientHoldsNobodyAndIsDroppedAtTheFrameDeadline) {
+    Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); },
+                  {.frame = milliseconds(600)});
+    server.start();
+    // A topic frame announcing 100 bytes, sent a byte every 100 ms: it would take ten seconds.
+    int slow = connectRaw();
+    ASSERT_GE(slow, 0);
+    std::string frame = encodeFrame({topicFrame, std::string(100, 'P')});
+    std::atomic<bool> stop = false;
+    std::thread trickle([&] {
+        for (char byte : frame) {
+            if (stop || !sendBytes(slow, std::string(1, byte)))
+                return;
+            std::this_thread::sleep_for(milliseconds(100));
+        }
+    });
+    auto start = Clock::now();
+    std::this_thread::sleep_for(milliseconds(150));
+    long long waited = converse();
+    EXPECT_GE(waited, 0) << "the slow client held the server";
+    EXPECT_TRUE(closedByServer(slow, start + milliseconds(3000)));
+    long long dropped = millisecondsSince(start);
+    EXPECT_LT(dropped, 3000);
+    stop = true;
+    trickle.join();
+    ::close(slow);
+    RecordProperty("other_client_ms", std::to_string(waited));
+    RecordProperty("slow_client_dropped_after_ms", std::to_string(dropped));
+}
+
+TEST_F(ServerUnderLoad, AFloodingClientThatTakesNoAnswersHoldsNobody) {
+    Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); },
+                  {.idle = milliseconds(500)});
+    server.start();
+    std::atomic<bool> stop = false;
+    std::atomic<int> sent = 0;
+    std::thread flood([&] {
+        std::string burst = encodeFrame({topicFrame, "PROGMAN"});
+        for (int i = 0; i < 64; ++i)
+            burst += encodeFrame({executeFrame, "[CreateGroup(Flood)]"});
+        while (!stop) {
+            int socket = connectRaw();
+            while (socket >= 0 && !stop && sendBytes(socket, burst))
+                ++sent;
+            if (socket >= 0)
+                ::close(socket);
+        }
+    });
+    while (sent < 8)
+        std::this_thread::yield();
+    // Conversations for two seconds beside the flood, each of them answered.
+    long long slowest = 0;
+    int conversations = 0;
+    for (auto start = Clock::now(); millisecondsSince(start) < 2000; ++conversations) {
+        long long waited = converse();
+        EXPECT_GE(waited, 0) << "conversation " << conversations << " got no answer beside the flood";
+        slowest = std::max(slowest, waited);
+    }
+    stop = true;
+    flood.join();
+    RecordProperty("conversations", std::to_string(conversations));
+    RecordProperty("slowest_other_client_ms", std::to_string(slowest));
+}
+
+// How many descriptors the process has open now.
+int openDescriptors() {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator("/proc/self/fd"))
+        ++count;
+    return count;
+}
+
+double processorSeconds() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+TEST_F(ServerUnderLoad, RunningOutOfDescriptorsNeitherSpinsNorShutsOutTheNextClient) {
+    Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); },
+                  {.idle = milliseconds(1500)});
+    server.start();
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+    rlimit tight = saved;
+    tight.rlim_cur = static_cast<rlim_t>(openDescriptors() + 40);
+    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    int spare = ::open("/dev/null", O_RDONLY | O_CLOEXEC); // for the conversation after the exhaustion
+    std::vector<int> clients;
+    for (int socket; (socket = connectRaw()) >= 0;)
+        clients.push_back(socket);
+    auto exhausted = Clock::now();
+    EXPECT_GT(clients.size(), 10u);
+
+    // While the waiting client cannot be taken, the server rests instead of polling the listener again.
+    double before = processorSeconds();
+    std::this_thread::sleep_for(milliseconds(1000));
+    double busy = processorSeconds() - before;
+    EXPECT_LT(busy, 0.3) << "the server spun while out of descriptors";
+
+    // The quiet connections are dropped at the idle deadline, and the next client is served.
+    ::close(spare);
+    long long waited = converse();
+    EXPECT_GE(waited, 0);
+    long long recovered = millisecondsSince(exhausted);
+    for (int socket : clients)
+        ::close(socket);
+    setrlimit(RLIMIT_NOFILE, &saved);
+    RecordProperty("processor_ms_while_exhausted", std::to_string(static_cast<int>(busy * 1000)));
+    RecordProperty("next_client_served_after_ms", std::to_string(recovered));
+}
+
+TEST_F(ServerUnderLoad, AConnectionToAListenerThatTakesNoOneTimesOut) {
+    ASSERT_TRUE(makeServiceDirectory());
+    std::string path = serviceSocketPath("PROGMAN").string();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(listener, 0), 0);
+    // Fill the queue, so that a blocking connect would wait for ever.
+    std::vector<int> queued;
+    for (int i = 0; i < 64; ++i) {
+        int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+        queued.push_back(socket);
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            break;
+    }
+    Conversation::setReplyTimeoutForTesting(milliseconds(300));
+    auto start = Clock::now();
+    EXPECT_EQ(converse(), -1);
+    EXPECT_LT(millisecondsSince(start), 3000);
+    for (int socket : queued)
+        ::close(socket);
+    ::close(listener);
+    ::unlink(path.c_str());
+}
+
+TEST(ServerAccess, TheDirectoryAndSocketAreTheOwnersAloneWhateverTheUmask) {
+    for (mode_t mask : {0000, 0002, 0022}) {
+        SCOPED_TRACE(mask);
+        std::filesystem::path root = files::platformRoot();
+        std::filesystem::remove_all(root / "dde");
+        mode_t saved = ::umask(mask);
+        std::filesystem::path fresh = root / ("fresh-" + std::to_string(mask));
+        setenv("ORUPIM_ROOT", fresh.c_str(), 1);
+        {
+            Server server("PROGMAN", "PROGMAN", nullptr);
+            struct stat status {};
+            ASSERT_EQ(::stat(fresh.c_str(), &status), 0);
+            EXPECT_EQ(status.st_mode & 0777, 0700u);
+            ASSERT_EQ(::stat((fresh / "dde").c_str(), &status), 0);
+            EXPECT_EQ(status.st_mode & 0777, 0700u);
+            ASSERT_EQ(::stat(serviceSocketPath("PROGMAN").c_str(), &status), 0);
+            EXPECT_TRUE(S_ISSOCK(status.st_mode));
+            EXPECT_EQ(status.st_mode & 0777, 0600u);
+        }
+        // A directory left open to others by an earlier run is closed again.
+        std::filesystem::permissions(fresh / "dde", std::filesystem::perms::all);
+        { Server again("PROGMAN", "PROGMAN", nullptr); }
+        struct stat status {};
+        ASSERT_EQ(::stat((fresh / "dde").c_str(), &status), 0);
+        EXPECT_EQ(status.st_mode & 0777, 0700u);
+        ::umask(saved);
+        setenv("ORUPIM_ROOT", root.c_str(), 1);
+    }
+}
+
+TEST(ServerAccess, APeerOfAnotherUserIsTurnedAway) {
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "needs root to connect as another user";
+    test::Received received;
+    Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); });
+    server.start();
+    // Opened up here only so that the other user can reach the socket at all.
+    std::filesystem::path socketPath = serviceSocketPath("PROGMAN");
+    ::chmod(files::platformRoot().c_str(), 0755);
+    ::chmod(socketPath.parent_path().c_str(), 0755);
+    ::chmod(socketPath.c_str(), 0666);
+    std::string wire =
+        encodeFrame({topicFrame, "PROGMAN"}) + encodeFrame({executeFrame, "[AddItem(/tmp/evil.sh,Evil)]"});
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.string().size() + 1);
+    pid_t child = fork();
+    if (child == 0) {
+        // Only async-signal-safe calls after fork in a threaded process.
+        if (setgid(65534) != 0 || setuid(65534) != 0)
+            _exit(3);
+        int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+            _exit(2);
+        [[maybe_unused]] ssize_t sent = ::send(socket, wire.data(), wire.size(), MSG_NOSIGNAL);
+        char reply = 0;
+        _exit(::read(socket, &reply, 1) == 1 ? 1 : 0); // 0: dropped without an answer
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(received.count(), 0u);
+    ::chmod(files::platformRoot().c_str(), 0700);
+}
+
+} // namespace
+} // namespace orupim::dde
