@@ -13,6 +13,7 @@
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace orupim::dde {
@@ -128,9 +129,12 @@ void Server::acceptConnections(Clock::time_point now) {
             continue;
         }
         if (connections_.size() >= limits_.connections) {
-            auto quietest = std::min_element(
-                connections_.begin(), connections_.end(),
-                [](const Connection& a, const Connection& b) { return a.lastProgress < b.lastProgress; });
+            // One that never named its topic goes first, then the one quiet for longest.
+            auto quietest = std::min_element(connections_.begin(), connections_.end(),
+                                             [](const Connection& a, const Connection& b) {
+                                                 return std::tie(a.topicAccepted, a.lastProgress) <
+                                                        std::tie(b.topicAccepted, b.lastProgress);
+                                             });
             ::close(quietest->socket);
             connections_.erase(quietest);
         }

@@ -22,7 +22,7 @@ struct ServerLimits {
     std::chrono::milliseconds idle{60000};
     // After accept fails for want of descriptors or memory, the listener rests this long.
     std::chrono::milliseconds acceptBackoff{100};
-    // More connections than this drop the one quiet for longest.
+    // More connections than this drop one: first one that never named its topic, then the quietest.
     std::size_t connections = 64;
 };
 
