@@ -1,7 +1,7 @@
 // The installation run, TMainDialog::CopyFiles: the destination directory, the system and program files with
 // their replace flags, the package-file copy, the Program Manager step (programitems.cpp), the registry step,
-// and the progress shown on the copy page. It undoes nothing; an
-// error ends it with the closing steps still done and the wizard left at its destination step.
+// and the progress shown on the copy page. It undoes nothing; an error ends it with the closing steps still
+// done and the wizard left at its destination step.
 #include "setup/maindialog.h"
 
 #include "platform/core/countedstring.h"

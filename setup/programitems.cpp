@@ -72,7 +72,6 @@ bool TMainDialog::sendUntilTaken(const std::string& command) {
 }
 
 void TMainDialog::createProgramItems(const std::string& windows) {
-    NotCreated = {};
     DdeClientConv.setDeadline(dde::Conversation::Clock::now() + programManagerWait());
     DdeClientConv.open();
     const std::string app = AppName.str();

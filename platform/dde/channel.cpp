@@ -15,12 +15,6 @@
 namespace orupim::dde {
 namespace {
 
-int millisecondsUntil(Deadline deadline) {
-    auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
-    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, 60000));
-}
-
 bool waitFor(int socket, short events, Deadline deadline) {
     pollfd entry{socket, events, 0};
     for (;;) {
@@ -50,6 +44,11 @@ bool writeAll(int socket, const char* data, std::size_t size, Deadline deadline)
 }
 
 } // namespace
+
+int millisecondsUntil(Deadline deadline) {
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, 60000));
+}
 
 std::filesystem::path serviceSocketPath(std::string_view service) {
     return files::platformRoot() / "dde" / std::string(service);

@@ -25,6 +25,9 @@ inline constexpr std::size_t frameHeaderSize = 5;
 
 using Deadline = std::chrono::steady_clock::time_point;
 
+// The milliseconds a poll waits for the deadline (rounded up, at most a minute, never negative).
+int millisecondsUntil(Deadline deadline);
+
 // The socket a service listens on.
 std::filesystem::path serviceSocketPath(std::string_view service);
 

@@ -45,9 +45,8 @@ bool takeLock(int lock, const std::string& service) {
     return true;
 }
 
-int millisecondsUntil(std::chrono::steady_clock::time_point when, std::chrono::steady_clock::time_point now) {
-    auto left = std::chrono::duration_cast<std::chrono::milliseconds>(when - now).count();
-    return static_cast<int>(std::clamp<decltype(left)>(left + 1, 0, 60000));
+bool holdsWholeFrame(const std::string& input) {
+    return input.size() >= frameHeaderSize && input.size() - frameHeaderSize >= announcedSize(input);
 }
 
 } // namespace
@@ -159,23 +158,19 @@ bool Server::readFrom(Connection& connection, Clock::time_point now) {
     return true;
 }
 
-bool Server::answer(Connection& connection, char reply) {
-    connection.output.push_back(reply);
-    return true;
-}
-
-// Carries out the whole frames read so far, a few per round; false when the connection is to end.
-bool Server::takeFrames(Connection& connection) {
+// Carries out the whole frames read so far, a few per round, queueing their answers; a frame that is too big
+// or out of turn ends the connection once its answer is sent.
+void Server::takeFrames(Connection& connection) {
     for (int taken = 0; taken < framesPerRound && !connection.closing; ++taken) {
-        if (connection.input.size() < frameHeaderSize)
-            break;
-        std::uint32_t size = announcedSize(connection.input);
-        if (size > maximumFrameSize) {
+        if (connection.input.size() >= frameHeaderSize &&
+            announcedSize(connection.input) > maximumFrameSize) {
             connection.closing = true;
-            return answer(connection, refusedReply);
+            connection.output.push_back(refusedReply);
+            return;
         }
-        if (connection.input.size() < frameHeaderSize + size)
-            break;
+        if (!holdsWholeFrame(connection.input))
+            return;
+        std::uint32_t size = announcedSize(connection.input);
         char kind = connection.input[0];
         std::string payload = connection.input.substr(frameHeaderSize, size);
         connection.input.erase(0, frameHeaderSize + size);
@@ -183,10 +178,10 @@ bool Server::takeFrames(Connection& connection) {
         if (kind == topicFrame && !connection.topicAccepted) {
             connection.topicAccepted = strcasecmp(payload.c_str(), topic_.c_str()) == 0;
             connection.closing = !connection.topicAccepted;
-            answer(connection, connection.topicAccepted ? acceptedReply : refusedReply);
+            connection.output.push_back(connection.topicAccepted ? acceptedReply : refusedReply);
         } else if (kind != executeFrame || !connection.topicAccepted) {
             connection.closing = true;
-            answer(connection, refusedReply);
+            connection.output.push_back(refusedReply);
         } else {
             bool accepted = false;
             try {
@@ -194,10 +189,9 @@ bool Server::takeFrames(Connection& connection) {
             } catch (...) {
                 accepted = false;
             }
-            answer(connection, accepted ? acceptedReply : refusedReply);
+            connection.output.push_back(accepted ? acceptedReply : refusedReply);
         }
     }
-    return true;
 }
 
 bool Server::writeTo(Connection& connection, Clock::time_point now) {
@@ -230,9 +224,7 @@ void Server::serve(std::chrono::milliseconds idle) {
             // A connection with answers not yet taken is not read further until it takes them.
             short events = connection.output.empty() ? POLLIN : POLLOUT;
             entries.push_back({connection.socket, events, 0});
-            framesWaiting = framesWaiting ||
-                            (connection.output.empty() && connection.input.size() >= frameHeaderSize &&
-                             connection.input.size() >= frameHeaderSize + announcedSize(connection.input));
+            framesWaiting = framesWaiting || (connection.output.empty() && holdsWholeFrame(connection.input));
             wake = std::min(wake, connection.lastProgress + limits_.idle);
             if (!connection.input.empty())
                 wake = std::min(wake, connection.frameStart + limits_.frame);
@@ -248,7 +240,7 @@ void Server::serve(std::chrono::milliseconds idle) {
         } else {
             lastConversation = now;
         }
-        int ready = ::poll(entries.data(), entries.size(), framesWaiting ? 0 : millisecondsUntil(wake, now));
+        int ready = ::poll(entries.data(), entries.size(), framesWaiting ? 0 : millisecondsUntil(wake));
         if (ready < 0 && errno != EINTR)
             break;
         if (entries[0].revents)
@@ -263,7 +255,7 @@ void Server::serve(std::chrono::milliseconds idle) {
             if (events & (POLLERR | POLLNVAL))
                 keep = false;
             if (keep && connection.output.empty())
-                keep = takeFrames(connection);
+                takeFrames(connection);
             if (keep)
                 keep = writeTo(connection, now);
             if (keep && overDeadline(connection, now))

@@ -58,8 +58,7 @@ private:
     };
     void acceptConnections(Clock::time_point now);
     bool readFrom(Connection& connection, Clock::time_point now);
-    bool takeFrames(Connection& connection);
-    bool answer(Connection& connection, char reply);
+    void takeFrames(Connection& connection);
     bool writeTo(Connection& connection, Clock::time_point now);
     bool overDeadline(const Connection& connection, Clock::time_point now) const;
     void stopListening();
