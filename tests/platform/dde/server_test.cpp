@@ -155,6 +155,37 @@ int openDescriptors() {
     return count;
 }
 
+// The process's descriptor limit lowered to `spare` above what is open now, while the object lives.
+class DescriptorLimit {
+public:
+    explicit DescriptorLimit(int spare) {
+        getrlimit(RLIMIT_NOFILE, &saved_);
+        rlimit tight = saved_;
+        tight.rlim_cur = static_cast<rlim_t>(openDescriptors() + spare);
+        lowered_ = setrlimit(RLIMIT_NOFILE, &tight) == 0;
+    }
+    ~DescriptorLimit() { setrlimit(RLIMIT_NOFILE, &saved_); }
+    bool lowered() const { return lowered_; }
+
+private:
+    rlimit saved_{};
+    bool lowered_ = false;
+};
+
+// Descriptors closed, and a child process killed and reaped, when the object goes, however the test ends.
+struct Leftovers {
+    std::vector<int> sockets;
+    pid_t child = 0;
+    ~Leftovers() {
+        for (int socket : sockets)
+            ::close(socket);
+        if (child > 0) {
+            kill(child, SIGKILL);
+            waitpid(child, nullptr, 0);
+        }
+    }
+};
+
 // Another process opens a thousand connections and holds them, more than the server has descriptors for.
 TEST_F(ServerUnderLoad, AFloodOfHeldConnectionsShutsNobodyOut) {
     Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); });
@@ -165,9 +196,12 @@ TEST_F(ServerUnderLoad, AFloodOfHeldConnectionsShutsNobodyOut) {
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     int ready[2];
     ASSERT_EQ(::pipe2(ready, O_CLOEXEC), 0);
+    Leftovers leftovers;
+    leftovers.sockets = {ready[0]};
     pid_t flooder = fork();
     if (flooder == 0) {
-        // Only async-signal-safe calls after fork in a threaded process.
+        // Only async-signal-safe calls after fork in a threaded process; it never outlives the test.
+        alarm(60);
         const timespec pause{0, 1000000};
         int held = 0;
         for (int tries = 0; held < 1000 && tries < 20000; ++tries) {
@@ -185,22 +219,16 @@ TEST_F(ServerUnderLoad, AFloodOfHeldConnectionsShutsNobodyOut) {
         for (;;)
             ::pause();
     }
+    leftovers.child = flooder;
     ::close(ready[1]);
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit tight = saved;
-    tight.rlim_cur = static_cast<rlim_t>(openDescriptors() + 100);
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    DescriptorLimit limit(100);
+    ASSERT_TRUE(limit.lowered());
     int held = 0;
     pollfd done{ready[0], POLLIN, 0};
     ASSERT_EQ(::poll(&done, 1, 20000), 1);
     ASSERT_EQ(::read(ready[0], &held, sizeof held), static_cast<ssize_t>(sizeof held));
-    ::close(ready[0]);
 
     Beside beside = conversationsFor(milliseconds(1000));
-    kill(flooder, SIGKILL);
-    waitpid(flooder, nullptr, 0);
-    setrlimit(RLIMIT_NOFILE, &saved);
     EXPECT_GT(held, 100);
     EXPECT_GT(beside.conversations, 0);
     EXPECT_EQ(beside.failed, 0) << "of " << beside.conversations;
@@ -219,17 +247,14 @@ TEST_F(ServerUnderLoad, RunningOutOfDescriptorsNeitherSpinsNorShutsOutTheNextCli
     Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); },
                   {.idle = milliseconds(1500)});
     server.start();
-    rlimit saved{};
-    ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
-    rlimit tight = saved;
-    tight.rlim_cur = static_cast<rlim_t>(openDescriptors() + 40);
-    ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &tight), 0);
+    Leftovers clients;
+    DescriptorLimit limit(40);
+    ASSERT_TRUE(limit.lowered());
     int spare = ::open("/dev/null", O_RDONLY | O_CLOEXEC); // for the conversation after the exhaustion
-    std::vector<int> clients;
     for (int socket; (socket = connectRaw()) >= 0;)
-        clients.push_back(socket);
+        clients.sockets.push_back(socket);
     auto exhausted = Clock::now();
-    EXPECT_GT(clients.size(), 10u);
+    EXPECT_GT(clients.sockets.size(), 10u);
 
     // While the waiting client cannot be taken, the server rests instead of polling the listener again.
     double before = processorSeconds();
@@ -242,9 +267,6 @@ TEST_F(ServerUnderLoad, RunningOutOfDescriptorsNeitherSpinsNorShutsOutTheNextCli
     long long waited = converse();
     EXPECT_GE(waited, 0);
     long long recovered = millisecondsSince(exhausted);
-    for (int socket : clients)
-        ::close(socket);
-    setrlimit(RLIMIT_NOFILE, &saved);
     RecordProperty("processor_ms_while_exhausted", std::to_string(static_cast<int>(busy * 1000)));
     RecordProperty("next_client_served_after_ms", std::to_string(recovered));
 }
@@ -276,33 +298,46 @@ TEST_F(ServerUnderLoad, AConnectionToAListenerThatTakesNoOneTimesOut) {
     ::unlink(path.c_str());
 }
 
+// The permission bits of a path, or -1 when it does not exist.
+int modeOf(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 ? static_cast<int>(status.st_mode & 0777) : -1;
+}
+
+// A platform root not made yet, under the test's own, in use at a chosen umask while the object lives.
+class FreshRootAtUmask {
+public:
+    explicit FreshRootAtUmask(mode_t mask)
+        : previousRoot_(files::platformRoot()), previousMask_(::umask(mask)) {
+        path_ = previousRoot_ / ("fresh-" + std::to_string(mask));
+        setenv("ORUPIM_ROOT", path_.c_str(), 1);
+    }
+    ~FreshRootAtUmask() {
+        ::umask(previousMask_);
+        setenv("ORUPIM_ROOT", previousRoot_.c_str(), 1);
+    }
+    const std::filesystem::path& path() const { return path_; }
+
+private:
+    std::filesystem::path previousRoot_;
+    mode_t previousMask_;
+    std::filesystem::path path_;
+};
+
 TEST(ServerAccess, TheDirectoryAndSocketAreTheOwnersAloneWhateverTheUmask) {
     for (mode_t mask : {0000, 0002, 0022}) {
         SCOPED_TRACE(mask);
-        std::filesystem::path root = files::platformRoot();
-        std::filesystem::remove_all(root / "dde");
-        mode_t saved = ::umask(mask);
-        std::filesystem::path fresh = root / ("fresh-" + std::to_string(mask));
-        setenv("ORUPIM_ROOT", fresh.c_str(), 1);
+        FreshRootAtUmask root(mask);
         {
             Server server("PROGMAN", "PROGMAN", nullptr);
-            struct stat status {};
-            ASSERT_EQ(::stat(fresh.c_str(), &status), 0);
-            EXPECT_EQ(status.st_mode & 0777, 0700u);
-            ASSERT_EQ(::stat((fresh / "dde").c_str(), &status), 0);
-            EXPECT_EQ(status.st_mode & 0777, 0700u);
-            ASSERT_EQ(::stat(serviceSocketPath("PROGMAN").c_str(), &status), 0);
-            EXPECT_TRUE(S_ISSOCK(status.st_mode));
-            EXPECT_EQ(status.st_mode & 0777, 0600u);
+            EXPECT_EQ(modeOf(root.path()), 0700);
+            EXPECT_EQ(modeOf(root.path() / "dde"), 0700);
+            EXPECT_EQ(modeOf(serviceSocketPath("PROGMAN")), 0600);
         }
         // A directory left open to others by an earlier run is closed again.
-        std::filesystem::permissions(fresh / "dde", std::filesystem::perms::all);
+        std::filesystem::permissions(root.path() / "dde", std::filesystem::perms::all);
         { Server again("PROGMAN", "PROGMAN", nullptr); }
-        struct stat status {};
-        ASSERT_EQ(::stat((fresh / "dde").c_str(), &status), 0);
-        EXPECT_EQ(status.st_mode & 0777, 0700u);
-        ::umask(saved);
-        setenv("ORUPIM_ROOT", root.c_str(), 1);
+        EXPECT_EQ(modeOf(root.path() / "dde"), 0700);
     }
 }
 
@@ -314,6 +349,9 @@ TEST(ServerAccess, APeerOfAnotherUserIsTurnedAway) {
     server.start();
     // Opened up here only so that the other user can reach the socket at all.
     std::filesystem::path socketPath = serviceSocketPath("PROGMAN");
+    struct CloseAgain {
+        ~CloseAgain() { ::chmod(files::platformRoot().c_str(), 0700); }
+    } closeAgain;
     ::chmod(files::platformRoot().c_str(), 0755);
     ::chmod(socketPath.parent_path().c_str(), 0755);
     ::chmod(socketPath.c_str(), 0666);
@@ -324,7 +362,8 @@ TEST(ServerAccess, APeerOfAnotherUserIsTurnedAway) {
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.string().size() + 1);
     pid_t child = fork();
     if (child == 0) {
-        // Only async-signal-safe calls after fork in a threaded process.
+        // Only async-signal-safe calls after fork in a threaded process; it never outlives the test.
+        alarm(10);
         if (setgid(65534) != 0 || setuid(65534) != 0)
             _exit(3);
         int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
@@ -339,7 +378,6 @@ TEST(ServerAccess, APeerOfAnotherUserIsTurnedAway) {
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(received.count(), 0u);
-    ::chmod(files::platformRoot().c_str(), 0700);
 }
 
 } // namespace
