@@ -221,10 +221,12 @@ void Server::serve(std::chrono::milliseconds idle) {
         std::vector<pollfd> entries{{wakeRead_, POLLIN, 0}, {listening ? listener_ : -1, POLLIN, 0}};
         Clock::time_point wake = now + std::chrono::seconds(60);
         for (const Connection& connection : connections_) {
-            // A connection with answers not yet taken is not read further until it takes them.
-            short events = connection.output.empty() ? POLLIN : POLLOUT;
+            // A connection is read only while it has taken its answers and no whole frame waits, so what it
+            // sends beyond that stays in its socket and no client can grow the server's memory.
+            bool frameWaits = connection.output.empty() && holdsWholeFrame(connection.input);
+            short events = !connection.output.empty() ? POLLOUT : frameWaits ? 0 : POLLIN;
             entries.push_back({connection.socket, events, 0});
-            framesWaiting = framesWaiting || (connection.output.empty() && holdsWholeFrame(connection.input));
+            framesWaiting = framesWaiting || frameWaits;
             wake = std::min(wake, connection.lastProgress + limits_.idle);
             if (!connection.input.empty())
                 wake = std::min(wake, connection.frameStart + limits_.frame);
@@ -250,8 +252,9 @@ void Server::serve(std::chrono::milliseconds idle) {
             Connection& connection = connections_[i];
             short events = entries[i + 2].revents;
             bool keep = true;
-            if (events & (POLLIN | POLLHUP | POLLERR))
-                keep = connection.output.empty() ? readFrom(connection, now) : true;
+            if ((events & (POLLIN | POLLHUP | POLLERR)) && connection.output.empty() &&
+                !holdsWholeFrame(connection.input))
+                keep = readFrom(connection, now);
             if (events & (POLLERR | POLLNVAL))
                 keep = false;
             if (keep && connection.output.empty())
