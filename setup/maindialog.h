@@ -51,6 +51,7 @@ public:
     void DirectoryListBoxChange();
     void CopyFiles();
     void UpdateRegistry();
+    void RecordInstalledParts();
 
     QLabel* SetupIco;
     QLabel* InfoLabel;
@@ -75,6 +76,9 @@ public:
     dde::Conversation DdeClientConv{"PROGMAN", "PROGMAN"};
     // What the last installation run's Program Manager step could not create; the final page reports it.
     ProgramItemsShortfall NotCreated;
+    // The outermost directory that the installation run created for the destination (empty when it existed),
+    // so that the uninstaller takes away no directory the user had.
+    std::string CreatedDirectory;
 
     std::string infoText() const;
     void setInfoText(const std::string& text);

@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <cctype>
-#include <filesystem>
-#include <optional>
 #include <string>
 #include <system_error>
 
@@ -36,17 +34,6 @@ std::optional<std::filesystem::path> executableIn(const std::filesystem::path& d
     return std::nullopt;
 }
 
-// The host program "orupim-<service>" beside the running executable, else in $PATH.
-std::optional<std::filesystem::path> findServiceProgram(std::string_view service) {
-    std::string name = "orupim-" + lowerCase(service);
-    std::error_code error;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
-    if (!error)
-        if (auto found = executableIn(self.parent_path(), name))
-            return found;
-    return files::findHostProgram(name);
-}
-
 std::optional<shell::HostCommand> serviceCommand(std::string_view service) {
     std::string oldName = lowerCase(service) + ".exe";
     if (std::optional<std::string> mapped = shell::ProgramMap::current().commandFor(oldName)) {
@@ -64,6 +51,16 @@ std::optional<shell::HostCommand> serviceCommand(std::string_view service) {
 }
 
 } // namespace
+
+std::optional<std::filesystem::path> findServiceProgram(std::string_view service) {
+    std::string name = "orupim-" + lowerCase(service);
+    std::error_code error;
+    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    if (!error)
+        if (auto found = executableIn(self.parent_path(), name))
+            return found;
+    return files::findHostProgram(name);
+}
 
 bool hostStartServiceProgram(std::string_view service) {
     std::optional<shell::HostCommand> command = serviceCommand(service);

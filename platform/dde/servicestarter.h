@@ -4,7 +4,9 @@
 // running executable, then in $PATH. It is started detached.
 #pragma once
 
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string_view>
 
 namespace orupim::dde {
@@ -16,6 +18,9 @@ bool startServiceProgram(std::string_view service);
 
 // The host starter described above.
 bool hostStartServiceProgram(std::string_view service);
+
+// The host program the host starter would start for the service, if any is found.
+std::optional<std::filesystem::path> findServiceProgram(std::string_view service);
 
 // Replaces the starter (an empty function brings back the host's) and answers the one it replaces.
 StartFunction setServiceStarter(StartFunction starter);

@@ -1,24 +1,28 @@
-// The installation wizard driven as the user drives it: clicks on its buttons
-// and keys in its fields, over a package of the test's own, with the registry's
-// registration values and the drive map under the test root.
+// The installation wizard driven as the user drives it: clicks on its buttons and keys in its fields, over a
+// package of the test's own, with the registry's registration values and the drive map under the test root.
 #include "setup/maindialog.h"
 
 #include "platform/dde/channel.h"
 #include "platform/dde/server.h"
 #include "platform/dde/servicestarter.h"
 #include "platform/files/filesystem.h"
+#include "platform/files/platformroot.h"
 #include "platform/kernel/sleep.h"
 #include "platform/profile/inifile.h"
 #include "platform/registry/keymarks.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
 #include "platform/testing/platformrecorders.h"
+#include "platform/testing/questionanswer.h"
 #include "platform/ui/application.h"
 #include "platform/ui/directorylistbox.h"
 #include "platform/ui/drivecombobox.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
 #include "progmanprogram.h"
+#include "services/progman/programgroups.h"
+#include "services/progman/programmanager.h"
+#include "services/uninst/uninstallerapp.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
 #include "setup/packagereader.h"
@@ -39,6 +43,8 @@
 #include <gtest/gtest.h>
 #include <mutex>
 #include <optional>
+#include <set>
+#include <sstream>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <thread>
@@ -49,8 +55,7 @@ namespace {
 
 constexpr const char* VersionKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
-const char* const Notices = "Please read the following notices carefully, they "
-                            "contain important commercial "
+const char* const Notices = "Please read the following notices carefully, they contain important commercial "
                             "and technical information.";
 
 class Wizard : public ::testing::Test {
@@ -106,16 +111,15 @@ protected:
     ui::Application application;
 };
 
-const char* const Package = "[Settings]\r\nApplication=OruFLX\r\nVersion=1."
-                            "1\r\nDirectory=c:\\oru\\flx\r\n";
+const char* const Package = "[Settings]\r\nApplication=OruFLX\r\nVersion=1.1\r\nDirectory=c:\\oru\\flx\r\n";
 
 TEST_F(Wizard, LeadsThroughTheOpeningNoticesToTheNameAndDestinationPages) {
     open(std::string(Package) + "[StartInfo]\r\nfirst.txt=\r\nsecond.txt=\r\n",
          {{"first.txt", "First notice"}, {"second.txt", "Second notice"}});
     EXPECT_EQ(wizard().caption(), "OruFLX 1.1 Installation");
-    EXPECT_EQ(wizard().infoText(), "Welcome to OruInstall. This program will "
-                                   "automatically install and configure "
-                                   "OruFLX 1.1 on your computer.");
+    EXPECT_EQ(wizard().infoText(),
+              "Welcome to OruInstall. This program will automatically install and configure "
+              "OruFLX 1.1 on your computer.");
     EXPECT_EQ(WizardState, StepStartNotices);
     EXPECT_FALSE(wizard().PrevBut->isEnabled());
     EXPECT_NE(memo().find("Brenmoor"), std::string::npos);
@@ -159,9 +163,9 @@ TEST_F(Wizard, WithoutOpeningNoticesTheFirstNextShowsTheNamePage) {
     open(Package);
     next();
     EXPECT_EQ(WizardState, StepNames);
-    EXPECT_EQ(wizard().infoText(), "Please follow the instructions provided with "
-                                   "your software to fill in your "
-                                   "registration name and organisation fields.");
+    EXPECT_EQ(wizard().infoText(),
+              "Please follow the instructions provided with your software to fill in your "
+              "registration name and organisation fields.");
 }
 
 TEST_F(Wizard, MissingNoticeIsReportedOnEveryNextUntilCancel) {
@@ -266,9 +270,8 @@ TEST_F(Wizard, CloseRequestEmptiesTheInstructionLine) {
     EXPECT_FALSE(wizard().isVisible());
 }
 
-// The installation run, started from the destination page with the path typed
-// in. Program Manager takes every command unless a test puts another in its
-// place (after resetting this one).
+// The installation run, started from the destination page with the path typed in. Program Manager takes every
+// command unless a test puts another in its place (after resetting this one).
 class InstallationRun : public Wizard {
 protected:
     InstallationRun() { programManager->start(); }
@@ -352,8 +355,8 @@ TEST_F(InstallationRun, ExpandOnlyCreatesTheDestination) {
     EXPECT_TRUE(std::filesystem::is_empty(driveC() / "a" / "b" / "c"));
     EXPECT_EQ(pauses, (std::vector<std::uint32_t>{1000}));
     EXPECT_EQ(wizard().ProgressBar->value(), 0);
-    EXPECT_EQ(wizard().infoText(), "OruInstall is now copying the OruFLX 1.1 "
-                                   "files to the selected destination.");
+    EXPECT_EQ(wizard().infoText(),
+              "OruInstall is now copying the OruFLX 1.1 files to the selected destination.");
     EXPECT_EQ(WizardState, StepEndNotices);
     EXPECT_FALSE(wizard().PrevBut->isEnabled());
 }
@@ -404,8 +407,7 @@ TEST_F(InstallationRun, UncreatableUninstallKeyEndsTheRunAfterTheUsersValues) {
     run(RunPackage, "C:\\dest");
     ASSERT_EQ(platform.messages.boxes.size(), 1u);
     EXPECT_EQ(platform.messages.boxes[0].text,
-              "Failed to create key "
-              "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX.");
+              "Failed to create key SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX.");
     EXPECT_EQ(WizardState, StepDestination);
     const IniFile record("C:\\dest\\oruinst.upi");
     EXPECT_EQ(record.readString("Install", "Path", "-"), "C:\\dest");
@@ -424,8 +426,7 @@ TEST_F(InstallationRun, CreatesTheGroupAndItemsSendingAnItemAgainUntilProgramMan
     std::mutex lock;
     std::vector<std::string> received;
     int refusals = 0;
-    // The first item is refused twice before it is taken; the run must send it
-    // again, and only then go on.
+    // The first item is refused twice before it is taken; the run must send it again, and only then go on.
     dde::Server progman("PROGMAN", "PROGMAN", [&](const std::string& command) {
         std::lock_guard<std::mutex> guard(lock);
         if (command.find("flx.exe") != std::string::npos && ++refusals <= 2)
@@ -441,16 +442,84 @@ TEST_F(InstallationRun, CreatesTheGroupAndItemsSendingAnItemAgainUntilProgramMan
                             "[CreateGroup(OruWare)]\r\n",
                             "[AddItem(C:\\dest\\flx.exe,Video catalogue)]\r\n",
                             "[AddItem(C:\\dest\\readme.txt,Read me)]\r\n",
-                            "[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX "
-                            "C:\\dest,Uninstall OruFLX)]\r\n",
+                            "[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest,Uninstall OruFLX)]\r\n",
                         }));
     EXPECT_EQ(refusals, 3);
     EXPECT_FALSE(wizard().DdeClientConv.isOpen());
     EXPECT_EQ(wizard().infoText(), "OruFLX 1.1 was installed successfuly. Please select next to continue.");
 }
 
-// A listener that takes connections into its queue and never answers: a Program
-// Manager that hangs.
+// Every file below a directory, by its path there.
+std::set<std::string> filesBelow(const std::filesystem::path& directory) {
+    std::set<std::string> found;
+    std::error_code ignored;
+    for (auto it = std::filesystem::recursive_directory_iterator(directory, ignored);
+         it != std::filesystem::recursive_directory_iterator(); ++it)
+        found.insert(std::filesystem::relative(it->path(), directory).string());
+    return found;
+}
+
+TEST_F(InstallationRun, TheSamplePackageInstallsAndTheUninstallerLeavesNothingOfIt) {
+    const std::filesystem::path xdg = orupim::test::tempRoot() / "xdg";
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((xdg / "data").string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((xdg / "config").string()));
+    const std::filesystem::path store = files::platformRoot() / "progman.ini";
+    auto itemsOf = [&](const std::string& name) -> std::optional<std::size_t> {
+        const progman::ProgramGroups groups = progman::ProgramGroups::load(store);
+        for (const progman::ProgramGroup& group : groups.groups())
+            if (group.name == name)
+                return group.items.size();
+        return std::nullopt;
+    };
+    programManager.reset();
+    dde::Server progman("PROGMAN", "PROGMAN", [&](const std::string& text) {
+        std::string refusal;
+        progman::ProgramManager(store).execute(text, &refusal);
+        return refusal.empty();
+    });
+    progman.start();
+    for (const char* file : {"OruFLX", "oruflx.dat", "instruct.txt", "flx.db", "license.txt", "thanks.txt"})
+        std::ofstream(directory.path() / file) << file;
+    std::ifstream sample(std::filesystem::path(ORUPIM_TEST_DATA) / "../../package/setup/OruInst.ipi");
+    std::ostringstream package;
+    package << sample.rdbuf();
+    open(package.str());
+    files::windowsDirectory();
+    const std::set<std::string> before = filesBelow(driveC());
+    for (int pages = 0; WizardState != StepDestination && pages < 5; ++pages)
+        next();
+    ASSERT_EQ(WizardState, StepDestination);
+    retype(wizard().EditPath, "C:\\Oru Apps\\OruFLX");
+    next();
+    ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return itemsOf("OruPIM") == std::optional<std::size_t>(3); }));
+    EXPECT_EQ(filesBelow(xdg / "data/applications").size(), 3u);
+
+    // Started as its uninstall entry says: the name and the directory, unquoted, after the program.
+    RegIniFile machine("");
+    machine.setRootKey(RootKey::LocalMachine);
+    const std::string uninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX";
+    std::istringstream command(machine.readString(uninstallKey, "UninstallString", ""));
+    std::vector<std::string> words{std::istream_iterator<std::string>(command), {}};
+    ASSERT_GE(words.size(), 3u);
+    testing::pressWhenShown(QMessageBox::Yes);
+    EXPECT_EQ(uninst::runUninstaller({words.begin() + 1, words.end()}), 0);
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text, "OruFLX 1.1 was removed from your computer.");
+
+    EXPECT_EQ(filesBelow(driveC()), before);
+    EXPECT_FALSE(Registry().keyExists("\\Software\\Brenmoor\\OruPIM"));
+    EXPECT_EQ(machine.readString(uninstallKey, "DisplayName", "gone"), "gone");
+    // Program Manager carries the commands out after it has taken them.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !itemsOf("OruPIM") && filesBelow(xdg / "data/applications").empty() &&
+               filesBelow(xdg / "config/menus/applications-merged").empty() &&
+               filesBelow(xdg / "data/desktop-directories").empty();
+    }));
+    progman.stop();
+}
+
+// A listener that takes connections into its queue and never answers: a Program Manager that hangs.
 class SilentListener {
 public:
     SilentListener() {
@@ -472,9 +541,8 @@ private:
     int socket_ = -1;
 };
 
-// However Program Manager fails, the run ends within the step's bound, finishes
-// its other steps, and its last page names what was not created instead of
-// success.
+// However Program Manager fails, the run ends within the step's bound, finishes its other steps, and its last
+// page names what was not created instead of success.
 TEST_F(InstallationRun, AProgramManagerThatNeverAnswersHoldsTheRunOnlyForTheBound) {
     struct Case {
         const char* name;
@@ -500,27 +568,22 @@ TEST_F(InstallationRun, AProgramManagerThatNeverAnswersHoldsTheRunOnlyForTheBoun
             "OruFLX 1.1 was installed, but some menu items are missing. Please select next to continue.");
         next();
         EXPECT_EQ(WizardState, StepFinal);
-        EXPECT_EQ(wizard().infoText(), "OruInstall has installed OruFLX 1.1, but "
-                                       "some menu items are missing.");
-        EXPECT_EQ(memo(), "Program Manager did not create the group \"OruWare\" or any of "
-                          "its items:\n"
-                          "    Video catalogue\n    Read me\n    Uninstall OruFLX\n\n"
-                          "Program Manager did not answer in time.\n\n"
-                          "The files are installed in C:\\dest; start the programs from "
-                          "there, or install "
-                          "again once Program Manager works.");
+        EXPECT_EQ(wizard().infoText(),
+                  "OruInstall has installed OruFLX 1.1, but some menu items are missing.");
+        EXPECT_EQ(memo(), "Program Manager did not create the group \"OruWare\" or any of its items:\n    "
+                          "Video catalogue\n    Read me\n    Uninstall OruFLX\n\nProgram Manager did not "
+                          "answer in time.\n\nThe files are installed in C:\\dest; start the programs from "
+                          "there, or install again once Program Manager works.");
         MainDialog->close();
         delete MainDialog;
         std::filesystem::remove_all(driveC() / "dest");
     }
 }
 
-// An empty or relative path, a drive root or a drive this computer lacks is
-// refused on the destination page: the user is told, the field keeps the text
-// and nothing is installed.
+// An empty or relative path, a drive root or a drive this computer lacks is refused on the destination page:
+// the user is told, the field keeps the text and nothing is installed.
 TEST_F(InstallationRun, ADestinationThatIsNoFullPathIsRefusedOnItsPage) {
-    const std::string relative = "\" is not a directory OruInstall can install "
-                                 "to. Please enter a full path "
+    const std::string relative = "\" is not a directory OruInstall can install to. Please enter a full path "
                                  "below a drive's root, such as c:\\OruFLX.";
     struct Case {
         const char* path;
@@ -553,8 +616,7 @@ TEST_F(InstallationRun, ADestinationThatIsNoFullPathIsRefusedOnItsPage) {
     }
 }
 
-// The real Program Manager program of the build, its refusals read from its
-// standard error.
+// The real Program Manager program of the build, its refusals read from its standard error.
 class WithProgramManager : public InstallationRun {
 protected:
     WithProgramManager() {
@@ -586,8 +648,7 @@ protected:
             ++count;
         return count;
     }
-    // Runs, then waits for the program to exit by itself once the run's
-    // conversation has ended.
+    // Runs, then waits for the program to exit by itself once the run's conversation has ended.
     void runAndLetItExit(const std::string& package) {
         pid_t server = 0;
         std::thread watcher([&] {
@@ -618,19 +679,15 @@ TEST_F(WithProgramManager, ADamagedStoreIsReportedOnTheLastPageAndKept) {
     EXPECT_EQ(read(store()), damaged);
     EXPECT_EQ(WizardState, StepEndNotices);
     next();
-    EXPECT_EQ(memo(), "Program Manager did not create the group \"OruWare\" or any of its "
-                      "items:\n"
-                      "    Video catalogue\n    Uninstall OruFLX\n\n"
-                      "Program Manager refused them; its file progman.ini may be damaged.\n\n"
-                      "The files are installed in C:\\dest; start the programs from there, or "
-                      "install "
-                      "again once Program Manager works.");
+    EXPECT_EQ(memo(), "Program Manager did not create the group \"OruWare\" or any of its items:\n    Video "
+                      "catalogue\n    Uninstall OruFLX\n\nProgram Manager refused them; its file progman.ini "
+                      "may be damaged.\n\nThe files are installed in C:\\dest; start the programs from "
+                      "there, or install again once Program Manager works.");
 }
 
 TEST_F(WithProgramManager, ARefusedGroupIsSentAgainUntilProgramManagerCarriesItOut) {
     std::ofstream(store(), std::ios::binary) << "[Program Manager]\r\nnot a setting\r\n";
-    // Once the program has refused the group, the store is mended; the run's next
-    // send must then succeed.
+    // Once the program has refused the group, the store is mended; the run's next send must then succeed.
     std::thread mender([&] {
         for (int i = 0; i < 500 && refusals() == 0; ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));

@@ -341,20 +341,39 @@ TEST(ServerAccess, TheDirectoryAndSocketAreTheOwnersAloneWhateverTheUmask) {
     }
 }
 
+// Paths given other modes for a while; each gets its own back when the object goes.
+class OpenedUp {
+public:
+    void open(const std::filesystem::path& path, mode_t mode) {
+        struct stat status {};
+        if (::stat(path.c_str(), &status) == 0 && ::chmod(path.c_str(), mode) == 0)
+            saved_.emplace_back(path, status.st_mode & 07777);
+    }
+    ~OpenedUp() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it)
+            ::chmod(it->first.c_str(), it->second);
+    }
+
+private:
+    std::vector<std::pair<std::filesystem::path, mode_t>> saved_;
+};
+
 TEST(ServerAccess, APeerOfAnotherUserIsTurnedAway) {
     if (::geteuid() != 0)
         GTEST_SKIP() << "needs root to connect as another user";
     test::Received received;
     Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); });
     server.start();
-    // Opened up here only so that the other user can reach the socket at all.
+    // Opened up here only so that the other user can reach the socket at all: the socket and the test's own
+    // directories above it, each closed again afterwards.
     std::filesystem::path socketPath = serviceSocketPath("PROGMAN");
-    struct CloseAgain {
-        ~CloseAgain() { ::chmod(files::platformRoot().c_str(), 0700); }
-    } closeAgain;
-    ::chmod(files::platformRoot().c_str(), 0755);
-    ::chmod(socketPath.parent_path().c_str(), 0755);
-    ::chmod(socketPath.c_str(), 0666);
+    const std::filesystem::path root = files::platformRoot();
+    OpenedUp opened;
+    if (root.parent_path().parent_path() == std::filesystem::temp_directory_path())
+        opened.open(root.parent_path(), 0711); // the case's own temporary directory
+    opened.open(root, 0711);
+    opened.open(root / "dde", 0711);
+    opened.open(socketPath, 0666);
     std::string wire =
         encodeFrame({topicFrame, "PROGMAN"}) + encodeFrame({executeFrame, "[AddItem(/tmp/evil.sh,Evil)]"});
     sockaddr_un address{};
