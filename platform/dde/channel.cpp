@@ -54,6 +54,16 @@ std::filesystem::path serviceSocketPath(std::string_view service) {
     return files::platformRoot() / "dde" / std::string(service);
 }
 
+std::optional<sockaddr_un> serviceAddress(std::string_view service) {
+    std::string path = serviceSocketPath(service).string();
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path)
+        return std::nullopt;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return address;
+}
+
 bool makeServiceDirectory() {
     std::filesystem::path directory = files::platformRoot() / "dde";
     if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST)
@@ -102,18 +112,15 @@ std::optional<char> readByte(int socket, Deadline deadline) {
 }
 
 int connectToService(std::string_view service, Deadline deadline) {
-    std::string path = serviceSocketPath(service).string();
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path)
+    std::optional<sockaddr_un> address = serviceAddress(service);
+    if (!address)
         return -1;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0)
         return -1;
     // A listener whose queue is full refuses with EAGAIN: try again until the deadline.
     for (;;) {
-        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0)
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0)
             break;
         bool again = errno == EAGAIN || errno == EINTR;
         if (!again || std::chrono::steady_clock::now() >= deadline) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/un.h>
 
 namespace orupim::dde {
 
@@ -30,6 +31,8 @@ int millisecondsUntil(Deadline deadline);
 
 // The socket a service listens on.
 std::filesystem::path serviceSocketPath(std::string_view service);
+// Its address; none when the path is too long for one.
+std::optional<sockaddr_un> serviceAddress(std::string_view service);
 
 // Makes <root>/dde (and a missing root) private to the owner, mode 0700 whatever the umask; false when it is
 // not a directory of the owner's.

@@ -63,20 +63,18 @@ Server::Server(std::string service, std::string topic, ExecuteHandler handler, S
             ::close(lock_);
         throw std::runtime_error("another server of " + service_ + " is running");
     }
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) {
+    std::optional<sockaddr_un> address = serviceAddress(service_);
+    if (!address) {
         ::close(lock_);
         throw std::runtime_error("the socket path " + path + " is too long");
     }
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     // Holding the lock, any socket file left there belongs to a server that is gone.
     ::unlink(path.c_str());
     listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     int pipeEnds[2];
     // The socket is made the owner's alone before it listens, so nobody else connects in between.
     if (listener_ < 0 ||
-        ::bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::bind(listener_, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
         ::chmod(path.c_str(), 0600) != 0 || ::listen(listener_, 16) != 0 ||
         ::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0) {
         std::string reason = std::strerror(errno);

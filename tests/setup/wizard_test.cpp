@@ -29,6 +29,7 @@
 #include "setup/programitems.h"
 #include "setup/startup.h"
 #include "setupprogram.h"
+#include "silentprogrammanager.h"
 #include "temproot.h"
 
 #include <QLabel>
@@ -37,7 +38,6 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
-#include <cstring>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -45,8 +45,6 @@
 #include <optional>
 #include <set>
 #include <sstream>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <thread>
 #include <unistd.h>
 
@@ -519,28 +517,6 @@ TEST_F(InstallationRun, TheSamplePackageInstallsAndTheUninstallerLeavesNothingOf
     progman.stop();
 }
 
-// A listener that takes connections into its queue and never answers: a Program Manager that hangs.
-class SilentListener {
-public:
-    SilentListener() {
-        dde::makeServiceDirectory();
-        std::string path = dde::serviceSocketPath("PROGMAN").string();
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-        socket_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        ::bind(socket_, reinterpret_cast<const sockaddr*>(&address), sizeof address);
-        ::listen(socket_, 16);
-    }
-    ~SilentListener() {
-        ::close(socket_);
-        ::unlink(dde::serviceSocketPath("PROGMAN").c_str());
-    }
-
-private:
-    int socket_ = -1;
-};
-
 // However Program Manager fails, the run ends within the step's bound, finishes its other steps, and its last
 // page names what was not created instead of success.
 TEST_F(InstallationRun, AProgramManagerThatNeverAnswersHoldsTheRunOnlyForTheBound) {
@@ -551,7 +527,7 @@ TEST_F(InstallationRun, AProgramManagerThatNeverAnswersHoldsTheRunOnlyForTheBoun
     programManager.reset();
     for (Case c : {Case{"no Program Manager at all", false}, Case{"one that never answers", true}}) {
         SCOPED_TRACE(c.name);
-        std::optional<SilentListener> hung;
+        std::optional<orupim::test::SilentProgramManager> hung;
         if (c.listening)
             hung.emplace();
         setProgramManagerWaitForTesting(std::chrono::milliseconds(1500));

@@ -7,11 +7,11 @@
 #include "platform/dde/channel.h"
 #include "platform/dde/conversation.h"
 #include "platform/files/platformroot.h"
+#include "silentprogrammanager.h"
 
 #include <atomic>
 #include <csignal>
 #include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <fcntl.h>
 #include <filesystem>
@@ -190,10 +190,7 @@ struct Leftovers {
 TEST_F(ServerUnderLoad, AFloodOfHeldConnectionsShutsNobodyOut) {
     Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); });
     server.start();
-    std::string path = serviceSocketPath("PROGMAN").string();
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const sockaddr_un address = *serviceAddress("PROGMAN");
     int ready[2];
     ASSERT_EQ(::pipe2(ready, O_CLOEXEC), 0);
     Leftovers leftovers;
@@ -272,30 +269,21 @@ TEST_F(ServerUnderLoad, RunningOutOfDescriptorsNeitherSpinsNorShutsOutTheNextCli
 }
 
 TEST_F(ServerUnderLoad, AConnectionToAListenerThatTakesNoOneTimesOut) {
-    ASSERT_TRUE(makeServiceDirectory());
-    std::string path = serviceSocketPath("PROGMAN").string();
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-    ASSERT_EQ(::listen(listener, 0), 0);
+    orupim::test::SilentProgramManager hung(0);
+    ASSERT_TRUE(hung.listening());
     // Fill the queue, so that a blocking connect would wait for ever.
-    std::vector<int> queued;
+    std::optional<sockaddr_un> address = serviceAddress("PROGMAN");
+    Leftovers queued;
     for (int i = 0; i < 64; ++i) {
         int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-        queued.push_back(socket);
-        if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0)
+        queued.sockets.push_back(socket);
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0)
             break;
     }
     Conversation::setReplyTimeoutForTesting(milliseconds(300));
     auto start = Clock::now();
     EXPECT_EQ(converse(), -1);
     EXPECT_LT(millisecondsSince(start), 3000);
-    for (int socket : queued)
-        ::close(socket);
-    ::close(listener);
-    ::unlink(path.c_str());
 }
 
 // The permission bits of a path, or -1 when it does not exist.
@@ -376,9 +364,7 @@ TEST(ServerAccess, APeerOfAnotherUserIsTurnedAway) {
     opened.open(socketPath, 0666);
     std::string wire =
         encodeFrame({topicFrame, "PROGMAN"}) + encodeFrame({executeFrame, "[AddItem(/tmp/evil.sh,Evil)]"});
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, socketPath.c_str(), socketPath.string().size() + 1);
+    const sockaddr_un address = *serviceAddress("PROGMAN");
     pid_t child = fork();
     if (child == 0) {
         // Only async-signal-safe calls after fork in a threaded process; it never outlives the test.
