@@ -5,6 +5,7 @@
 #include "platform/dde/channel.h"
 #include "platform/dde/server.h"
 #include "platform/dde/servicestarter.h"
+#include "silentprogrammanager.h"
 
 #include <filesystem>
 #include <fstream>
@@ -88,6 +89,23 @@ TEST(Conversation, NoServerAfterTheStartLeavesItClosed) {
     EXPECT_EQ(starts, 1);
     EXPECT_FALSE(conversation.execute("[CreateGroup(A)]"));
     Conversation::setStartWaitForTesting(std::chrono::milliseconds(10000));
+}
+
+// However long its own waits, a conversation waits no longer than the deadline its caller set.
+TEST(Conversation, ADeadlineBoundsEveryWait) {
+    orupim::test::SilentProgramManager hung;
+    int starts = 0;
+    StarterGuard starter([&](std::string_view) { return ++starts, true; });
+    Conversation conversation("PROGMAN", "PROGMAN");
+    auto start = std::chrono::steady_clock::now();
+    conversation.setDeadline(start + std::chrono::milliseconds(300));
+    EXPECT_FALSE(conversation.open());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_TRUE(conversation.pastDeadline());
+    EXPECT_FALSE(conversation.open());
+    EXPECT_LE(starts, 1);
+    conversation.setDeadline(std::nullopt);
+    EXPECT_FALSE(conversation.pastDeadline());
 }
 
 TEST(Conversation, ServerThatWentAwayEndsTheConversation) {
