@@ -1,6 +1,7 @@
 #include "platform/files/platformroot.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace orupim::files {
@@ -15,10 +16,14 @@ std::filesystem::path platformRoot() {
         const char* home = std::getenv("HOME");
         root = std::filesystem::path(home && *home ? home : "/tmp") / ".local/share/orupim";
     }
-    // A root made here is the owner's alone: it holds the settings and the socket of Program Manager.
+    // A new root is its owner's alone: it holds the user's settings and, below it, the user's drive C:.
     std::error_code ignored;
-    if (std::filesystem::create_directories(root, ignored))
-        std::filesystem::permissions(root, std::filesystem::perms::owner_all, ignored);
+    if (!std::filesystem::exists(root, ignored)) {
+        std::filesystem::create_directories(root.parent_path(), ignored);
+        if (::mkdir(root.c_str(), 0700) == 0)
+            ::chmod(root.c_str(), 0700);
+    }
+    std::filesystem::create_directories(root, ignored);
     return root;
 }
 
