@@ -9,4 +9,5 @@ apt-get install -y --no-install-recommends \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
-    xvfb xauth xdg-utils
+    xvfb xauth xdg-utils \
+    clang libclang-rt-dev ninja-build
