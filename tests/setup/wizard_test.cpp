@@ -15,13 +15,17 @@
 #include "platform/ui/drivecombobox.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
+#include "platform/ui/splashwindow.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
 #include "setup/packagereader.h"
 #include "setup/startup.h"
+#include "setup/waitdialog.h"
 #include "setupprogram.h"
 #include "temproot.h"
 
+#include <QDir>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -138,6 +142,31 @@ TEST_F(Wizard, LeadsThroughTheOpeningNoticesToTheNameAndDestinationPages) {
     EXPECT_EQ(text(wizard().EditPath), "c:\\oru\\flx");
     EXPECT_EQ(files::currentDirectory(), "C:\\");
     EXPECT_TRUE(platform.messages.boxes.empty());
+}
+
+// The pictures: the wizard's setup icon and the splash window's picture, each at its place and size, and a
+// picture of both for a person to look at.
+TEST_F(Wizard, ShowsTheSetupIconAndTheSplashPicture) {
+    open(Package);
+    const QPixmap icon = wizard().SetupIco->pixmap();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    const QImage iconImage = icon.toImage();
+    EXPECT_EQ(iconImage.pixelColor(1, 1), QColor(0, 0, 128));
+    EXPECT_EQ(iconImage.pixelColor(15, 6), QColor(255, 255, 0));
+    EXPECT_EQ(iconImage.pixelColor(15, 20), QColor(192, 192, 192));
+
+    TWaitDialog splash;
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    auto* image = splash.findChild<QLabel*>("Image");
+    ASSERT_NE(image, nullptr);
+    const QImage picture = image->pixmap().toImage();
+    EXPECT_EQ(picture.size(), QSize(ui::SplashWindow::PictureWidth, ui::SplashWindow::PictureHeight));
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 64, 96));
+
+    QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
+    wizard().grab().save(ORUPIM_SCREENSHOT_DIR "/setup-wizard.png");
+    splash.grab().save(ORUPIM_SCREENSHOT_DIR "/setup-splash.png");
 }
 
 TEST_F(Wizard, WithoutOpeningNoticesTheFirstNextShowsTheNamePage) {
@@ -411,8 +440,7 @@ TEST_F(InstallationRun, CreatesTheGroupAndItemsSendingAnItemAgainUntilProgramMan
         return command.find("flx.exe") == std::string::npos || ++refusals > 2;
     });
     progman.start();
-    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n",
-        "C:\\dest");
+    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n", "C:\\dest");
     ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
     const std::vector<std::string> expected = {
         "[CreateGroup(OruWare)]\r\n",
