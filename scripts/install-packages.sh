@@ -8,4 +8,6 @@ apt-get install -y --no-install-recommends \
     qt6-base-dev libgl-dev \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
-    xvfb xauth xdg-utils
+    qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
+    xvfb xauth xdg-utils \
+    clang libclang-rt-dev ninja-build

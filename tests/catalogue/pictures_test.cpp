@@ -8,6 +8,7 @@
 #include "catalogueprogram.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/splashwindow.h"
+#include "screenshot.h"
 #include "temproot.h"
 
 #include <QDir>
@@ -70,8 +71,7 @@ TEST(Pictures, SplashWindowShowsThePicture) {
     for (int x = 0; x < picture.width(); ++x)
         yellow += picture.pixelColor(x, 85) == QColor(255, 255, 0);
     EXPECT_GT(yellow, 20);
-    QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
-    splash.grab().save(ORUPIM_SCREENSHOT_DIR "/splash.png");
+    orupim::test::saveScreenshot(splash, "splash");
 }
 
 // A desktop theme with an icon for First Record and for Find Record only, each a plain magenta square.

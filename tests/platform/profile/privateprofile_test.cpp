@@ -3,6 +3,7 @@
 #include "platform/profile/privateprofile.h"
 
 #include "platform/files/drivepath.h"
+#include "temproot.h"
 #include "testfiles.h"
 
 #include <filesystem>
@@ -249,12 +250,14 @@ TEST(PrivateProfile, WritesOneValueKeepingTheRestOfTheFile) {
 
 TEST(PrivateProfile, RefusesNamesThatWouldNotReadBack) {
     const std::string before = "[a]\r\nx=1\r\n";
-    const std::pair<const char*, const char*> cases[] = {
-        {"a", ""},    {"a", "  "},  {"a", "k=j"}, {"a", ";k"},  {"a", "[b]"}, {"a]b", "k"},
-        {"a", "\tk"}, {"a", "k\t"}, {"a", "\t"},  {"a\t", "k"}, {"\ta", "k"},
+    using namespace std::string_view_literals;
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"a", ""},    {"a", "  "},     {"a", "k=j"},  {"a", ";k"},     {"a", "[b]"},
+        {"a]b", "k"}, {"a", "\tk"},    {"a", "k\t"},  {"a", "\t"},     {"a\t", "k"},
+        {"\ta", "k"}, {"a", "k\0x"sv}, {"a", "\0"sv}, {"a\0b"sv, "k"}, {"\0"sv, "k"},
     };
     for (const auto& [section, key] : cases) {
-        SCOPED_TRACE(std::string(section) + " | " + key);
+        SCOPED_TRACE(std::string(section) + " | " + std::string(key));
         putFile(File, before);
         EXPECT_FALSE(writeProfileString(section, key, "v", File));
         EXPECT_EQ(fileBytes(File), before);
@@ -274,7 +277,11 @@ TEST(PrivateProfile, AWriteToAFileThatCannotBeReadLeavesItWhole) {
     if (root) {
         ::chown(host.c_str(), 65534, 65534);
         std::filesystem::permissions(host.parent_path(), perms::all);
-        for (auto dir = host.parent_path().parent_path(); dir != dir.parent_path(); dir = dir.parent_path())
+        // Only the case's own directories are opened to the child; the temporary directory above them is
+        // open to everyone already.
+        const auto caseDir = test::caseDirectory();
+        for (auto dir = host.parent_path().parent_path();
+             dir != caseDir.parent_path() && dir != dir.parent_path(); dir = dir.parent_path())
             std::filesystem::permissions(dir, perms::others_read | perms::others_exec,
                                          std::filesystem::perm_options::add);
     }
