@@ -1,7 +1,7 @@
 // The catalogue program's pictures: the sixteen speed buttons', the program's icon and the splash picture.
-// They are PNG files of catalogue/pictures, built into the program as Qt resources. A button whose command has
-// a name in the freedesktop icon naming (go-first, edit-find, document-save, ...) shows the desktop theme's
-// icon of that name when the theme has one, and our own picture otherwise.
+// They are PNG files of catalogue/pictures, built into the program as Qt resources. A button whose command
+// has a name in the freedesktop icon naming (go-first, edit-find, document-save, ...) shows the desktop
+// theme's icon of that name when the theme has one, and our own picture otherwise.
 #pragma once
 
 #include <QIcon>
