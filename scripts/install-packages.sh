@@ -10,4 +10,5 @@ apt-get install -y --no-install-recommends \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
     xvfb xauth xdg-utils \
+    libcups2-dev cups cups-client cups-filters poppler-utils \
     clang libclang-rt-dev ninja-build
