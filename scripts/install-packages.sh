@@ -8,4 +8,6 @@ apt-get install -y --no-install-recommends \
     qt6-base-dev libgl-dev \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
-    xvfb xauth xdg-utils
+    xvfb xauth xdg-utils \
+    fonts-liberation \
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi

@@ -4,6 +4,7 @@
 #include "platform/ui/guard.h"
 
 #include <QFocusEvent>
+#include <QScopedValueRollback>
 
 namespace orupim::ui {
 
@@ -11,8 +12,10 @@ DBCheckBox::DBCheckBox(QWidget* parent)
     : QCheckBox(parent), DataControl(
                              this,
                              [this](const FieldView& view) {
-                                 if (view.replaceText)
+                                 if (view.replaceText) {
+                                     QScopedValueRollback<bool> showing(setting_, true);
                                      setChecked(equalsIgnoreCase(view.text, ValueChecked));
+                                 }
                              },
                              [this] { return std::string(isChecked() ? ValueChecked : ValueUnchecked); }) {
     link().refresh();
@@ -25,9 +28,25 @@ void DBCheckBox::nextCheckState() {
             return;
         // Told before the change, so that an edit started by it does not show the field's old value over it.
         link().userModified();
-        if (link().editing())
+        if (link().editing()) {
+            QScopedValueRollback<bool> changing(setting_, true);
             QCheckBox::nextCheckState();
+        }
     });
+}
+
+// A change of the box that came neither from the record nor through nextCheckState (an assistive tool's
+// Toggle, which Qt carries out with toggle()) is taken back and made the way a click makes it, so that it
+// reaches the record while editing and is refused while browsing.
+void DBCheckBox::checkStateSet() {
+    QCheckBox::checkStateSet();
+    if (setting_)
+        return;
+    {
+        QScopedValueRollback<bool> undoing(setting_, true);
+        setChecked(!isChecked());
+    }
+    nextCheckState();
 }
 
 void DBCheckBox::focusOutEvent(QFocusEvent* event) {

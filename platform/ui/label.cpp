@@ -10,11 +10,21 @@ Label::Label(std::string_view caption, QWidget* parent) : QLabel(parent) {
 }
 
 std::string Label::caption() const {
-    return text().toStdString();
+    return caption_.toStdString();
 }
 
 void Label::setCaption(std::string_view caption) {
-    setText(toQString(caption));
+    caption_ = toQString(caption);
+    if (elided_) {
+        const int room = parentWidget() ? parentWidget()->width() - x() : width();
+        setText(fontMetrics().elidedText(caption_, Qt::ElideMiddle, room));
+        setAccessibleName(caption_);
+        setToolTip(text() == caption_ ? QString() : caption_);
+    } else {
+        setText(caption_);
+    }
+    if (!wordWrap())
+        adjustSize();
     nameControl();
 }
 
@@ -27,7 +37,7 @@ void Label::setFocusControl(QWidget* control) {
 void Label::nameControl() {
     if (!control_)
         return;
-    QString name = text();
+    QString name = caption_;
     // "&&" stands for one "&"; a single "&" only marks the access key.
     name.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
     name.remove(QLatin1Char('&'));

@@ -6,7 +6,8 @@ namespace orupim::ui {
 SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAutoRaise(true);
-    setFixedSize(26, 26);
+    // The tool bar's size; a form may give it another with setGeometry.
+    resize(26, 26);
 }
 
 std::string SpeedButton::hint() const {

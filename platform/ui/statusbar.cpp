@@ -1,5 +1,6 @@
 #include "platform/ui/statusbar.h"
 
+#include "platform/ui/accessibility.h"
 #include "platform/ui/qtext.h"
 
 #include "platform/core/errors.h"
@@ -11,6 +12,7 @@
 namespace orupim::ui {
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+    installAccessibility();
     setAccessibleName(QStringLiteral("Status bar"));
 }
 
@@ -58,8 +60,10 @@ void StatusBar::setPanelText(int index, std::string_view text) {
     QLabel* label = checkedPanel(index);
     QString qtext = toQString(text);
     label->setText(qtext);
-    // Read out as the panel's name, and its value for readers that ask for it.
+    // Read out as the panel's name, and announced each time it is set, the same message again too, so that
+    // a screen reader speaks why a command did nothing as the bar shows it.
     label->setAccessibleName(qtext);
+    announceName(label);
 }
 
 int StatusBar::panelWidth(int index) const {

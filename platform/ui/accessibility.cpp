@@ -1,0 +1,83 @@
+#include "platform/ui/accessibility.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+namespace orupim::ui {
+namespace {
+
+class WindowAccessible : public QAccessibleWidget {
+public:
+    explicit WindowAccessible(QWidget* window) : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QAccessible::Role role() const override {
+        const QWidget* window = widget();
+        return window->windowType() == Qt::Dialog || window->isModal() ? QAccessible::Dialog
+                                                                       : QAccessible::Window;
+    }
+};
+
+// An editable drop-down field: its name is its own (its label's caption), its value the text in its edit
+// box, and setting the value goes through the edit box as typing does.
+class DropDownAccessible : public QAccessibleWidget {
+public:
+    explicit DropDownAccessible(QComboBox* combo) : QAccessibleWidget(combo, QAccessible::ComboBox) {}
+
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Value)
+            return combo()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+
+    void setText(QAccessible::Text kind, const QString& text) override {
+        if (kind != QAccessible::Value || !combo()->lineEdit()) {
+            QAccessibleWidget::setText(kind, text);
+            return;
+        }
+        combo()->lineEdit()->setText(text);
+    }
+
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (action == showMenuAction() || action == pressAction())
+            combo()->showPopup();
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+};
+
+QAccessibleInterface* frameworkInterface(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget)
+        return nullptr;
+    if (className == QLatin1String("orupim::ui::Form"))
+        return new WindowAccessible(widget);
+    if (className == QLatin1String("orupim::ui::StatusBar"))
+        return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (className == QLatin1String("orupim::ui::DBComboBox"))
+        return new DropDownAccessible(static_cast<QComboBox*>(widget));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(frameworkInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+void announceName(QWidget* widget) {
+    QAccessibleEvent event(widget, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace orupim::ui
