@@ -4,6 +4,7 @@
 #include <QAccessibleWidget>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QWidget>
 
 namespace orupim::ui {
@@ -17,6 +18,21 @@ public:
         const QWidget* window = widget();
         return window->windowType() == Qt::Dialog || window->isModal() ? QAccessible::Dialog
                                                                        : QAccessible::Window;
+    }
+};
+
+// A message box is a dialog (Qt makes it an alert) whose description is its text.
+class MessageBoxAccessible : public QAccessibleWidget {
+public:
+    explicit MessageBoxAccessible(QMessageBox* box) : QAccessibleWidget(box, QAccessible::Dialog) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const auto* box = static_cast<const QMessageBox*>(widget());
+        if (kind == QAccessible::Name)
+            return box->windowTitle();
+        if (kind == QAccessible::Description)
+            return box->text();
+        return QAccessibleWidget::text(kind);
     }
 };
 
@@ -58,6 +74,8 @@ QAccessibleInterface* frameworkInterface(const QString& className, QObject* obje
         return nullptr;
     if (className == QLatin1String("orupim::ui::Form"))
         return new WindowAccessible(widget);
+    if (className == QLatin1String("QMessageBox"))
+        return new MessageBoxAccessible(static_cast<QMessageBox*>(widget));
     if (className == QLatin1String("orupim::ui::StatusBar"))
         return new QAccessibleWidget(widget, QAccessible::StatusBar);
     if (className == QLatin1String("orupim::ui::DBComboBox"))

@@ -1,7 +1,7 @@
 // The accessible interfaces the framework's own widgets need beyond Qt's: windows are frames, or dialogs when
-// they are dialogs or modal; the status bar is a status bar; a drop-down field is named by its label's
-// caption (Qt names an editable combo box by its text) and keeps its text as its value; and a status panel
-// announces every text it is given, the same text again included.
+// they are dialogs or modal, message boxes included; the status bar is a status bar; a drop-down field is
+// named by its label's caption (Qt names an editable combo box by its text) and keeps its text as its value;
+// and a status panel announces every text it is given, the same text again included.
 #pragma once
 
 class QWidget;

@@ -1,5 +1,6 @@
 #include "platform/ui/dbcombobox.h"
 
+#include "platform/ui/accessibility.h"
 #include "platform/ui/guard.h"
 #include "platform/ui/lineselection.h"
 #include "platform/ui/qtext.h"
@@ -22,6 +23,7 @@ DBComboBox::DBComboBox(QWidget* parent)
                                      showText(toQString(view.text));
                              },
                              [this] { return editText(); }) {
+    installAccessibility();
     setEditable(true);
     // Typed text is the field's value, never a new entry; and no completion from the entries, which would
     // change what the user typed.
