@@ -93,9 +93,4 @@ void installAccessibility() {
     (void)installed;
 }
 
-void announceName(QWidget* widget) {
-    QAccessibleEvent event(widget, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&event);
-}
-
 } // namespace orupim::ui

@@ -59,11 +59,11 @@ std::string StatusBar::panelText(int index) const {
 void StatusBar::setPanelText(int index, std::string_view text) {
     QLabel* label = checkedPanel(index);
     QString qtext = toQString(text);
-    label->setText(qtext);
-    // Read out as the panel's name, and announced each time it is set, the same message again too, so that
-    // a screen reader speaks why a command did nothing as the bar shows it.
+    // Read out as the panel's name. Setting the name announces it to assistive technology each time, the
+    // same message again too, so that a screen reader speaks why a command did nothing as the bar shows it;
+    // named first, the label's own change of text adds no second announcement.
     label->setAccessibleName(qtext);
-    announceName(label);
+    label->setText(qtext);
 }
 
 int StatusBar::panelWidth(int index) const {
