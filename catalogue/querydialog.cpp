@@ -3,6 +3,7 @@
 #include "catalogue/modulevalues.h"
 #include "platform/ui/keyevents.h"
 #include "platform/ui/label.h"
+#include "platform/ui/qtext.h"
 #include "platform/ui/speedbutton.h"
 
 #include <QLineEdit>
@@ -98,6 +99,10 @@ void TQueryDialog::FormShow() {
         FieldNameLabel->resize(*edition_.searchFieldLabelWidth, LabelHeight);
     else
         FieldNameLabel->resize(FieldNameLabel->sizeHint().width(), LabelHeight);
+    // The edit is named by its label; the prompt and the field searched are what a screen reader adds.
+    setAccessibleDescription(QueryLabel->text());
+    QueryEd->setAccessibleDescription(
+        ui::toQString(SearchOnLabel->caption() + " " + FieldNameLabel->caption()));
 }
 
 void TQueryDialog::ExeButClick() {

@@ -2,6 +2,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -34,6 +35,34 @@ public:
             return box->text();
         return QAccessibleWidget::text(kind);
     }
+};
+
+// A data-aware check box: the whole control is its place (Qt reports only the box of a check box without a
+// caption, and the form's check boxes have their captions in labels beside them), and its actions are a
+// click's, so that they reach the record as a click does.
+class CheckBoxAccessible : public QAccessibleWidget {
+public:
+    explicit CheckBoxAccessible(QCheckBox* box) : QAccessibleWidget(box, QAccessible::CheckBox) {}
+
+    QCheckBox* box() const { return static_cast<QCheckBox*>(widget()); }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.checkable = true;
+        state.checked = box()->isChecked();
+        return state;
+    }
+
+    QStringList actionNames() const override { return {toggleAction(), pressAction()}; }
+
+    void doAction(const QString& action) override {
+        if (box()->isEnabled() && (action == toggleAction() || action == pressAction())) {
+            box()->setFocus(Qt::OtherFocusReason);
+            box()->click();
+        }
+    }
+
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
 };
 
 // An editable drop-down field: its name is its own (its label's caption), its value the text in its edit
@@ -78,6 +107,8 @@ QAccessibleInterface* frameworkInterface(const QString& className, QObject* obje
         return new MessageBoxAccessible(static_cast<QMessageBox*>(widget));
     if (className == QLatin1String("orupim::ui::StatusBar"))
         return new QAccessibleWidget(widget, QAccessible::StatusBar);
+    if (className == QLatin1String("orupim::ui::DBCheckBox"))
+        return new CheckBoxAccessible(static_cast<QCheckBox*>(widget));
     if (className == QLatin1String("orupim::ui::DBComboBox"))
         return new DropDownAccessible(static_cast<QComboBox*>(widget));
     return nullptr;

@@ -1,6 +1,7 @@
 #include "platform/ui/dbcheckbox.h"
 
 #include "platform/core/text.h"
+#include "platform/ui/accessibility.h"
 #include "platform/ui/guard.h"
 
 #include <QFocusEvent>
@@ -18,7 +19,14 @@ DBCheckBox::DBCheckBox(QWidget* parent)
                                  }
                              },
                              [this] { return std::string(isChecked() ? ValueChecked : ValueUnchecked); }) {
+    installAccessibility();
     link().refresh();
+}
+
+// The form's check boxes carry their captions in labels beside them; the whole control takes the click, as
+// the old check box did, not only its box.
+bool DBCheckBox::hitButton(const QPoint& pos) const {
+    return rect().contains(pos);
 }
 
 // Called by Qt for a click or the space bar, so it runs guarded.

@@ -21,6 +21,7 @@ public:
 protected:
     void nextCheckState() override;
     void checkStateSet() override;
+    bool hitButton(const QPoint& pos) const override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:

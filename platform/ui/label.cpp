@@ -2,6 +2,9 @@
 
 #include "platform/ui/qtext.h"
 
+#include <QComboBox>
+#include <QLineEdit>
+
 namespace orupim::ui {
 
 Label::Label(std::string_view caption, QWidget* parent) : QLabel(parent) {
@@ -43,6 +46,9 @@ void Label::nameControl() {
     name.remove(QLatin1Char('&'));
     name.replace(QLatin1Char('\x01'), QLatin1Char('&'));
     control_->setAccessibleName(name);
+    // A drop-down field's edit box takes the focus in its place, so it carries the name too.
+    if (auto* combo = qobject_cast<QComboBox*>(control_.data()); combo && combo->lineEdit())
+        combo->lineEdit()->setAccessibleName(name);
 }
 
 } // namespace orupim::ui

@@ -12,6 +12,7 @@
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -46,6 +47,7 @@ struct DialogSeen {
     std::string text;
     bool textSelected = false;
     bool focusInEdit = false;
+    QString heard; // what a screen reader reads of the dialog and its edit
 };
 
 using DialogAction = std::function<void(TQueryDialog&)>;
@@ -77,9 +79,7 @@ void closeByTitleBar(TQueryDialog& dialog) {
 
 class Search : public ::testing::Test {
 protected:
-    void start(const std::vector<Record>& records = Films) {
-        ASSERT_TRUE(program.startWith(records));
-    }
+    void start(const std::vector<Record>& records = Films) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
 
     // Find Record through its speed button (or its menu item); while the dialog is up, modal and active,
@@ -96,6 +96,12 @@ protected:
             seen.text = QueryDialog->QueryEd->text().toStdString();
             seen.textSelected = QueryDialog->QueryEd->hasSelectedText();
             seen.focusInEdit = QApplication::focusWidget() == QueryDialog->QueryEd;
+            for (QObject* object :
+                 {static_cast<QObject*>(QueryDialog), static_cast<QObject*>(QueryDialog->QueryEd)}) {
+                QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+                seen.heard += accessible->text(QAccessible::Name) + " | " +
+                              accessible->text(QAccessible::Description) + " | ";
+            }
             act(*QueryDialog);
             if (QueryDialog->isVisible()) {
                 ADD_FAILURE() << "the search dialog stayed open";
@@ -159,6 +165,9 @@ TEST_F(Search, DialogShowsTheFieldAndKeepsItsTextBetweenShowings) {
     EXPECT_EQ(first.text, "");
     EXPECT_TRUE(first.focusInEdit);
     EXPECT_EQ(program.counts(), " rec. 1 of 4");
+    EXPECT_EQ(first.heard.toStdString(),
+              "Filmdex 1.1 | Please type the search pattern. Attention this is a case sensitive search. | "
+              "For pattern : | Searching on : Director | ");
 
     const DialogSeen again = find([](TQueryDialog& dialog) { dialog.ExecuteBut->click(); });
     EXPECT_EQ(again.text, "Lang");

@@ -451,6 +451,11 @@ void setAccessibleValue(QWidget* control, const QString& value) {
 // while editing.
 TEST_F(DataControls, AccessibleActionsTakeTheUsersPath) {
     const QString toggle = QAccessibleActionInterface::toggleAction();
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(borrowed);
+    EXPECT_EQ(box->role(), QAccessible::CheckBox);
+    EXPECT_EQ(box->rect(), QRect(borrowed->mapToGlobal(QPoint(0, 0)), borrowed->size()))
+        << "the whole control";
+    EXPECT_TRUE(box->state().checked);
     doAccessibleAction(borrowed, toggle);
     EXPECT_TRUE(borrowed->isChecked()) << "browsing: Toggle refused";
     setAccessibleValue(director, "Lynch");
@@ -486,6 +491,7 @@ TEST_F(DataControls, DropDownIsNamedByItsLabelAndTheWheelNeedsTheFocus) {
     EXPECT_EQ(accessible->role(), QAccessible::ComboBox);
     EXPECT_EQ(accessible->text(QAccessible::Name), "Category :");
     EXPECT_EQ(accessible->text(QAccessible::Value), "Horror");
+    EXPECT_EQ(category->lineEdit()->accessibleName(), "Category :");
 
     query->edit();
     director->setFocus();
