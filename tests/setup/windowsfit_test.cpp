@@ -17,6 +17,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -101,6 +102,8 @@ TEST_F(SetupWindows, CancelPageBackdropAndSplash) {
     expectFits(MainDialog, "setup-cancelled");
 
     TMainWindow backdrop;
+    backdrop.runCreateHandler(); // reads the package and names the product
+    backdrop.Timer1->stop();     // the wizard is up already
     backdrop.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&backdrop));
     expectFits(&backdrop, "setup-backdrop");
