@@ -11,11 +11,11 @@
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
+#include "screenshot.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
@@ -474,8 +474,7 @@ TEST_F(Search, DialogForm) {
         // The field's name fits its label, and a picture for a person to look at.
         EXPECT_EQ(shown.FieldNameLabel->caption(), "Director");
         EXPECT_GE(shown.FieldNameLabel->width(), shown.FieldNameLabel->sizeHint().width());
-        QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
-        EXPECT_TRUE(shown.grab().save(ORUPIM_SCREENSHOT_DIR "/searchdialog.png"));
+        orupim::test::saveScreenshot(shown, "searchdialog");
         shown.close();
     });
 }

@@ -9,6 +9,7 @@
 #include "catalogue/waitdialog.h"
 #include "catalogueprogram.h"
 #include "platform/ui/pagecontrol.h"
+#include "screenshot.h"
 #include "windowfit.h"
 
 #include <QApplication>
@@ -55,8 +56,8 @@ void expectPagesFit(CatalogueProgram& program, const std::string& kind) {
         window.PageControl->setCurrentIndex(page);
         QApplication::processEvents();
         EXPECT_EQ(faultsOf(&window), "") << kind << " record, page " << page;
-        orupim::test::savePicture(&window, QString::fromStdString(window.edition().deliverable + "-" + kind +
-                                                                  "-page" + std::to_string(page)));
+        orupim::test::saveScreenshot(window, window.edition().deliverable + "-" + kind + "-page" +
+                                                 std::to_string(page));
     }
 }
 
@@ -64,7 +65,7 @@ void expectDialogFits(ui::Form* dialog, const std::string& name) {
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
     EXPECT_EQ(faultsOf(dialog), "") << name;
-    orupim::test::savePicture(dialog, QString::fromStdString(name));
+    orupim::test::saveScreenshot(*dialog, name);
     dialog->hide();
 }
 
@@ -91,7 +92,7 @@ TEST_P(WindowsFit, SearchDialogAboutBoxAndSplash) {
     splash.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
     EXPECT_EQ(faultsOf(&splash), "");
-    orupim::test::savePicture(&splash, QString::fromStdString(edition.deliverable + "-splash"));
+    orupim::test::saveScreenshot(splash, edition.deliverable + "-splash");
 }
 
 } // namespace

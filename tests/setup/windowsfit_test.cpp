@@ -7,6 +7,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/label.h"
 #include "platform/ui/speedbutton.h"
+#include "screenshot.h"
 #include "setup/maindialog.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
@@ -34,7 +35,7 @@ std::string faultsOf(const QWidget* window) {
 void expectFits(QWidget* window, const std::string& name) {
     QApplication::processEvents();
     EXPECT_EQ(faultsOf(window), "") << name;
-    orupim::test::savePicture(window, QString::fromStdString(name));
+    orupim::test::saveScreenshot(*window, name);
 }
 
 const char* const LongFile = "catalogue-of-the-complete-video-library-with-notes.dat";

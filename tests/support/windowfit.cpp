@@ -4,7 +4,6 @@
 #include <QAbstractScrollArea>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
@@ -12,8 +11,6 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QWidget>
-#include <cstdlib>
-#include <iostream>
 
 namespace orupim::test {
 namespace {
@@ -124,16 +121,6 @@ std::vector<std::string> fitFaults(const QWidget* window) {
         }
     }
     return faults;
-}
-
-void savePicture(QWidget* window, const QString& name) {
-    const char* directory = std::getenv("ORUPIM_SCREENSHOTS");
-    if (!directory || !*directory)
-        return;
-    QDir().mkpath(QString::fromLocal8Bit(directory));
-    const QString file = QDir(QString::fromLocal8Bit(directory)).filePath(name + QStringLiteral(".png"));
-    if (!window->grab().save(file))
-        std::cerr << "could not write " << file.toStdString() << "\n";
 }
 
 } // namespace orupim::test

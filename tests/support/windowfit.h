@@ -3,7 +3,6 @@
 // parent. Used by the fitting tests of every program.
 #pragma once
 
-#include <QString>
 #include <string>
 #include <vector>
 
@@ -13,9 +12,5 @@ namespace orupim::test {
 
 // One line for each fault found in `window` (empty when it shows everything whole), naming the control.
 std::vector<std::string> fitFaults(const QWidget* window);
-
-// Writes the window's picture as <name>.png in the directory ORUPIM_SCREENSHOTS names, when it names one;
-// otherwise does nothing. A picture that cannot be written is reported on standard error, never as a fault.
-void savePicture(QWidget* window, const QString& name);
 
 } // namespace orupim::test

@@ -5,6 +5,7 @@
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
+#include "screenshot.h"
 #include "windowfit.h"
 
 #include <QAccessible>
@@ -118,7 +119,7 @@ TEST(Accessibility, MessageBoxesAreDialogsShowingTheirTextsWhole) {
                 return;
             role = roleOf(box);
             faults = orupim::test::fitFaults(box);
-            orupim::test::savePicture(box, QStringLiteral("messagebox-%1").arg(static_cast<int>(icon)));
+            orupim::test::saveScreenshot(*box, "messagebox-" + std::to_string(static_cast<int>(icon)));
             box->accept();
         });
         showMessageBox("OruFLX 1.1", text, icon);

@@ -1,6 +1,7 @@
 // Program Manager's commands on a store and menu directories under the test's platform root.
 #include "services/progman/programmanager.h"
 
+#include "platform/dde/servicestarter.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/platformroot.h"
 #include "services/progman/programgroups.h"
@@ -54,9 +55,13 @@ TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
     EXPECT_EQ(readFile(applications() / "orupim-tools-my-app.desktop"),
               "[Desktop Entry]\nType=Application\nName=My App\nExec=\"" + driveC() +
                   "/Program Files/App/app.exe\"\n");
+    // The uninstaller, which is no file of the Windows directory, is the suite's program that programs.ini
+    // maps its name to.
+    std::optional<std::filesystem::path> uninstaller = dde::findServiceProgram("uninst");
+    ASSERT_TRUE(uninstaller);
     EXPECT_EQ(readFile(applications() / "orupim-tools-uninstall-oruflx.desktop"),
-              "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + driveC() +
-                  "/WINDOWS/OruUninst.exe OruFLX " + driveC() + "/App\n");
+              "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + uninstaller->string() +
+                  " OruFLX " + driveC() + "/App\n");
     EXPECT_EQ(readFile(root / "xdg/data/desktop-directories/orupim-tools.directory"),
               "[Desktop Entry]\nType=Directory\nName=Tools\n");
     EXPECT_EQ(readFile(root / "xdg/config/menus/applications-merged/orupim-tools.menu"),
@@ -92,7 +97,10 @@ TEST_F(ProgramManagerTest, AddsToTheGroupCreatedOrShownLast) {
 TEST_F(ProgramManagerTest, StopsAtTheFirstRefusedCommand) {
     const std::pair<const char*, std::size_t> cases[] = {
         {"[AddItem(C:\\x.exe,X)][CreateGroup(G)]", 0},
-        {"[CreateGroup(G)][DeleteGroup(G)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][Reload(G)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][DeleteGroup(G)][AddItem(C:\\x.exe,X)]", 2},
+        {"[CreateGroup(G)][ShowGroup(H,1)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][DeleteItem(X)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem()][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem(a,b,c)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][CreateGroup(\"a\r\nb\")][AddItem(C:\\x.exe,X)]", 1},
@@ -107,6 +115,26 @@ TEST_F(ProgramManagerTest, StopsAtTheFirstRefusedCommand) {
         EXPECT_FALSE(refusal.empty());
         EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-g-x.desktop"));
     }
+}
+
+TEST_F(ProgramManagerTest, DeletesItemsAndGroupsWithTheirEntries) {
+    ASSERT_EQ(manager.execute("[CreateGroup(One)][AddItem(C:\\a.exe,A)][AddItem(C:\\b.exe,B)]"
+                              "[CreateGroup(Two)][AddItem(C:\\c.exe,C)]"),
+              5u);
+    const std::filesystem::path menus = root / "xdg/config/menus/applications-merged";
+    ASSERT_TRUE(std::filesystem::exists(applications() / "orupim-one-a.desktop"));
+    // An item is deleted from the group shown last, whatever group was active before.
+    EXPECT_EQ(manager.execute("[ShowGroup(\"one\",1)][DeleteItem(a)]"), 2u);
+    EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-one-a.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(applications() / "orupim-one-b.desktop"));
+    EXPECT_EQ(readFile(menus / "orupim-one.menu").find("orupim-one-a.desktop"), std::string::npos);
+    EXPECT_EQ(manager.execute("[DeleteGroup(Two)]"), 1u);
+    EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-two-c.desktop"));
+    EXPECT_FALSE(std::filesystem::exists(menus / "orupim-two.menu"));
+    EXPECT_FALSE(std::filesystem::exists(root / "xdg/data/desktop-directories/orupim-two.directory"));
+    ProgramGroups groups = ProgramGroups::load(store());
+    ASSERT_EQ(groups.groups().size(), 1u);
+    EXPECT_EQ(groups.groups()[0].items, (std::vector<ProgramItem>{{"B", "C:\\b.exe"}}));
 }
 
 TEST_F(ProgramManagerTest, ADamagedStoreIsReportedAndKept) {
