@@ -85,7 +85,11 @@ TEST_P(WindowsFit, SearchDialogAboutBoxAndSplash) {
     const Edition& edition = *GetParam();
     CatalogueProgram program(edition);
     ASSERT_TRUE(program.startWith({}));
-    expectDialogFits(QueryDialog, edition.deliverable + "-search");
+    // The search dialog names the field searched: each field's label, without its " :".
+    for (const LabelDescription& label : edition.labels) {
+        SearchFieldLabel = CountedString(label.caption.substr(0, label.caption.size() - 2));
+        expectDialogFits(QueryDialog, edition.deliverable + "-search-" + label.name);
+    }
     expectDialogFits(AboutDialog, edition.deliverable + "-about");
 
     TWaitDialog splash;
