@@ -3,9 +3,26 @@
 #include "platform/ui/qtext.h"
 
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QLineEdit>
 
 namespace orupim::ui {
+namespace {
+
+// The path as it fits `room`: whole when it can; else its directories shortened in the middle and its file
+// name whole; else, for a file name that alone is too long, the whole path shortened in the middle.
+QString elidedPath(const QString& path, const QFontMetrics& metrics, int room) {
+    if (metrics.horizontalAdvance(path) <= room)
+        return path;
+    const qsizetype cut = path.lastIndexOf(QLatin1Char('\\'));
+    const QString name = path.mid(cut + 1);
+    const int directoryRoom = room - metrics.horizontalAdvance(name);
+    if (cut < 0 || directoryRoom < metrics.horizontalAdvance(QStringLiteral("c:\\…\\")))
+        return metrics.elidedText(path, Qt::ElideMiddle, room);
+    return metrics.elidedText(path.left(cut + 1), Qt::ElideMiddle, directoryRoom) + name;
+}
+
+} // namespace
 
 Label::Label(std::string_view caption, QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::PlainText);
@@ -19,8 +36,8 @@ std::string Label::caption() const {
 void Label::setCaption(std::string_view caption) {
     caption_ = toQString(caption);
     if (elided_) {
-        const int room = parentWidget() ? parentWidget()->width() - x() : width();
-        setText(fontMetrics().elidedText(caption_, Qt::ElideMiddle, room));
+        setText(
+            elidedPath(caption_, fontMetrics(), parentWidget() ? parentWidget()->width() - x() : width()));
         setAccessibleName(caption_);
         setToolTip(text() == caption_ ? QString() : caption_);
     } else {

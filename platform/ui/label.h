@@ -1,9 +1,9 @@
 // A label bound to the control it names. The control's accessible name is the label's caption (without its
 // "&" access marks), kept so whenever the caption changes, and an access key in the caption moves the focus
 // to the control. As the old label did by default, a label sizes itself to its caption whenever the caption
-// changes (unless it wraps its text in a box of its own). A label that shows a path can elide it in the
-// middle instead, so that a path too long for the room up to its parent's right edge shows its drive and its
-// file name; its caption and accessible name stay the whole path.
+// changes (unless it wraps its text in a box of its own). A label that shows a path can shorten it instead
+// when it is too long for the room up to its parent's right edge: the directories lose their middle and the
+// file name shows whole; its caption, tool tip and accessible name stay the whole path.
 #pragma once
 
 #include <QLabel>

@@ -164,6 +164,43 @@ TEST(Label, NamesItsControlAndItsAccessKeyFocusesIt) {
     EXPECT_EQ(QApplication::focusWidget(), edit);
 }
 
+// A label sizes itself to each caption; one that shows paths shortens those too long for the room up to its
+// parent's right edge, keeping the file name whole when it fits, and keeps the whole path as its caption.
+TEST(Label, GrowsWithItsCaptionAndShortensAPathToItsRoom) {
+    QWidget page;
+    page.resize(240, 40);
+    Label grows("from:", &page);
+    const int before = grows.width();
+    grows.setCaption("from: a longer caption");
+    EXPECT_GT(grows.width(), before);
+    EXPECT_GE(grows.width(), grows.fontMetrics().horizontalAdvance(QStringLiteral("from: a longer caption")));
+
+    Label path("", &page);
+    path.move(40, 20);
+    path.setElidedInMiddle(true);
+    const struct {
+        const char* caption;
+        const char* shownEnd; // nullptr: shown whole
+    } cases[] = {
+        {"c:\\oru\\flx.exe", nullptr},
+        {"c:\\program files\\brenmoor\\personal catalogues\\videos\\flx.exe", "\\flx.exe"},
+        {"c:\\a-file-name-far-too-long-for-the-room-beside-its-label-on-the-page.dat", ".dat"},
+    };
+    for (const auto& x : cases) {
+        SCOPED_TRACE(x.caption);
+        path.setCaption(x.caption);
+        EXPECT_EQ(path.caption(), x.caption);
+        EXPECT_EQ(path.accessibleName().toStdString(), x.caption);
+        EXPECT_LE(path.geometry().right(), page.width() - 1);
+        if (x.shownEnd) {
+            EXPECT_TRUE(path.text().contains(QStringLiteral("…"))) << path.text().toStdString();
+            EXPECT_TRUE(path.text().endsWith(QString::fromLatin1(x.shownEnd))) << path.text().toStdString();
+        } else {
+            EXPECT_EQ(path.text().toStdString(), x.caption);
+        }
+    }
+}
+
 TEST(ScreenCursor, DefaultRestoresHoweverOftenTheHourGlassWasSet) {
     EXPECT_EQ(screenCursor(), ScreenCursor::Default);
     setScreenCursor(ScreenCursor::HourGlass);
