@@ -41,7 +41,10 @@ CountedString searchFieldLabel(std::string_view caption) {
 
 std::string browserProgram(std::string_view openCommand) {
     const std::string command = CountedString(openCommand).str();
-    const std::string program = command.substr(0, command.find(' '));
+    // A program path in quotes may hold blanks: it runs to the closing quote, the quotes dropped.
+    const std::string program = !command.empty() && command.front() == '"'
+                                    ? command.substr(1, command.find('"', 1) - 1)
+                                    : command.substr(0, command.find(' '));
     return leftCharacters(program, BrowserCommandLimit);
 }
 

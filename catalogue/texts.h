@@ -23,8 +23,8 @@ CountedString keyReQueryStatement(std::string_view format, std::string_view firs
 // ("Director :" gives "Director"); a caption of fewer than two characters stays as it is.
 CountedString searchFieldLabel(std::string_view caption);
 
-// The web browser's program: the registered open command cut to 255 characters, then at its first blank,
-// and at most 128 characters of it.
+// The web browser's program: the registered open command cut to 255 characters, then at its first blank (or,
+// when it begins with a quote, the text inside the quotes), and at most 128 characters of it.
 std::string browserProgram(std::string_view openCommand);
 
 } // namespace orupim::catalogue

@@ -8,6 +8,8 @@ apt-get install -y --no-install-recommends \
     qt6-base-dev libgl-dev \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
+    qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
     xvfb xauth xdg-utils \
+    clang libclang-rt-dev ninja-build \
     fonts-liberation \
     dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi

@@ -6,8 +6,10 @@
 #include "platform/ui/accessibility.h"
 #include "platform/ui/displaybeep.h"
 #include "platform/ui/fonts.h"
+#include "platform/ui/messagebox.h"
 
 #include <QApplication>
+#include <QThread>
 
 namespace orupim::ui {
 namespace {
@@ -34,9 +36,23 @@ Application::Application() : quitOnLastWindowClosed_(QApplication::quitOnLastWin
         kernel::setBeepImplementation(std::move(previous));
     else
         installedBeep_ = true;
+    previousReporter_ = shell::setOpenFailureReporter([](const shell::OpenFailure& failure) {
+        auto show = [text = shell::openFailureText(failure)] {
+            if (Application* application = current())
+                showMessageBox(application->title(), text, MessageIcon::Warning);
+        };
+        QCoreApplication* qt = QCoreApplication::instance();
+        if (!qt)
+            return;
+        if (QThread::currentThread() == qt->thread())
+            show();
+        else
+            QMetaObject::invokeMethod(qt, show, Qt::QueuedConnection);
+    });
 }
 
 Application::~Application() {
+    shell::setOpenFailureReporter(std::move(previousReporter_));
     for (auto form = forms_.rbegin(); form != forms_.rend(); ++form)
         delete form->data();
     QApplication::setQuitOnLastWindowClosed(quitOnLastWindowClosed_);
