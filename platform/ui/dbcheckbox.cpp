@@ -2,6 +2,7 @@
 
 #include "platform/core/text.h"
 #include "platform/ui/accessibility.h"
+#include "platform/ui/growtofit.h"
 #include "platform/ui/guard.h"
 
 #include <QFocusEvent>
@@ -27,6 +28,17 @@ DBCheckBox::DBCheckBox(QWidget* parent)
 // the old check box did, not only its box.
 bool DBCheckBox::hitButton(const QPoint& pos) const {
     return rect().contains(pos);
+}
+
+void DBCheckBox::resizeEvent(QResizeEvent* event) {
+    QCheckBox::resizeEvent(event);
+    growToFit(this);
+}
+
+void DBCheckBox::changeEvent(QEvent* event) {
+    QCheckBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        growToFit(this);
 }
 
 // Called by Qt for a click or the space bar, so it runs guarded.

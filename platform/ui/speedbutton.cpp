@@ -1,6 +1,9 @@
 #include "platform/ui/speedbutton.h"
 
+#include "platform/ui/growtofit.h"
 #include "platform/ui/qtext.h"
+
+#include <QEvent>
 
 namespace orupim::ui {
 SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
@@ -22,6 +25,23 @@ void SpeedButton::setHint(std::string_view hint) {
 void SpeedButton::setCaption(std::string_view caption) {
     setText(toQString(caption));
     showWhatItHas();
+    growToCaption();
+}
+
+void SpeedButton::resizeEvent(QResizeEvent* event) {
+    QToolButton::resizeEvent(event);
+    growToCaption();
+}
+
+void SpeedButton::changeEvent(QEvent* event) {
+    QToolButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        growToCaption();
+}
+
+void SpeedButton::growToCaption() {
+    if (toolButtonStyle() == Qt::ToolButtonTextOnly && !text().isEmpty())
+        growToFit(this);
 }
 
 void SpeedButton::setPicture(const QPixmap& picture) {

@@ -49,6 +49,32 @@ TEST(SpeedButton, TakesNoFocusAndRunsItsHandlerGuarded) {
     EXPECT_EQ(button->hint(), "First Record");
 }
 
+// A caption button placed too narrow for its caption grows to show it whole; one fixed at its size, or
+// showing a picture, keeps its size.
+TEST(SpeedButton, GrowsToShowItsCaptionUnlessFixed) {
+    QWidget form;
+    form.resize(420, 340);
+    SpeedButton narrow(&form);
+    narrow.setCaption("&Previous");
+    narrow.setGeometry(80, 306, 20, 25);
+    SpeedButton placed(&form);
+    placed.setCaption("&Next");
+    placed.setGeometry(196, 306, 100, 25);
+    SpeedButton fixed(&form);
+    fixed.setFixedSize(20, 25);
+    fixed.setCaption("&Close");
+    SpeedButton picture(&form);
+    picture.setPicture(QPixmap(24, 24));
+    form.show(); // a hidden control learns of its size when it is shown
+
+    EXPECT_EQ(narrow.pos(), QPoint(80, 306));
+    EXPECT_GE(narrow.width(), narrow.fontMetrics().horizontalAdvance(QStringLiteral("Previous")));
+    EXPECT_EQ(narrow.height(), 25);
+    EXPECT_EQ(placed.size(), QSize(100, 25));
+    EXPECT_EQ(fixed.size(), QSize(20, 25));
+    EXPECT_EQ(picture.size(), QSize(26, 26));
+}
+
 TEST(SpeedButton, CaptionGivesAnAccessKey) {
     QWidget window;
     auto* edit = new QLineEdit(&window);

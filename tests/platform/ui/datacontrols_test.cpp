@@ -416,6 +416,19 @@ TEST(DBComboBoxEntries, SortedWithoutRegardToCaseAndClearingKeepsTheText) {
     EXPECT_EQ(box.editText(), "Thriller");
 }
 
+TEST(DBCheckBoxPlace, GrowsOnlyWhenItsCaptionDoesNotFit) {
+    QWidget page;
+    DBCheckBox empty(&page);
+    empty.setGeometry(92, 36, 65, 17);
+    EXPECT_EQ(empty.geometry(), QRect(92, 36, 65, 17));
+    DBCheckBox captioned(&page);
+    captioned.setText("Business");
+    captioned.setGeometry(10, 10, 20, 17);
+    page.show(); // a hidden control learns of its size when it is shown
+    EXPECT_GE(captioned.width(), captioned.fontMetrics().horizontalAdvance(QStringLiteral("Business")));
+    EXPECT_EQ(captioned.pos(), QPoint(10, 10));
+}
+
 TEST(DataControlsUnbound, ShowNothingAndTakeNoInput) {
     DBEdit edit;
     DBCheckBox check;
