@@ -1,7 +1,6 @@
 // Program Manager's commands on a store and menu directories under the test's platform root.
 #include "services/progman/programmanager.h"
 
-#include "platform/dde/servicestarter.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/platformroot.h"
 #include "services/progman/programgroups.h"
@@ -42,6 +41,9 @@ protected:
 };
 
 TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
+    // The uninstaller is the suite's program that programs.ini maps its old name to.
+    const std::string uninstaller = ORUPIM_UNINST_PROGRAM;
+    std::ofstream(root / "programs.ini") << "[Programs]\r\nOruUninst.exe=\"" << uninstaller << "\"\r\n";
     EXPECT_EQ(manager.execute("[CreateGroup(Tools)]\r\n"), 1u);
     EXPECT_EQ(manager.execute("[AddItem(C:\\Program Files\\App\\app.exe,My App)]\r\n"), 1u);
     EXPECT_EQ(manager.execute("[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX C:\\App,Uninstall OruFLX)]\r\n"),
@@ -55,13 +57,10 @@ TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
     EXPECT_EQ(readFile(applications() / "orupim-tools-my-app.desktop"),
               "[Desktop Entry]\nType=Application\nName=My App\nExec=\"" + driveC() +
                   "/Program Files/App/app.exe\"\n");
-    // The uninstaller, which is no file of the Windows directory, is the suite's program that programs.ini
-    // maps its name to.
-    std::optional<std::filesystem::path> uninstaller = dde::findServiceProgram("uninst");
-    ASSERT_TRUE(uninstaller);
+    // The uninstaller, which is no file of the Windows directory, is the program programs.ini maps it to.
     EXPECT_EQ(readFile(applications() / "orupim-tools-uninstall-oruflx.desktop"),
-              "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + uninstaller->string() +
-                  " OruFLX " + driveC() + "/App\n");
+              "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + uninstaller + " OruFLX " +
+                  driveC() + "/App\n");
     EXPECT_EQ(readFile(root / "xdg/data/desktop-directories/orupim-tools.directory"),
               "[Desktop Entry]\nType=Directory\nName=Tools\n");
     EXPECT_EQ(readFile(root / "xdg/config/menus/applications-merged/orupim-tools.menu"),

@@ -98,9 +98,12 @@ protected:
     // Waits until Program Manager has carried out what it was sent.
     static bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
 
-    dde::Server progman{"PROGMAN", "PROGMAN", [](const std::string& text) {
-                            progman::ProgramManager(files::platformRoot() / "progman.ini").execute(text);
-                        }};
+    dde::Server progman{
+        "PROGMAN", "PROGMAN", [](const std::string& text) {
+            std::string refusal;
+            progman::ProgramManager(files::platformRoot() / "progman.ini").execute(text, &refusal);
+            return refusal.empty();
+        }};
     testing::PlatformRecorders platform;
 };
 
