@@ -74,6 +74,12 @@ void TAboutDialog::FormCreate() {
     ui::HourGlassScope hourGlass;
     setCaption((CountedString("About ") + WindowTitle.str()).str());
     LabProd_2->setText(ui::toQString(WindowTitle.str()));
+    // A screen reader reads a dialog's description when it opens: the box's lines, top to bottom.
+    QStringList lines;
+    for (const char* name : {"LabProd_1", "LabProd_2", "LabMaker_1", "LabMaker_2", "LabMaker_3"})
+        if (auto* line = findChild<QLabel*>(QString::fromLatin1(name)))
+            lines << line->text();
+    setAccessibleDescription(lines.join(QStringLiteral(". ")));
 }
 
 void TAboutDialog::CloseButClick() {

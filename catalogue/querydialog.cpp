@@ -3,6 +3,7 @@
 #include "catalogue/modulevalues.h"
 #include "platform/ui/keyevents.h"
 #include "platform/ui/label.h"
+#include "platform/ui/qtext.h"
 #include "platform/ui/speedbutton.h"
 
 #include <QLineEdit>
@@ -15,13 +16,11 @@ constexpr int KeyEnter = 13;
 constexpr int KeyEscape = 27;
 constexpr int LabelHeight = 13;
 
-// The form's font is MS Sans Serif; the sans faces that stand in for it are wider, and a semi-condensed face
-// keeps the texts within the places the form gives them.
+// The form's font: bold MS Sans Serif of 11 pixels (the framework maps the name to a face of its widths).
 QFont dialogFont() {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPixelSize(11);
     font.setBold(true);
-    font.setStretch(QFont::SemiCondensed);
     return font;
 }
 
@@ -98,6 +97,10 @@ void TQueryDialog::FormShow() {
         FieldNameLabel->resize(*edition_.searchFieldLabelWidth, LabelHeight);
     else
         FieldNameLabel->resize(FieldNameLabel->sizeHint().width(), LabelHeight);
+    // The edit is named by its label; the prompt and the field searched are what a screen reader adds.
+    setAccessibleDescription(QueryLabel->text());
+    QueryEd->setAccessibleDescription(
+        ui::toQString(SearchOnLabel->caption() + " " + FieldNameLabel->caption()));
 }
 
 void TQueryDialog::ExeButClick() {

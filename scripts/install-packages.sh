@@ -11,4 +11,6 @@ apt-get install -y --no-install-recommends \
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
     xvfb xauth xdg-utils \
     libcups2-dev cups cups-client cups-filters poppler-utils \
-    clang libclang-rt-dev ninja-build
+    clang libclang-rt-dev ninja-build \
+    fonts-liberation \
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0 python3-gi

@@ -76,9 +76,9 @@ void TMainDialog::copyOneFile(const std::string& source, const std::string& dest
                               const std::string& flag, int step) {
     const CountedString from(source);
     const CountedString to(destination);
-    SourceLabel->setText(QString::fromStdString(lowerCase(from.str())));
+    SourceLabel->setCaption(lowerCase(from.str()));
     SourceLabel->repaint();
-    DestinationLabel->setText(QString::fromStdString(lowerCase(to.str())));
+    DestinationLabel->setCaption(lowerCase(to.str()));
     DestinationLabel->repaint();
     files::copyFile(from.str(), to.str(), flag != "0");
     ProgressBar->setValue(ProgressBar->value() + step);

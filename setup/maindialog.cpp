@@ -152,6 +152,9 @@ TMainDialog::TMainDialog() {
     SourceLabel = label(Panel5, "SourceLabel", "", {40, 20}, nullptr);
     label(Panel5, "ToLabel", "to:", {0, 50}, nullptr);
     DestinationLabel = label(Panel5, "DestinationLabel", "", {40, 50}, nullptr);
+    // A path longer than the page is wide shows its drive and file name, the middle left out.
+    SourceLabel->setElidedInMiddle(true);
+    DestinationLabel->setElidedInMiddle(true);
     ProgressBar = new QProgressBar(Panel5);
     ProgressBar->setObjectName("ProgressBar");
     ProgressBar->setRange(0, 100);

@@ -16,6 +16,7 @@ class QProgressBar;
 
 namespace orupim::ui {
 class DirectoryListBox;
+class Label;
 class DriveComboBox;
 class SpeedButton;
 } // namespace orupim::ui
@@ -68,8 +69,8 @@ public:
     QLineEdit* EditPath;
     ui::DriveComboBox* DriveComboBox;
     ui::DirectoryListBox* DirectoryListBox;
-    QLabel* SourceLabel;
-    QLabel* DestinationLabel;
+    ui::Label* SourceLabel;
+    ui::Label* DestinationLabel;
     QProgressBar* ProgressBar;
     // The conversation with Program Manager: opened by the installation run and closed at its end; a run
     // that an error ends leaves it open for the next run.

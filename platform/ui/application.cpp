@@ -1,7 +1,11 @@
 #include "platform/ui/application.h"
 
 #include "platform/core/errors.h"
+#include "platform/kernel/messagebeep.h"
 #include "platform/shell/winhelp.h"
+#include "platform/ui/accessibility.h"
+#include "platform/ui/displaybeep.h"
+#include "platform/ui/fonts.h"
 #include "platform/ui/messagebox.h"
 
 #include <QApplication>
@@ -24,6 +28,14 @@ Application::Application() : quitOnLastWindowClosed_(QApplication::quitOnLastWin
     // Only closing the main form ends the loop, not closing whichever window happens to be the last one
     // shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    substituteFormFonts();
+    installAccessibility();
+    // A program with a display beeps on it. A beep someone else installed (a test's recorder) stays.
+    kernel::BeepFunction previous = kernel::setBeepImplementation([](unsigned) { displayBeep(); });
+    if (previous)
+        kernel::setBeepImplementation(std::move(previous));
+    else
+        installedBeep_ = true;
     previousReporter_ = shell::setOpenFailureReporter([](const shell::OpenFailure& failure) {
         auto show = [text = shell::openFailureText(failure)] {
             if (Application* application = current())
@@ -44,6 +56,8 @@ Application::~Application() {
     for (auto form = forms_.rbegin(); form != forms_.rend(); ++form)
         delete form->data();
     QApplication::setQuitOnLastWindowClosed(quitOnLastWindowClosed_);
+    if (installedBeep_)
+        kernel::setBeepImplementation({});
     currentApplication() = nullptr;
 }
 

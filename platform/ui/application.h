@@ -1,6 +1,8 @@
 // The application object of the old form framework: the application's title (the name the task bar shows and
 // the caption of error boxes), its help file, the forms it creates and owns, its main form and its message
-// loop. The program makes one, after the QApplication, and keeps it until the end of main:
+// loop. It also puts the window system's beep behind MessageBeep, the fonts that stand in for the old ones,
+// and the roles a screen reader expects of the framework's windows. The program makes one, after the
+// QApplication, and keeps it until the end of main:
 //
 //     QApplication qt(argc, argv);
 //     ui::Application application;
@@ -74,6 +76,7 @@ private:
     bool terminated_ = false;
     bool running_ = false;
     bool quitOnLastWindowClosed_;
+    bool installedBeep_ = false;
     shell::OpenFailureReporter previousReporter_;
 };
 

@@ -1,5 +1,6 @@
 #include "platform/ui/dbcombobox.h"
 
+#include "platform/ui/accessibility.h"
 #include "platform/ui/guard.h"
 #include "platform/ui/lineselection.h"
 #include "platform/ui/qtext.h"
@@ -7,6 +8,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QScopedValueRollback>
 #include <QWheelEvent>
 
 namespace orupim::ui {
@@ -21,13 +23,21 @@ DBComboBox::DBComboBox(QWidget* parent)
                                      showText(toQString(view.text));
                              },
                              [this] { return editText(); }) {
+    installAccessibility();
     setEditable(true);
     // Typed text is the field's value, never a new entry; and no completion from the entries, which would
     // change what the user typed.
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setDuplicatesEnabled(true);
-    connectGuarded(lineEdit(), &QLineEdit::textEdited, this, [this] { link().userModified(); });
+    // As in the text field: a value set by an assistive tool counts as typed.
+    connectGuarded(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        // An unbound control has no record to keep: a program may set its text freely.
+        if (!showing_ && dataSource())
+            link().userModified();
+    });
+    // The wheel over the field changes it only when the field has the focus, and never gives it the focus.
+    setFocusPolicy(Qt::StrongFocus);
     connectGuarded(this, &QComboBox::activated, [this] { link().userModified(); });
     link().refresh();
 }
@@ -42,6 +52,7 @@ void DBComboBox::addEntry(std::string_view entry) {
             break;
         }
     QString shown = lineEdit()->text();
+    QScopedValueRollback<bool> showing(showing_, true);
     insertItem(index, text);
     showText(shown);
 }
@@ -53,6 +64,7 @@ void DBComboBox::addEntries(const StringList& entries) {
 
 void DBComboBox::clearEntries() {
     QString shown = lineEdit()->text();
+    QScopedValueRollback<bool> showing(showing_, true);
     clear();
     showText(shown);
 }
@@ -61,6 +73,7 @@ void DBComboBox::clearEntries() {
 // on from there; the text itself stays as it is, whatever the entries' case. Left untouched when it is
 // already shown, so that the caret and the selection stay too.
 void DBComboBox::showText(const QString& text) {
+    QScopedValueRollback<bool> showing(showing_, true);
     int entry = findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
     if (currentIndex() != entry)
         setCurrentIndex(entry);
@@ -116,7 +129,7 @@ void DBComboBox::keyPressEvent(QKeyEvent* event) {
 }
 
 void DBComboBox::wheelEvent(QWheelEvent* event) {
-    if (lineEdit()->isReadOnly()) {
+    if (lineEdit()->isReadOnly() || !hasFocus()) {
         event->ignore();
         return;
     }

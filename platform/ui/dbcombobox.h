@@ -2,7 +2,7 @@
 // also takes typed text that is in no list. Entries are kept in order without regard to letter case
 // (duplicates kept); clearing them leaves the shown text. While the control may not change the record
 // (browsing with automatic editing off) the edit box is read-only and the list does not open, so neither
-// typing nor picking changes what is shown.
+// typing nor picking changes what is shown. The mouse wheel changes the field only while it has the focus.
 #pragma once
 
 #include "platform/core/stringlist.h"
@@ -38,6 +38,8 @@ protected:
 
 private:
     void showText(const QString& text);
+
+    bool showing_ = false; // the field's own text or the entries are being shown
 };
 
 } // namespace orupim::ui

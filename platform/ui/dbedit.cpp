@@ -64,7 +64,13 @@ DBEdit::DBEdit(QWidget* parent)
                              [this] { return text().toStdString(); }) {
     setValidator(new SingleLineValidator(this, previousText_, showing_));
     connect(this, &QLineEdit::textChanged, this, [this](const QString& text) { previousText_ = text; });
-    connectGuarded(this, &QLineEdit::textEdited, [this] { link().userModified(); });
+    // Every change that is not the field's own text being shown is the user's: typing, and also a value set
+    // by an assistive tool, which Qt sets without the edited signal.
+    connectGuarded(this, &QLineEdit::textChanged, [this] {
+        // An unbound control has no record to keep: a program may set its text freely.
+        if (!showing_ && dataSource())
+            link().userModified();
+    });
     link().refresh();
 }
 

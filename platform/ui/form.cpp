@@ -2,6 +2,7 @@
 
 #include "platform/ui/qtext.h"
 
+#include "platform/ui/accessibility.h"
 #include "platform/ui/application.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ namespace orupim::ui {
 
 Form::Form(QWidget* parent)
     : QWidget(parent, Qt::Window), layout_(new QVBoxLayout(this)), client_(new QWidget) {
+    installAccessibility();
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
     layout_->addWidget(client_);

@@ -1,5 +1,7 @@
 #include "platform/ui/messagebox.h"
 
+#include "platform/ui/accessibility.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -32,6 +34,7 @@ void showMessageBox(const std::string& caption, const std::string& text, Message
         testHandler()(MessageBoxRequest{caption, text, icon});
         return;
     }
+    installAccessibility();
     QMessageBox box(qtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
                     QMessageBox::Ok, QApplication::activeWindow());
     // Shown as plain text: an error text is never markup.

@@ -1,12 +1,16 @@
 #include "platform/ui/speedbutton.h"
 
+#include "platform/ui/growtofit.h"
 #include "platform/ui/qtext.h"
+
+#include <QEvent>
 
 namespace orupim::ui {
 SpeedButton::SpeedButton(QWidget* parent) : QToolButton(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAutoRaise(true);
-    setFixedSize(26, 26);
+    // The tool bar's size; a form may give it another with setGeometry.
+    resize(26, 26);
 }
 
 std::string SpeedButton::hint() const {
@@ -21,6 +25,23 @@ void SpeedButton::setHint(std::string_view hint) {
 void SpeedButton::setCaption(std::string_view caption) {
     setText(toQString(caption));
     showWhatItHas();
+    growToCaption();
+}
+
+void SpeedButton::resizeEvent(QResizeEvent* event) {
+    QToolButton::resizeEvent(event);
+    growToCaption();
+}
+
+void SpeedButton::changeEvent(QEvent* event) {
+    QToolButton::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        growToCaption();
+}
+
+void SpeedButton::growToCaption() {
+    if (toolButtonStyle() == Qt::ToolButtonTextOnly && !text().isEmpty())
+        growToFit(this);
 }
 
 void SpeedButton::setPicture(const QIcon& picture, QSize size) {

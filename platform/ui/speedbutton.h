@@ -1,7 +1,8 @@
 // Speed buttons: the tool bar's flat picture buttons, 26 by 26 pixels unless sized otherwise. They never take
 // the input focus, so clicking one leaves the focus (and the field last entered) where it was. The hint is
 // shown as the tool tip when the pointer rests on the button and is the button's accessible name. A caption
-// with "&" gives the button its access key.
+// with "&" gives the button its access key. A button that shows only its caption grows to the right when
+// the caption does not fit the size it was given.
 #pragma once
 
 #include <QToolButton>
@@ -21,8 +22,13 @@ public:
     // The picture, shown at `size`.
     void setPicture(const QIcon& picture, QSize size);
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
 private:
     void showWhatItHas();
+    void growToCaption();
 };
 
 } // namespace orupim::ui

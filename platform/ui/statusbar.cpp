@@ -1,5 +1,6 @@
 #include "platform/ui/statusbar.h"
 
+#include "platform/ui/accessibility.h"
 #include "platform/ui/qtext.h"
 
 #include "platform/core/errors.h"
@@ -11,6 +12,7 @@
 namespace orupim::ui {
 
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent) {
+    installAccessibility();
     setAccessibleName(QStringLiteral("Status bar"));
 }
 
@@ -57,9 +59,11 @@ std::string StatusBar::panelText(int index) const {
 void StatusBar::setPanelText(int index, std::string_view text) {
     QLabel* label = checkedPanel(index);
     QString qtext = toQString(text);
-    label->setText(qtext);
-    // Read out as the panel's name, and its value for readers that ask for it.
+    // Read out as the panel's name. Setting the name announces it to assistive technology each time, the
+    // same message again too, so that a screen reader speaks why a command did nothing as the bar shows it;
+    // named first, the label's own change of text adds no second announcement.
     label->setAccessibleName(qtext);
+    label->setText(qtext);
 }
 
 int StatusBar::panelWidth(int index) const {

@@ -1,7 +1,8 @@
 // The status bar: a row of panels from the left, each of a fixed width and with its own text, the last one
 // taking what is left. A click and a double click on the bar raise clicked() and doubleClicked() (the second
-// click of a double click raises no clicked()). Each panel is its own accessible text, so a screen reader can
-// read the message and the record counts.
+// click of a double click raises no clicked()). The bar's accessible role is the status bar's; each panel is
+// its own accessible text, named by its text and announced whenever its text is set, so that a screen reader
+// reads the message and the record counts as they come.
 #pragma once
 
 #include <QWidget>

@@ -8,6 +8,7 @@
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QFrame>
@@ -88,6 +89,13 @@ TEST_F(AboutBox, FormAndLines) {
         lastTop = label->y();
     }
     EXPECT_EQ(AboutDialog->LabProd_2->text().toStdString(), "Filmdex 1.1");
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(AboutDialog);
+    EXPECT_EQ(box->role(), QAccessible::Dialog);
+    EXPECT_EQ(box->text(QAccessible::Name), "About Filmdex 1.1");
+    EXPECT_EQ(
+        box->text(QAccessible::Description),
+        "OruPIM personal catalogues. Filmdex 1.1. Brenmoor. Windows 95 and NT Version. Keeps your videos, "
+        "software, music, books and contacts.");
     for (const char* bevel : {"Bevel1", "Bevel2"})
         EXPECT_NE(AboutDialog->findChild<QFrame*>(bevel), nullptr) << bevel;
     ASSERT_NE(AboutDialog->CloseBut, nullptr);

@@ -14,6 +14,7 @@
 #include "platform/ui/statusbar.h"
 #include "screenshot.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
@@ -48,6 +49,7 @@ struct DialogSeen {
     std::string text;
     bool textSelected = false;
     bool focusInEdit = false;
+    QString heard; // what a screen reader reads of the dialog and its edit
 };
 
 using DialogAction = std::function<void(TQueryDialog&)>;
@@ -91,6 +93,12 @@ DialogSeen findIn(TMainWindow& window, const DialogAction& act, bool byMenuItem 
         seen.text = QueryDialog->QueryEd->text().toStdString();
         seen.textSelected = QueryDialog->QueryEd->hasSelectedText();
         seen.focusInEdit = QApplication::focusWidget() == QueryDialog->QueryEd;
+        for (QObject* object :
+             {static_cast<QObject*>(QueryDialog), static_cast<QObject*>(QueryDialog->QueryEd)}) {
+            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
+            seen.heard += accessible->text(QAccessible::Name) + " | " +
+                          accessible->text(QAccessible::Description) + " | ";
+        }
         act(*QueryDialog);
         if (QueryDialog->isVisible()) {
             ADD_FAILURE() << "the search dialog stayed open";
@@ -163,6 +171,9 @@ TEST_F(Search, DialogShowsTheFieldAndKeepsItsTextBetweenShowings) {
     EXPECT_EQ(first.text, "");
     EXPECT_TRUE(first.focusInEdit);
     EXPECT_EQ(program.counts(), " rec. 1 of 4");
+    EXPECT_EQ(first.heard.toStdString(),
+              "Filmdex 1.1 | Please type the search pattern. Attention this is a case sensitive search. | "
+              "For pattern : | Searching on : Director | ");
 
     const DialogSeen again = find([](TQueryDialog& dialog) { dialog.ExecuteBut->click(); });
     EXPECT_EQ(again.text, "Lang");

@@ -4,7 +4,9 @@
 #include "catalogue/modulevalues.h"
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
+#include "platform/kernel/messagebeep.h"
 #include "platform/registry/reginifile.h"
+#include "platform/testing/displaybeeprecorder.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 #include "tests/platform/ui/paintcounter.h"
@@ -72,6 +74,23 @@ TEST(StatusMessages, WithSoundOnEveryMessageBeepsWithTheExclamationSound) {
 
     QTest::mouseClick(program.window().StatusBar, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(program.beeps.size(), 3u) << "a click on the status bar is silent";
+}
+
+// As the program runs it, with no recorder at MessageBeep: a refused command rings the display's bell.
+TEST(StatusMessages, WithSoundOnARefusedCommandRingsTheDisplaysBell) {
+    RegIniFile settings("Software\\Brenmoor\\OruPIM");
+    settings.writeString("Settings", "Sound", "1");
+    settings.writeString("Settings", "Seeded", "1");
+    orupim::testing::DisplayBeepRecorder display;
+    test::CatalogueProgram program(videoEdition());
+    kernel::setBeepImplementation({});
+    program.createTable({{{"Title", "Alien"}}});
+    program.start();
+    ASSERT_TRUE(SoundOn);
+    program.window().SpeedButtons[1]->click(); // Previous Record at the first record
+    EXPECT_EQ(program.message(), "No previous record.");
+    EXPECT_EQ(display.rings, 1);
+    EXPECT_TRUE(program.beeps.empty());
 }
 
 TEST(StatusMessages, WithSoundOffNothingBeeps) {

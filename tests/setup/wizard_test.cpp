@@ -17,6 +17,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/directorylistbox.h"
 #include "platform/ui/drivecombobox.h"
+#include "platform/ui/label.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/splashwindow.h"

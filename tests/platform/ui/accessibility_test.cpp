@@ -4,6 +4,9 @@
 #include "platform/ui/messagebox.h"
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
+#include "platform/ui/statusbar.h"
+#include "screenshot.h"
+#include "windowfit.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -14,6 +17,8 @@
 #include <QTabBar>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 namespace orupim::ui {
 namespace {
@@ -76,6 +81,51 @@ TEST(Accessibility, TheRealMessageBoxCarriesItsCaptionAndText) {
     EXPECT_EQ(name, "OruFLX 1.1");
     EXPECT_EQ(description, "Cannot open file flx.db.");
     EXPECT_EQ(buttonName, "OK");
+}
+
+QAccessible::Role roleOf(QObject* object) {
+    return QAccessible::queryAccessibleInterface(object)->role();
+}
+
+TEST(Accessibility, MainWindowsAreFramesDialogsAndModalFormsAreDialogs) {
+    Form main;
+    main.setCaption("OruFLX 1.1");
+    Form dialog;
+    dialog.setWindowFlags(Qt::Dialog);
+    Form modal;
+    modal.setWindowModality(Qt::ApplicationModal);
+    auto* bar = new StatusBar(main.client());
+    bar->addPanel(400, "Ready.");
+    EXPECT_EQ(roleOf(&main), QAccessible::Window);
+    EXPECT_EQ(accessibleName(&main), "OruFLX 1.1");
+    EXPECT_EQ(roleOf(&dialog), QAccessible::Dialog);
+    EXPECT_EQ(roleOf(&modal), QAccessible::Dialog);
+    EXPECT_EQ(roleOf(bar), QAccessible::StatusBar);
+    EXPECT_EQ(accessibleName(bar->panel(0)), "Ready.");
+}
+
+TEST(Accessibility, MessageBoxesAreDialogsShowingTheirTextsWhole) {
+    const std::vector<std::pair<MessageIcon, const char*>> boxes = {
+        {MessageIcon::Error, "Cannot open file Z:\\a\\rather\\long\\path\\to\\the\\catalogue\\flx.db."},
+        {MessageIcon::Warning, "Undo or save the current record first."},
+        {MessageIcon::Information, "Already at the begining."}};
+    for (const auto& [icon, text] : boxes) {
+        SCOPED_TRACE(text);
+        QAccessible::Role role = QAccessible::NoRole;
+        std::vector<std::string> faults = {"no box"};
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            role = roleOf(box);
+            faults = orupim::test::fitFaults(box);
+            orupim::test::saveScreenshot(*box, "messagebox-" + std::to_string(static_cast<int>(icon)));
+            box->accept();
+        });
+        showMessageBox("OruFLX 1.1", text, icon);
+        EXPECT_EQ(role, QAccessible::Dialog);
+        EXPECT_EQ(faults, std::vector<std::string>{});
+    }
 }
 
 } // namespace

@@ -2,6 +2,9 @@
 
 #include "messageboxrecorder.h"
 #include "platform/core/errors.h"
+#include "platform/kernel/messagebeep.h"
+#include "platform/testing/beeprecorder.h"
+#include "platform/testing/displaybeeprecorder.h"
 #include "platform/testing/shellrecorder.h"
 #include "platform/ui/menus.h"
 
@@ -123,6 +126,26 @@ TEST(Application, HelpCommandHandsTheHelpFileToTheHelpEngine) {
     EXPECT_EQ(shell.helps[0], (shell::HelpRequest{"OruPIM.hlp", shell::HELP_FINDER, 0}));
     shell.answer = false;
     EXPECT_FALSE(application.helpCommand(shell::HELP_FINDER, 0));
+}
+
+// MessageBeep rings the display's bell while the application object lives, and the terminal bell again
+// after it; a beep put in place before it (a test's recorder) is left where it is.
+TEST(Application, PutsTheDisplaysBeepBehindMessageBeep) {
+    orupim::testing::DisplayBeepRecorder display;
+    {
+        Application application;
+        EXPECT_TRUE(kernel::MessageBeep(kernel::MB_ICONEXCLAMATION));
+        EXPECT_EQ(display.rings, 1);
+    }
+    const kernel::BeepFunction restored = kernel::setBeepImplementation({});
+    EXPECT_FALSE(restored) << "the terminal bell is back";
+    {
+        orupim::testing::BeepRecorder recorder;
+        Application application;
+        kernel::MessageBeep(kernel::MB_ICONHAND);
+        EXPECT_EQ(recorder.types, std::vector<unsigned>{kernel::MB_ICONHAND});
+    }
+    EXPECT_EQ(display.rings, 1);
 }
 
 TEST(Application, OnlyOneAtATime) {

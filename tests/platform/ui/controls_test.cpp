@@ -49,6 +49,32 @@ TEST(SpeedButton, TakesNoFocusAndRunsItsHandlerGuarded) {
     EXPECT_EQ(button->hint(), "First Record");
 }
 
+// A caption button placed too narrow for its caption grows to show it whole; one fixed at its size, or
+// showing a picture, keeps its size.
+TEST(SpeedButton, GrowsToShowItsCaptionUnlessFixed) {
+    QWidget form;
+    form.resize(420, 340);
+    SpeedButton narrow(&form);
+    narrow.setCaption("&Previous");
+    narrow.setGeometry(80, 306, 20, 25);
+    SpeedButton placed(&form);
+    placed.setCaption("&Next");
+    placed.setGeometry(196, 306, 100, 25);
+    SpeedButton fixed(&form);
+    fixed.setFixedSize(20, 25);
+    fixed.setCaption("&Close");
+    SpeedButton picture(&form);
+    picture.setPicture(QPixmap(24, 24));
+    form.show(); // a hidden control learns of its size when it is shown
+
+    EXPECT_EQ(narrow.pos(), QPoint(80, 306));
+    EXPECT_GE(narrow.width(), narrow.fontMetrics().horizontalAdvance(QStringLiteral("Previous")));
+    EXPECT_EQ(narrow.height(), 25);
+    EXPECT_EQ(placed.size(), QSize(100, 25));
+    EXPECT_EQ(fixed.size(), QSize(20, 25));
+    EXPECT_EQ(picture.size(), QSize(26, 26));
+}
+
 TEST(SpeedButton, CaptionGivesAnAccessKey) {
     QWidget window;
     auto* edit = new QLineEdit(&window);
@@ -162,6 +188,43 @@ TEST(Label, NamesItsControlAndItsAccessKeyFocusesIt) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     QTest::keyClick(other, Qt::Key_T, Qt::AltModifier);
     EXPECT_EQ(QApplication::focusWidget(), edit);
+}
+
+// A label sizes itself to each caption; one that shows paths shortens those too long for the room up to its
+// parent's right edge, keeping the file name whole when it fits, and keeps the whole path as its caption.
+TEST(Label, GrowsWithItsCaptionAndShortensAPathToItsRoom) {
+    QWidget page;
+    page.resize(240, 40);
+    Label grows("from:", &page);
+    const int before = grows.width();
+    grows.setCaption("from: a longer caption");
+    EXPECT_GT(grows.width(), before);
+    EXPECT_GE(grows.width(), grows.fontMetrics().horizontalAdvance(QStringLiteral("from: a longer caption")));
+
+    Label path("", &page);
+    path.move(40, 20);
+    path.setElidedInMiddle(true);
+    const struct {
+        const char* caption;
+        const char* shownEnd; // nullptr: shown whole
+    } cases[] = {
+        {"c:\\oru\\flx.exe", nullptr},
+        {"c:\\program files\\brenmoor\\personal catalogues\\videos\\flx.exe", "\\flx.exe"},
+        {"c:\\a-file-name-far-too-long-for-the-room-beside-its-label-on-the-page.dat", ".dat"},
+    };
+    for (const auto& x : cases) {
+        SCOPED_TRACE(x.caption);
+        path.setCaption(x.caption);
+        EXPECT_EQ(path.caption(), x.caption);
+        EXPECT_EQ(path.accessibleName().toStdString(), x.caption);
+        EXPECT_LE(path.geometry().right(), page.width() - 1);
+        if (x.shownEnd) {
+            EXPECT_TRUE(path.text().contains(QStringLiteral("…"))) << path.text().toStdString();
+            EXPECT_TRUE(path.text().endsWith(QString::fromLatin1(x.shownEnd))) << path.text().toStdString();
+        } else {
+            EXPECT_EQ(path.text().toStdString(), x.caption);
+        }
+    }
 }
 
 TEST(ScreenCursor, DefaultRestoresHoweverOftenTheHourGlassWasSet) {

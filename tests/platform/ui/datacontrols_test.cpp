@@ -8,13 +8,16 @@
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
 #include "platform/db/session.h"
+#include "platform/ui/label.h"
 #include "platform/ui/pagecontrol.h"
 #include "temproot.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <memory>
@@ -413,6 +416,19 @@ TEST(DBComboBoxEntries, SortedWithoutRegardToCaseAndClearingKeepsTheText) {
     EXPECT_EQ(box.editText(), "Thriller");
 }
 
+TEST(DBCheckBoxPlace, GrowsOnlyWhenItsCaptionDoesNotFit) {
+    QWidget page;
+    DBCheckBox empty(&page);
+    empty.setGeometry(92, 36, 65, 17);
+    EXPECT_EQ(empty.geometry(), QRect(92, 36, 65, 17));
+    DBCheckBox captioned(&page);
+    captioned.setText("Business");
+    captioned.setGeometry(10, 10, 20, 17);
+    page.show(); // a hidden control learns of its size when it is shown
+    EXPECT_GE(captioned.width(), captioned.fontMetrics().horizontalAdvance(QStringLiteral("Business")));
+    EXPECT_EQ(captioned.pos(), QPoint(10, 10));
+}
+
 TEST(DataControlsUnbound, ShowNothingAndTakeNoInput) {
     DBEdit edit;
     DBCheckBox check;
@@ -421,6 +437,88 @@ TEST(DataControlsUnbound, ShowNothingAndTakeNoInput) {
     EXPECT_TRUE(edit.isReadOnly());
     check.click();
     EXPECT_FALSE(check.isChecked());
+}
+
+} // namespace
+} // namespace orupim::ui
+
+namespace orupim::ui {
+namespace {
+
+// What an assistive tool does to a control: its actions and its value, through Qt's accessible interfaces.
+void doAccessibleAction(QWidget* control, const QString& action) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(accessible, nullptr);
+    ASSERT_NE(accessible->actionInterface(), nullptr);
+    ASSERT_TRUE(accessible->actionInterface()->actionNames().contains(action));
+    accessible->actionInterface()->doAction(action);
+}
+
+void setAccessibleValue(QWidget* control, const QString& value) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+    ASSERT_NE(accessible, nullptr);
+    accessible->setText(QAccessible::Value, value);
+}
+
+// Toggle and a value set by an assistive tool take the keyboard's path: refused while browsing, stored
+// while editing.
+TEST_F(DataControls, AccessibleActionsTakeTheUsersPath) {
+    const QString toggle = QAccessibleActionInterface::toggleAction();
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(borrowed);
+    EXPECT_EQ(box->role(), QAccessible::CheckBox);
+    EXPECT_EQ(box->rect(), QRect(borrowed->mapToGlobal(QPoint(0, 0)), borrowed->size()))
+        << "the whole control";
+    EXPECT_TRUE(box->state().checked);
+    doAccessibleAction(borrowed, toggle);
+    EXPECT_TRUE(borrowed->isChecked()) << "browsing: Toggle refused";
+    setAccessibleValue(director, "Lynch");
+    EXPECT_EQ(director->text(), "Scott");
+    setAccessibleValue(category, "Drama");
+    EXPECT_EQ(category->editText(), "Horror");
+    EXPECT_EQ(source->state(), DataSetState::Browse);
+    EXPECT_EQ(stored("Borrowed"), "True");
+
+    query->edit();
+    doAccessibleAction(borrowed, toggle);
+    EXPECT_FALSE(borrowed->isChecked());
+    setAccessibleValue(director, "Lynch");
+    setAccessibleValue(category, "Drama");
+    query->post();
+    reopen();
+    EXPECT_EQ(stored("Borrowed"), "False");
+    EXPECT_EQ(stored("Director"), "Lynch");
+    EXPECT_EQ(stored("Category"), "Drama");
+
+    query->insert();
+    doAccessibleAction(borrowed, toggle);
+    query->fieldByName("Title").setAsText("Cube");
+    query->post();
+    EXPECT_EQ(stored("Borrowed"), "True") << "a new record takes the toggled box";
+}
+
+TEST_F(DataControls, DropDownIsNamedByItsLabelAndTheWheelNeedsTheFocus) {
+    auto* label = new Label("Category :", category->parentWidget());
+    label->setFocusControl(category);
+    category->addEntries({"Action", "Horror", "Western"});
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(category);
+    EXPECT_EQ(accessible->role(), QAccessible::ComboBox);
+    EXPECT_EQ(accessible->text(QAccessible::Name), "Category :");
+    EXPECT_EQ(accessible->text(QAccessible::Value), "Horror");
+    EXPECT_EQ(category->lineEdit()->accessibleName(), "Category :");
+
+    query->edit();
+    director->setFocus();
+    const QPoint middle = category->rect().center();
+    QWheelEvent down(middle, category->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                     Qt::NoScrollPhase, false);
+    QApplication::sendEvent(category, &down);
+    EXPECT_EQ(category->editText(), "Horror") << "no focus: the wheel scrolls past";
+    EXPECT_TRUE(director->hasFocus());
+    category->setFocus();
+    QWheelEvent again(middle, category->mapToGlobal(middle), {}, {0, -120}, Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(category, &again);
+    EXPECT_EQ(category->editText(), "Western");
 }
 
 } // namespace
