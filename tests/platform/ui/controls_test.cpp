@@ -9,6 +9,7 @@
 #include "platform/core/errors.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -64,7 +65,7 @@ TEST(SpeedButton, GrowsToShowItsCaptionUnlessFixed) {
     fixed.setFixedSize(20, 25);
     fixed.setCaption("&Close");
     SpeedButton picture(&form);
-    picture.setPicture(QPixmap(24, 24));
+    picture.setPicture(QIcon(QPixmap(24, 24)), QSize(24, 24));
     form.show(); // a hidden control learns of its size when it is shown
 
     EXPECT_EQ(narrow.pos(), QPoint(80, 306));
