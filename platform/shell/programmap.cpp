@@ -1,5 +1,7 @@
 #include "platform/shell/programmap.h"
 
+#include "platform/shell/documentopener.h"
+
 #include "platform/core/text.h"
 #include "platform/files/hostprogram.h"
 #include "platform/files/platformroot.h"
@@ -32,7 +34,7 @@ std::string defaultEditorCommand() {
     for (const char* editor : kHostEditors)
         if (files::findHostProgram(editor))
             return editor;
-    return "xdg-open";
+    return kDocumentOpener;
 }
 
 ProgramMap ProgramMap::current() {

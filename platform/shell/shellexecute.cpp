@@ -7,7 +7,6 @@
 #include "platform/shell/commandline.h"
 #include "platform/shell/programmap.h"
 
-#include <cctype>
 #include <system_error>
 
 namespace orupim::shell {
@@ -17,11 +16,6 @@ namespace {
 Replaceable<bool(const ShellRequest&)>& shell() {
     static Replaceable<bool(const ShellRequest&)> implementation(hostShellExecute);
     return implementation;
-}
-
-bool isFullDrivePath(std::string_view text) {
-    return text.size() >= 3 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':' &&
-           (text[2] == '\\' || text[2] == '/');
 }
 
 bool hasDirectory(std::string_view file) {
@@ -71,11 +65,8 @@ std::optional<HostCommand> resolveShellRequest(const ShellRequest& request) {
             return std::nullopt;
         command.program = *program;
     }
-    for (std::string& argument : splitCommandLine(request.parameters)) {
-        std::filesystem::path host =
-            isFullDrivePath(argument) ? files::toHost(argument) : std::filesystem::path();
-        command.arguments.push_back(host.empty() ? std::move(argument) : host.string());
-    }
+    for (const std::string& argument : splitCommandLine(request.parameters))
+        command.arguments.push_back(hostArgument(argument));
     if (!request.directory.empty()) {
         command.workingDirectory = files::toHost(request.directory);
         std::error_code ec;
