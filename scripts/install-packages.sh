@@ -8,4 +8,5 @@ apt-get install -y --no-install-recommends \
     qt6-base-dev libgl-dev \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
-    xvfb xauth xdg-utils
+    xvfb xauth xdg-utils \
+    desktop-file-utils libxml2-utils python3-xdg

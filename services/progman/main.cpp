@@ -1,5 +1,6 @@
 // orupim-progman: Program Manager, the DDE server of service and topic "PROGMAN". The DDE client starts it
-// when no server answers; it carries out the commands it is sent and exits by itself once no conversation has
+// when no server answers; at start it brings the menu entries in line with the stored groups; it carries out
+// the commands it is sent before answering them and exits by itself once no conversation has
 // been open for 30 seconds ($ORUPIM_PROGMAN_IDLE_MS sets another time in milliseconds). A second copy started
 // while one runs exits at once.
 #include "platform/dde/server.h"
@@ -28,12 +29,19 @@ std::chrono::milliseconds idleTime() {
 int main() {
     try {
         orupim::progman::ProgramManager manager;
-        orupim::dde::Server server("PROGMAN", "PROGMAN", [&](const std::string& text) {
+        orupim::dde::Server server("PROGMAN", "PROGMAN", nullptr);
+        // A transaction is answered once it is carried out and its entries are written, so an accepted one is
+        // never lost to a crash, and a refused one is sent again by the client.
+        server.setAcceptFunction([&](const std::string& text) {
             std::string refusal;
             manager.execute(text, &refusal);
             if (!refusal.empty())
                 std::cerr << "orupim-progman: refused: " << refusal << '\n';
+            return refusal.empty();
         });
+        // Holding the service alone now, it repairs what a crash between saving and publishing left behind.
+        if (std::string failure = manager.publishAll(); !failure.empty())
+            std::cerr << "orupim-progman: " << failure << '\n';
         server.serve(idleTime());
         return 0;
     } catch (const std::exception& error) {

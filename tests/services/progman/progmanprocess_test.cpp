@@ -1,9 +1,9 @@
 // The real Program Manager program, started by the DDE client because no server answers, carrying out the
-// setup's commands and exiting by itself once idle.
+// setup's commands before it answers them and exiting by itself once idle.
+#include "menutest.h"
 #include "platform/dde/channel.h"
 #include "platform/dde/conversation.h"
 #include "platform/dde/servicestarter.h"
-#include "platform/files/platformroot.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -37,20 +37,22 @@ bool hasEnded(pid_t pid) {
     return close != std::string::npos && line.substr(close + 2, 1) == "Z";
 }
 
+// Waits for the process to end; kills it when it does not, so that no test leaves it running.
 bool waitForEnd(pid_t pid, std::chrono::seconds limit) {
     auto deadline = std::chrono::steady_clock::now() + limit;
     while (!hasEnded(pid)) {
-        if (std::chrono::steady_clock::now() >= deadline)
+        if (std::chrono::steady_clock::now() >= deadline) {
+            kill(pid, SIGKILL);
             return false;
+        }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
 }
 
-TEST(ProgmanProcess, ClientStartsTheServerWhichCarriesOutAndExitsWhenIdle) {
-    std::filesystem::path root = files::platformRoot();
-    setenv("XDG_DATA_HOME", (root / "xdg/data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (root / "xdg/config").c_str(), 1);
+using ProgmanProcess = MenuTest;
+
+TEST_F(ProgmanProcess, ClientStartsTheServerWhichCarriesOutAndExitsWhenIdle) {
     setenv("ORUPIM_PROGMAN_IDLE_MS", "300", 1);
     ASSERT_TRUE(dde::findServiceProgram("PROGMAN").has_value());
 
@@ -59,17 +61,17 @@ TEST(ProgmanProcess, ClientStartsTheServerWhichCarriesOutAndExitsWhenIdle) {
     pid_t server = serverProcess();
     ASSERT_GT(server, 0);
     EXPECT_NE(server, getpid());
+    // An item before any group cannot be carried out: the client hears so and may send it again.
+    EXPECT_FALSE(conversation.execute("[AddItem(c:\\tmp\\App\\app.exe,My App)]\r\n"));
     EXPECT_TRUE(conversation.execute("[CreateGroup(Tools)]\r\n"));
     EXPECT_TRUE(conversation.execute("[AddItem(c:\\tmp\\App\\app.exe,My App)]\r\n"));
+    // Accepted means written: the entry is there the moment the answer is.
+    EXPECT_TRUE(std::filesystem::exists(applications() / "orupim-tools-my_app.desktop"));
     conversation.close();
 
-    bool ended = waitForEnd(server, std::chrono::seconds(10));
-    if (!ended)
-        kill(server, SIGKILL);
-    ASSERT_TRUE(ended);
+    ASSERT_TRUE(waitForEnd(server, std::chrono::seconds(10)));
     EXPECT_FALSE(std::filesystem::exists(dde::serviceSocketPath("PROGMAN")));
-    EXPECT_TRUE(std::filesystem::exists(root / "xdg/data/applications/orupim-tools-my-app.desktop"));
-    EXPECT_TRUE(std::filesystem::exists(root / "progman.ini"));
+    EXPECT_TRUE(std::filesystem::exists(store()));
 
     // Once it has gone, the next conversation starts it again.
     ASSERT_TRUE(conversation.open());
@@ -77,10 +79,8 @@ TEST(ProgmanProcess, ClientStartsTheServerWhichCarriesOutAndExitsWhenIdle) {
     ASSERT_GT(second, 0);
     EXPECT_NE(second, server);
     conversation.close();
-    ended = waitForEnd(second, std::chrono::seconds(10));
-    if (!ended)
-        kill(second, SIGKILL);
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(waitForEnd(second, std::chrono::seconds(10)));
+    unsetenv("ORUPIM_PROGMAN_IDLE_MS");
 }
 
 } // namespace
