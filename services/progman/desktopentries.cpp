@@ -269,8 +269,9 @@ PublishedFiles publishedFiles(const ProgramGroup& group) {
     return files;
 }
 
-bool publishGroup(const ProgramGroup& group) {
-    PublishedFiles files = publishedFiles(group);
+namespace {
+
+bool writeGroup(const ProgramGroup& group, const PublishedFiles& files) {
     std::string stem = files.directoryEntry.stem().string();
     std::string marker = kGroupKey + entryText(group.name) + "\n";
     bool written = true;
@@ -297,30 +298,36 @@ bool publishGroup(const ProgramGroup& group) {
     return writeFile(files.menuFile, menu) && written;
 }
 
+} // namespace
+
+bool publishGroup(const ProgramGroup& group) {
+    return writeGroup(group, publishedFiles(group));
+}
+
 bool removeGroupEntries(const ProgramGroup& group) {
-    PublishedFiles files = publishedFiles(group);
-    bool removed =
-        removeOwnFiles(applicationsDirectory(), ".desktop", {}, [&](const std::filesystem::path& path) {
-            std::optional<std::string> content = readFile(path);
-            std::optional<std::string> value = content ? markerValue(*content, kGroupKey) : std::nullopt;
-            return value && equalsIgnoreCase(*value, entryText(group.name));
-        });
+    std::string stem = groupStem(group);
+    std::filesystem::path directory = directoriesDirectory() / (stem + ".directory");
+    std::filesystem::path menu = mergeDirectory() / (stem + ".menu");
     std::error_code error;
-    if (belongsTo(files.directoryEntry, group, nullptr) &&
-        !std::filesystem::remove(files.directoryEntry, error))
-        removed = false;
-    if (menuBelongsTo(files.menuFile, files.directoryEntry.stem().string()) &&
-        !std::filesystem::remove(files.menuFile, error))
-        removed = false;
-    return removed;
+    // The merge file first, so that no menu names a file that is gone.
+    bool removed = !menuBelongsTo(menu, stem) || std::filesystem::remove(menu, error);
+    removed = removeOwnFiles(applicationsDirectory(), ".desktop", {},
+                             [&](const std::filesystem::path& path) {
+                                 std::optional<std::string> content = readFile(path);
+                                 std::optional<std::string> value =
+                                     content ? markerValue(*content, kGroupKey) : std::nullopt;
+                                 return value && equalsIgnoreCase(*value, entryText(group.name));
+                             }) &&
+              removed;
+    return (!belongsTo(directory, group, nullptr) || std::filesystem::remove(directory, error)) && removed;
 }
 
 bool publishAllGroups(const std::vector<ProgramGroup>& groups) {
     bool written = true;
     std::set<std::filesystem::path> keep;
     for (const ProgramGroup& group : groups) {
-        written = publishGroup(group) && written;
         PublishedFiles files = publishedFiles(group);
+        written = writeGroup(group, files) && written;
         keep.insert(files.directoryEntry);
         keep.insert(files.menuFile);
         keep.insert(files.itemEntries.begin(), files.itemEntries.end());
