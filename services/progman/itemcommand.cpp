@@ -5,7 +5,7 @@
 #include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
 #include "platform/shell/documentopener.h"
-#include "platform/shell/programmap.h"
+#include "platform/shell/shellexecute.h"
 
 #include <filesystem>
 #include <system_error>
@@ -66,17 +66,6 @@ std::size_t programLength(std::string_view commandLine) {
     return ends.front();
 }
 
-// The host program of a word naming one: the ".exe" dropped when the host has the program only without it.
-std::string hostProgram(const std::string& program) {
-    std::string host = shell::hostArgument(program);
-    if (!endsInExe(host) || files::isExecutableFile(host))
-        return host;
-    std::string bare = host.substr(0, host.size() - 4);
-    bool found = host.find('/') != std::string::npos ? files::isExecutableFile(bare)
-                                                     : files::findHostProgram(bare).has_value();
-    return found ? bare : host;
-}
-
 bool isDocument(const std::string& program) {
     if (!files::isFullDrivePath(program))
         return !isProgramExtension(extensionOf(program));
@@ -121,23 +110,19 @@ HostItem hostItem(std::string_view commandLine) {
     HostItem item;
     if (command.program.empty())
         return item;
-    if (auto mapped = shell::ProgramMap::current().commandFor(command.program)) {
-        std::vector<std::string> words = shell::splitCommandLine(*mapped);
-        if (!words.empty())
-            if (auto program = files::findHostProgram(words.front())) {
-                item.words.push_back(program->string());
-                item.words.insert(item.words.end(), words.begin() + 1, words.end());
-            }
-    }
-    if (item.words.empty()) {
-        if (isDocument(command.program)) {
-            item.document = true;
-            std::filesystem::path host = existingFile(command.program);
-            item.words = {shell::kDocumentOpener,
-                          host.empty() ? shell::hostArgument(command.program) : host.string()};
-            return item;
-        }
-        item.words.push_back(hostProgram(command.program));
+    // Started as the shell starts a program: through the program map, or as the host program it names.
+    if (auto started = shell::resolveShellRequest({"open", command.program, "", ""})) {
+        item.words.push_back(started->program.string());
+        item.words.insert(item.words.end(), started->arguments.begin(), started->arguments.end());
+    } else if (isDocument(command.program)) {
+        item.document = true;
+        std::filesystem::path host = existingFile(command.program);
+        item.words = {shell::kDocumentOpener,
+                      host.empty() ? shell::hostArgument(command.program) : host.string()};
+        return item;
+    } else {
+        // Not installed yet: named as it will be.
+        item.words.push_back(shell::hostArgument(command.program));
     }
     for (const std::string& argument : command.arguments)
         item.words.push_back(shell::hostArgument(argument));

@@ -27,10 +27,11 @@ struct HostItem {
     bool document = false;          // the item names a document, opened by the desktop's opener
 };
 
-// The host words of an item: a program that the program map (programs.ini) maps is its host command; every
-// full drive path becomes its host path; a program's ".exe" is dropped when only the file without it exists.
-// A document (an existing file no one may execute, or a missing one whose extension is not a program's) is
-// handed to the desktop's opener alone, since no one can execute it.
+// The host words of an item: its program resolved as the shell resolves a program it starts (shellexecute.h:
+// the program map, then the host program, ".exe" dropped where the host file lacks it), a program not
+// installed yet named by its host path, and every full drive path among the arguments turned into its host
+// path. A document (an existing file no one may execute, or a missing one whose extension is not a program's)
+// is handed to the desktop's opener alone, since no one can execute it.
 HostItem hostItem(std::string_view commandLine);
 
 } // namespace orupim::progman
