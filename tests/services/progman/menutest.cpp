@@ -72,6 +72,7 @@ void MenuTest::SetUp() {
 }
 
 void MenuTest::TearDown() {
+    expectValidMenus();
     for (const auto& [variable, value] : saved_)
         if (value)
             setenv(variable.c_str(), value->c_str(), 1);

@@ -1,5 +1,6 @@
 // What the tests of Program Manager share: each case gets a fresh platform root, HOME and XDG directories
-// (restored and removed when it ends), and checks what was published with the desktop's own tools:
+// (restored and removed when it ends), and whatever it published is checked at its end with the desktop's
+// own tools:
 // desktop-file-validate for every entry, xmllint against the menu document type for every merge file, and the
 // menu library of python3-xdg for what a desktop shows.
 #pragma once
@@ -35,7 +36,7 @@ protected:
     // The host directory of drive C:, without a trailing "/".
     std::string driveC() const;
 
-    // Checks every published file with the desktop's validators.
+    // Checks every published file with the desktop's validators (done at the end of every case).
     void expectValidMenus() const;
     // The applications menu as the desktop's menu library shows it (showmenu.py's lines).
     std::string menuLibraryView() const;
