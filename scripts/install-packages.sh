@@ -9,4 +9,4 @@ apt-get install -y --no-install-recommends \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
     xvfb xauth xdg-utils \
-    desktop-file-utils libxml2-utils python3-xdg
+    desktop-file-utils libxml2-utils python3-xdg python3-gi gir1.2-glib-2.0

@@ -203,8 +203,9 @@ TEST_F(ProgramManagerTest, DropsAnExeTheInstalledProgramLacks) {
               std::string::npos);
 }
 
-// The sample package's group as a desktop's menu library shows it: every item, each with its icon, and an
-// Exec that starts something (the uninstaller as programs.ini maps it, the notices through the opener).
+// The sample package's group as the desktops' menu libraries show it: every item, each with its icon, and an
+// Exec that starts something (the uninstaller as programs.ini maps it, the notices through the opener), so
+// that even a library that drops entries it cannot start keeps them all.
 TEST_F(ProgramManagerTest, TheDesktopsMenuLibraryShowsEveryItemWithItsIcon) {
     std::filesystem::path uninstaller = base / "bin/orupim-uninst";
     writeFile(uninstaller, "#!/bin/sh\n", true);
@@ -220,11 +221,12 @@ TEST_F(ProgramManagerTest, TheDesktopsMenuLibraryShowsEveryItemWithItsIcon) {
     EXPECT_EQ(menuLibraryView(), "menu\tOruPIM\tfolder\n"
                                  "entry\tOruFLX notices\ttext-x-generic\txdg-open " +
                                      c +
-                                     "/oruflx/instruct.txt\n"
+                                     "/oruflx/instruct.txt\tkept\n"
                                      "entry\tOruFLX videos\tapplication-x-executable\t" +
-                                     c + "/oruflx/OruFLX\n" +
+                                     c +
+                                     "/oruflx/OruFLX\tkept\n"
                                      "entry\tUninstall OruFLX\tapplication-x-executable\t" +
-                                     uninstaller.string() + " OruFLX " + c + "/oruflx\n");
+                                     uninstaller.string() + " OruFLX " + c + "/oruflx\tkept\n");
 }
 
 } // namespace

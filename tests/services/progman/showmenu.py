@@ -1,9 +1,14 @@
 # Prints the applications menu as the desktop's menu library (python3-xdg) builds it from the XDG directories
 # of the environment: one line per submenu ("menu<TAB>name<TAB>icon") followed by one line per entry
-# ("entry<TAB>name<TAB>icon<TAB>exec").
+# ("entry<TAB>name<TAB>icon<TAB>exec<TAB>glib"), where glib says whether GLib's application info, which
+# drops an entry whose program cannot be started, keeps it ("kept") or not ("dropped").
 import sys
 
+import gi
 import xdg.Menu
+
+gi.require_version("Gio", "2.0")
+from gi.repository import Gio  # noqa: E402
 
 
 def show(menu):
@@ -13,7 +18,9 @@ def show(menu):
             show(entry)
         elif isinstance(entry, xdg.Menu.MenuEntry):
             desktop = entry.DesktopEntry
-            print("entry\t%s\t%s\t%s" % (desktop.getName(), desktop.getIcon(), desktop.getExec()))
+            kept = Gio.DesktopAppInfo.new_from_filename(desktop.filename) is not None
+            print("entry\t%s\t%s\t%s\t%s"
+                  % (desktop.getName(), desktop.getIcon(), desktop.getExec(), "kept" if kept else "dropped"))
 
 
 show(xdg.Menu.parse(sys.argv[1]))
