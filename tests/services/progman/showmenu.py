@@ -18,7 +18,10 @@ def show(menu):
             show(entry)
         elif isinstance(entry, xdg.Menu.MenuEntry):
             desktop = entry.DesktopEntry
-            kept = Gio.DesktopAppInfo.new_from_filename(desktop.filename) is not None
+            try:
+                kept = Gio.DesktopAppInfo.new_from_filename(desktop.filename) is not None
+            except TypeError:  # the binding's way of saying the constructor gave nothing
+                kept = False
             print("entry\t%s\t%s\t%s\t%s"
                   % (desktop.getName(), desktop.getIcon(), desktop.getExec(), "kept" if kept else "dropped"))
 
