@@ -66,13 +66,10 @@ std::size_t programLength(std::string_view commandLine) {
     return ends.front();
 }
 
-bool isDocument(const std::string& program) {
-    if (!files::isFullDrivePath(program))
-        return !isProgramExtension(extensionOf(program));
-    std::filesystem::path host = existingFile(program);
-    if (!host.empty())
-        return !files::isExecutableFile(host);
-    return !isProgramExtension(extensionOf(program));
+// Whether a program word names a document: an existing file no one may execute, or a missing one whose
+// extension is not a program's. `host` is the existing file, if any.
+bool isDocument(const std::string& program, const std::filesystem::path& host) {
+    return host.empty() ? !isProgramExtension(extensionOf(program)) : !files::isExecutableFile(host);
 }
 
 } // namespace
@@ -114,14 +111,16 @@ HostItem hostItem(std::string_view commandLine) {
     if (auto started = shell::resolveShellRequest({"open", command.program, "", ""})) {
         item.words.push_back(started->program.string());
         item.words.insert(item.words.end(), started->arguments.begin(), started->arguments.end());
-    } else if (isDocument(command.program)) {
-        item.document = true;
-        std::filesystem::path host = existingFile(command.program);
-        item.words = {shell::kDocumentOpener,
-                      host.empty() ? shell::hostArgument(command.program) : host.string()};
-        return item;
     } else {
-        // Not installed yet: named as it will be.
+        std::filesystem::path host =
+            files::isFullDrivePath(command.program) ? existingFile(command.program) : std::filesystem::path();
+        if (isDocument(command.program, host)) {
+            item.document = true;
+            item.words = {shell::kDocumentOpener,
+                          host.empty() ? shell::hostArgument(command.program) : host.string()};
+            return item;
+        }
+        // A program not installed yet, named as it will be.
         item.words.push_back(shell::hostArgument(command.program));
     }
     for (const std::string& argument : command.arguments)
