@@ -28,7 +28,7 @@ std::size_t carryOut(const dde::DdeCommand& command, ProgramGroups& groups) {
         return groups.createGroup(arguments[0]);
     }
     if (equalsIgnoreCase(command.name, "AddItem")) {
-        if (arguments.empty() || arguments.size() > 2 || arguments[0].empty())
+        if (arguments.empty() || arguments.size() > 2 || splitItemCommand(arguments[0]).program.empty())
             throw std::invalid_argument("AddItem takes a command line and a name");
         std::string name =
             arguments.size() == 2 && !arguments[1].empty() ? arguments[1] : programNameOf(arguments[0]);

@@ -171,6 +171,7 @@ TEST_F(ProgramManagerTest, StopsAtTheFirstRefusedCommand) {
         {"[AddItem(C:\\x.exe,X)][CreateGroup(G)]", 0},
         {"[CreateGroup(G)][DeleteGroup(G)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem()][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][AddItem(\"  \",Blank)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem(a,b,c)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][CreateGroup(\"a\r\nb\")][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)] junk [AddItem(C:\\x.exe,X)]", 1},
