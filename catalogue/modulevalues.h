@@ -38,4 +38,7 @@ inline TMainWindow* MainWindow = nullptr;
 inline TAboutDialog* AboutDialog = nullptr;
 inline TQueryDialog* QueryDialog = nullptr;
 
+// Puts every shared value back to its value at the start of the process (the windows are not freed here).
+void resetModuleValues();
+
 } // namespace orupim::catalogue

@@ -40,6 +40,24 @@ void createDirectoryPath(std::string path) {
     files::createDirectory(path);
 }
 
+// The outermost directory of a path that does not exist yet (the one the run creates first), or empty when
+// the whole path exists.
+std::string firstMissingDirectory(std::string path) {
+    std::string missing;
+    while (path.size() > 3 && !files::directoryExists(path)) {
+        if (path.back() == '\\') {
+            path.pop_back();
+            continue;
+        }
+        missing = path;
+        const std::size_t last = path.rfind('\\');
+        if (last == std::string::npos)
+            break;
+        path.erase(last);
+    }
+    return missing;
+}
+
 // Restores the cursor, pauses and brings the wizard forward, whether or not the run ended by an error.
 class ClosingSteps {
 public:
@@ -102,6 +120,7 @@ void TMainDialog::CopyFiles() {
 
     ui::setScreenCursor(ui::ScreenCursor::HourGlass);
     ClosingSteps closing;
+    CreatedDirectory = firstMissingDirectory(DestPath.str());
     if (!files::directoryExists(DestPath.str()))
         createDirectoryPath(DestPath.str());
     if (!ExpandFlag) {
@@ -116,6 +135,7 @@ void TMainDialog::CopyFiles() {
         ProgressBar->setValue(ProgressBar->value() + step);
         createProgramItems(windows);
         UpdateRegistry();
+        RecordInstalledParts();
         if (ProgressBar->value() < 100)
             ProgressBar->setValue(100);
         setInfoText(product + " was installed successfuly. Please select next to continue.");

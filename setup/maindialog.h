@@ -50,6 +50,7 @@ public:
     void DirectoryListBoxChange();
     void CopyFiles();
     void UpdateRegistry();
+    void RecordInstalledParts();
 
     QLabel* SetupIco;
     QLabel* InfoLabel;
@@ -72,6 +73,9 @@ public:
     // The conversation with Program Manager: opened by the installation run and closed at its end; a run
     // that an error ends leaves it open for the next run.
     dde::Conversation DdeClientConv{"PROGMAN", "PROGMAN"};
+    // The outermost directory that the installation run created for the destination (empty when it existed),
+    // so that the uninstaller takes away no directory the user had.
+    std::string CreatedDirectory;
 
     std::string infoText() const;
     void setInfoText(const std::string& text);

@@ -27,8 +27,15 @@ void checkParams(std::string_view alias, const StringList& params) {
 
 } // namespace
 
+// The session follows the platform root: a process whose root changes (a test between its cases) reads the
+// new root's configuration, as a program started there would.
 Session& Session::instance() {
     static Session session(files::platformRoot() / "engine.cfg");
+    if (std::filesystem::path file = files::platformRoot() / "engine.cfg"; file != session.configFile_) {
+        session.configFile_ = std::move(file);
+        session.loaded_ = false;
+        session.aliases_.clear();
+    }
     return session;
 }
 

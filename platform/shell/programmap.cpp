@@ -17,10 +17,17 @@ const char* const kProgramsSection = "Programs";
 const char* const kHostEditors[] = {
     "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma", "xed", "featherpad", "leafpad"};
 
-std::string defaultProgramFile() {
+// The programs the suite maps by default, in the order the file lists them.
+std::vector<std::pair<std::string, std::string>> defaultEntries() {
     std::string editor = defaultEditorCommand();
-    return std::string("[") + kProgramsSection + "]\r\nnotepad.exe=" + editor + "\r\nwinhlp32.exe=" + editor +
-           "\r\n";
+    return {{"notepad.exe", editor}, {"winhlp32.exe", editor}, {"OruUninst.exe", "orupim-uninst"}};
+}
+
+std::string defaultProgramFile() {
+    std::string text = std::string("[") + kProgramsSection + "]\r\n";
+    for (const auto& [name, command] : defaultEntries())
+        text += name + "=" + command + "\r\n";
+    return text;
 }
 
 std::string_view lastComponent(std::string_view name) {
@@ -52,6 +59,10 @@ std::optional<std::string> ProgramMap::commandFor(std::string_view programName) 
         return std::nullopt;
     std::string withExtension = name.find('.') == std::string_view::npos ? std::string(name) + ".exe" : "";
     for (const auto& [key, command] : entries_)
+        if (equalsIgnoreCase(key, name) || equalsIgnoreCase(key, withExtension))
+            return command;
+    // A file written before the suite mapped a name still gets that name's default.
+    for (const auto& [key, command] : defaultEntries())
         if (equalsIgnoreCase(key, name) || equalsIgnoreCase(key, withExtension))
             return command;
     return std::nullopt;

@@ -2,8 +2,8 @@
 // Kept in <root>/programs.ini, section [Programs], one "name=host command" line each; the host command is
 // split into words by the command-line rules, its first word a host program (a name searched in $PATH, or a
 // host path) and the rest arguments put before the ones the caller passes. The file is created on first use
-// with the text editor and the help viewer: the first host text editor found in $PATH, or the desktop's
-// opener when there is none.
+// with the text editor and the help viewer (the first host text editor found in $PATH, or the desktop's
+// opener when there is none) and the uninstaller OruUninst.exe (the suite's orupim-uninst).
 #pragma once
 
 #include <optional>
@@ -20,7 +20,8 @@ public:
     static ProgramMap current();
 
     // The host command of a program name (only the last component of a path counts, without regard to case; a
-    // name without an extension also finds its ".exe" entry). The first matching line wins.
+    // name without an extension also finds its ".exe" entry). The first matching line wins; a name the file
+    // does not list gets the suite's default for it, if any.
     std::optional<std::string> commandFor(std::string_view programName) const;
 
     const std::vector<std::pair<std::string, std::string>>& entries() const { return entries_; }

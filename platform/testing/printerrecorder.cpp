@@ -1,6 +1,7 @@
 #include "platform/testing/printerrecorder.h"
 
 #include "platform/core/errors.h"
+#include "platform/ui/printer.h"
 
 namespace orupim::testing {
 namespace {
@@ -37,9 +38,12 @@ PrinterRecorder::PrinterRecorder()
               return nullptr;
           jobs.emplace_back();
           return std::make_unique<RecordedJob>(*this, jobs.size() - 1);
-      })) {}
+      })) {
+    ui::resetPrinterForTesting();
+}
 
 PrinterRecorder::~PrinterRecorder() {
+    ui::resetPrinterForTesting();
     ui::setPrintJobImplementation(std::move(previous_));
 }
 

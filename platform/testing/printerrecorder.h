@@ -1,7 +1,8 @@
 // Replaces the default printer for the life of the object: every job is recorded instead of printed, with
 // each text written (its place, its text and the font size it was written in) and how the job closed. The
 // recorded printer has the resolution a test chooses; it can also be made to be missing, or to fail at a
-// chosen text of a job, for the paths where printing is refused or interrupted.
+// chosen text of a job, for the paths where printing is refused or interrupted. The printer object is made
+// anew when the recorder starts and when it ends, so its font starts at its default as in a new process.
 #pragma once
 
 #include "platform/ui/printjob.h"

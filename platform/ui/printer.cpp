@@ -38,9 +38,23 @@ void Printer::abort() {
     job->abort();
 }
 
-Printer& printer() {
-    static Printer object;
+namespace {
+
+std::unique_ptr<Printer>& theObject() {
+    static std::unique_ptr<Printer> object;
     return object;
+}
+
+} // namespace
+
+Printer& printer() {
+    if (!theObject())
+        theObject() = std::make_unique<Printer>();
+    return *theObject();
+}
+
+void resetPrinterForTesting() {
+    theObject().reset();
 }
 
 } // namespace orupim::ui

@@ -37,4 +37,8 @@ private:
 // The one printer object of the process.
 Printer& printer();
 
+// Frees the printer object (an open job is abandoned); the next `printer()` makes a new one, as a new process
+// would.
+void resetPrinterForTesting();
+
 } // namespace orupim::ui

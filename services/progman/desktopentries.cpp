@@ -6,6 +6,7 @@
 #include "platform/files/xdgdirectories.h"
 #include "services/progman/itemcommand.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -336,6 +337,33 @@ bool publishAllGroups(const std::vector<ProgramGroup>& groups) {
     removeOwnFiles(applicationsDirectory(), ".desktop", keep, isOwnEntry);
     removeOwnFiles(directoriesDirectory(), ".directory", keep, isOwnEntry);
     return written;
+}
+
+void removeStaleEntries(const std::vector<ProgramGroup>& before, const std::vector<ProgramGroup>& after) {
+    for (const ProgramGroup& group : before) {
+        auto kept = std::find_if(after.begin(), after.end(), [&](const ProgramGroup& other) {
+            return equalsIgnoreCase(other.name, group.name);
+        });
+        if (kept == after.end()) {
+            removeGroupEntries(group);
+            continue;
+        }
+        auto keeps = [&](std::string_view itemText) {
+            return std::any_of(kept->items.begin(), kept->items.end(), [&](const ProgramItem& item) {
+                return equalsIgnoreCase(entryText(item.name), itemText);
+            });
+        };
+        if (std::all_of(group.items.begin(), group.items.end(),
+                        [&](const ProgramItem& item) { return keeps(entryText(item.name)); }))
+            continue;
+        removeOwnFiles(applicationsDirectory(), ".desktop", {}, [&](const std::filesystem::path& path) {
+            std::optional<std::string> content = readFile(path);
+            std::optional<std::string> groupValue = content ? markerValue(*content, kGroupKey) : std::nullopt;
+            std::optional<std::string> itemValue = content ? markerValue(*content, kItemKey) : std::nullopt;
+            return groupValue && itemValue && equalsIgnoreCase(*groupValue, entryText(group.name)) &&
+                   !keeps(*itemValue);
+        });
+    }
 }
 
 } // namespace orupim::progman

@@ -57,4 +57,7 @@ bool removeGroupEntries(const ProgramGroup& group);
 // a crash between saving the groups and writing their files. False when a file could not be written.
 bool publishAllGroups(const std::vector<ProgramGroup>& groups);
 
+// Removes the files of ours that `before` had and `after` no longer does (a deleted item or group).
+void removeStaleEntries(const std::vector<ProgramGroup>& before, const std::vector<ProgramGroup>& after);
+
 } // namespace orupim::progman

@@ -100,4 +100,38 @@ std::optional<std::size_t> ProgramGroups::addItem(std::string_view commandLine, 
     return index;
 }
 
+std::optional<std::size_t> ProgramGroups::showGroup(std::string_view name) {
+    for (std::size_t i = 0; i < groups_.size(); ++i)
+        if (equalsIgnoreCase(groups_[i].name, name)) {
+            active_ = groups_[i].name;
+            return i;
+        }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ProgramGroups::deleteItem(std::string_view name) {
+    const ProgramGroup* found = active();
+    if (!found)
+        return std::nullopt;
+    auto index = static_cast<std::size_t>(found - groups_.data());
+    std::vector<ProgramItem>& items = groups_[index].items;
+    for (auto item = items.begin(); item != items.end(); ++item)
+        if (equalsIgnoreCase(item->name, name)) {
+            items.erase(item);
+            return index;
+        }
+    return std::nullopt;
+}
+
+bool ProgramGroups::deleteGroup(std::string_view name) {
+    for (auto group = groups_.begin(); group != groups_.end(); ++group)
+        if (equalsIgnoreCase(group->name, name)) {
+            if (equalsIgnoreCase(active_, name))
+                active_.clear();
+            groups_.erase(group);
+            return true;
+        }
+    return false;
+}
+
 } // namespace orupim::progman

@@ -23,6 +23,7 @@ namespace orupim::catalogue::test {
 
 CatalogueProgram::CatalogueProgram(const Edition& edition, const std::string& directory)
     : edition_(edition), directory_(orupim::test::tempRoot() / directory) {
+    resetModuleValues();
     std::filesystem::create_directories(directory_);
     files::setProgramFileForTesting(directory_ / edition.deliverable);
     kernel::setSleepImplementation([this](std::uint32_t milliseconds) {
@@ -135,9 +136,7 @@ void CatalogueProgram::start() {
 
 void CatalogueProgram::stop() {
     application_.reset();
-    MainWindow = nullptr;
-    AboutDialog = nullptr;
-    QueryDialog = nullptr;
+    resetModuleValues();
 }
 
 TMainWindow& CatalogueProgram::window() const {

@@ -1,15 +1,15 @@
 // The main window as the user sees it: every control inside its page, its label beside it, the tool bar's
-// buttons in one row, and a picture of each page written to the build tree (screenshots/) for a person to
-// look at.
+// buttons in one row, and a picture of each page written (when asked, see tests/README.md) for a person
+// to look at.
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
 #include "platform/ui/label.h"
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
+#include "screenshot.h"
 
 #include <QApplication>
-#include <QDir>
 #include <gtest/gtest.h>
 
 namespace orupim::catalogue {
@@ -33,12 +33,10 @@ TEST(MainWindowPicture, EveryControlStandsInsideItsPageBesideItsLabel) {
     TMainWindow& window = program.window();
     const Edition& edition = window.edition();
 
-    QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
     for (int page = 0; page < window.PageControl->pageCount(); ++page) {
         window.PageControl->setCurrentIndex(page);
         QApplication::processEvents();
-        const QString file = QString(ORUPIM_SCREENSHOT_DIR "/mainwindow-%1.png").arg(page);
-        EXPECT_TRUE(window.grab().save(file)) << file.toStdString();
+        orupim::test::saveScreenshot(window, "mainwindow-" + std::to_string(page));
     }
 
     for (std::size_t i = 0; i < edition.controls.size(); ++i) {

@@ -11,10 +11,10 @@
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
+#include "screenshot.h"
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
@@ -77,9 +77,7 @@ void closeByTitleBar(TQueryDialog& dialog) {
 
 class Search : public ::testing::Test {
 protected:
-    void start(const std::vector<Record>& records = Films) {
-        ASSERT_TRUE(program.startWith(records));
-    }
+    void start(const std::vector<Record>& records = Films) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
 
     // Find Record through its speed button (or its menu item); while the dialog is up, modal and active,
@@ -465,8 +463,7 @@ TEST_F(Search, DialogForm) {
         // The field's name fits its label, and a picture for a person to look at.
         EXPECT_EQ(shown.FieldNameLabel->caption(), "Director");
         EXPECT_GE(shown.FieldNameLabel->width(), shown.FieldNameLabel->sizeHint().width());
-        QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
-        EXPECT_TRUE(shown.grab().save(ORUPIM_SCREENSHOT_DIR "/searchdialog.png"));
+        orupim::test::saveScreenshot(shown, "searchdialog");
         shown.close();
     });
 }

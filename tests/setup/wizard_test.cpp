@@ -4,17 +4,22 @@
 
 #include "platform/dde/server.h"
 #include "platform/files/filesystem.h"
+#include "platform/files/platformroot.h"
 #include "platform/kernel/sleep.h"
 #include "platform/profile/inifile.h"
 #include "platform/registry/keymarks.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
 #include "platform/testing/platformrecorders.h"
+#include "platform/testing/questionanswer.h"
 #include "platform/ui/application.h"
 #include "platform/ui/directorylistbox.h"
 #include "platform/ui/drivecombobox.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
+#include "services/progman/programgroups.h"
+#include "services/progman/programmanager.h"
+#include "services/uninst/uninstallerapp.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
 #include "setup/packagereader.h"
@@ -31,6 +36,8 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <set>
+#include <sstream>
 
 namespace orupim::setup {
 namespace {
@@ -411,8 +418,7 @@ TEST_F(InstallationRun, CreatesTheGroupAndItemsSendingAnItemAgainUntilProgramMan
         return command.find("flx.exe") == std::string::npos || ++refusals > 2;
     });
     progman.start();
-    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n",
-        "C:\\dest");
+    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n", "C:\\dest");
     ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
     const std::vector<std::string> expected = {
         "[CreateGroup(OruWare)]\r\n",
@@ -437,6 +443,72 @@ TEST_F(InstallationRun, AProgramManagerThatNeverAnswersDoesNotHoldTheRun) {
     EXPECT_TRUE(platform.messages.boxes.empty());
     EXPECT_EQ(WizardState, StepEndNotices);
     EXPECT_FALSE(platform.services.services.empty());
+}
+
+// Every file below a directory, by its path there.
+std::set<std::string> filesBelow(const std::filesystem::path& directory) {
+    std::set<std::string> found;
+    std::error_code ignored;
+    for (auto it = std::filesystem::recursive_directory_iterator(directory, ignored);
+         it != std::filesystem::recursive_directory_iterator(); ++it)
+        found.insert(std::filesystem::relative(it->path(), directory).string());
+    return found;
+}
+
+TEST_F(InstallationRun, TheSamplePackageInstallsAndTheUninstallerLeavesNothingOfIt) {
+    const std::filesystem::path xdg = orupim::test::tempRoot() / "xdg";
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((xdg / "data").string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((xdg / "config").string()));
+    const std::filesystem::path store = files::platformRoot() / "progman.ini";
+    auto itemsOf = [&](const std::string& name) -> std::optional<std::size_t> {
+        const progman::ProgramGroups groups = progman::ProgramGroups::load(store);
+        for (const progman::ProgramGroup& group : groups.groups())
+            if (group.name == name)
+                return group.items.size();
+        return std::nullopt;
+    };
+    dde::Server progman("PROGMAN", "PROGMAN",
+                        [&](const std::string& text) { progman::ProgramManager(store).execute(text); });
+    progman.start();
+    for (const char* file : {"OruFLX", "oruflx.dat", "instruct.txt", "flx.db", "license.txt", "thanks.txt"})
+        std::ofstream(directory.path() / file) << file;
+    std::ifstream sample(std::filesystem::path(ORUPIM_TEST_DATA) / "../../package/setup/OruInst.ipi");
+    std::ostringstream package;
+    package << sample.rdbuf();
+    open(package.str());
+    files::windowsDirectory();
+    const std::set<std::string> before = filesBelow(driveC());
+    for (int pages = 0; WizardState != StepDestination && pages < 5; ++pages)
+        next();
+    ASSERT_EQ(WizardState, StepDestination);
+    retype(wizard().EditPath, "C:\\Oru Apps\\OruFLX");
+    next();
+    ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return itemsOf("OruPIM") == std::optional<std::size_t>(3); }));
+    EXPECT_EQ(filesBelow(xdg / "data/applications").size(), 3u);
+
+    // Started as its uninstall entry says: the name and the directory, unquoted, after the program.
+    RegIniFile machine("");
+    machine.setRootKey(RootKey::LocalMachine);
+    const std::string uninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX";
+    std::istringstream command(machine.readString(uninstallKey, "UninstallString", ""));
+    std::vector<std::string> words{std::istream_iterator<std::string>(command), {}};
+    ASSERT_GE(words.size(), 3u);
+    testing::pressWhenShown(QMessageBox::Yes);
+    EXPECT_EQ(uninst::runUninstaller({words.begin() + 1, words.end()}), 0);
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text, "OruFLX 1.1 was removed from your computer.");
+
+    EXPECT_EQ(filesBelow(driveC()), before);
+    EXPECT_FALSE(Registry().keyExists("\\Software\\Brenmoor\\OruPIM"));
+    EXPECT_EQ(machine.readString(uninstallKey, "DisplayName", "gone"), "gone");
+    // Program Manager carries the commands out after it has taken them.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !itemsOf("OruPIM") && filesBelow(xdg / "data/applications").empty() &&
+               filesBelow(xdg / "config/menus/applications-merged").empty() &&
+               filesBelow(xdg / "data/desktop-directories").empty();
+    }));
+    progman.stop();
 }
 
 } // namespace

@@ -8,7 +8,7 @@
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     testing::InitGoogleTest(&argc, argv);
-    orupim::test::installTempRoot();
+    orupim::test::installCaseIsolation();
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

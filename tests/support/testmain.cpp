@@ -4,6 +4,6 @@
 
 int main(int argc, char** argv) {
     testing::InitGoogleTest(&argc, argv);
-    orupim::test::installTempRoot();
+    orupim::test::installCaseIsolation();
     return RUN_ALL_TESTS();
 }

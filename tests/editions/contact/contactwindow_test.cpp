@@ -10,11 +10,11 @@
 #include "platform/ui/label.h"
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
+#include "screenshot.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
-#include <QDir>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
@@ -106,12 +106,10 @@ TEST_F(ContactWindow, PagesLabelsAndCheckBoxes) {
     EXPECT_EQ(qobject_cast<QAbstractButton*>(control("DBEdit7"))->text(), "Business");
 
     // A picture of each page for a person to look at.
-    QDir().mkpath(ORUPIM_SCREENSHOT_DIR);
     for (int page = 0; page < window().PageControl->pageCount(); ++page) {
         window().PageControl->setCurrentIndex(page);
         QApplication::processEvents();
-        const QString file = QString(ORUPIM_SCREENSHOT_DIR "/contact-%1.png").arg(page);
-        EXPECT_TRUE(window().grab().save(file)) << file.toStdString();
+        orupim::test::saveScreenshot(window(), "contact-" + std::to_string(page));
     }
 }
 

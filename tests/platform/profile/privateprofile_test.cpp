@@ -3,6 +3,7 @@
 #include "platform/profile/privateprofile.h"
 
 #include "platform/files/drivepath.h"
+#include "temproot.h"
 #include "testfiles.h"
 
 #include <filesystem>
@@ -274,7 +275,11 @@ TEST(PrivateProfile, AWriteToAFileThatCannotBeReadLeavesItWhole) {
     if (root) {
         ::chown(host.c_str(), 65534, 65534);
         std::filesystem::permissions(host.parent_path(), perms::all);
-        for (auto dir = host.parent_path().parent_path(); dir != dir.parent_path(); dir = dir.parent_path())
+        // Only the case's own directories are opened to the child; the temporary directory above them is
+        // open to everyone already.
+        const auto caseDir = test::caseDirectory();
+        for (auto dir = host.parent_path().parent_path();
+             dir != caseDir.parent_path() && dir != dir.parent_path(); dir = dir.parent_path())
             std::filesystem::permissions(dir, perms::others_read | perms::others_exec,
                                          std::filesystem::perm_options::add);
     }

@@ -26,9 +26,19 @@ TEST(ProgramMap, FirstUseMapsTheEditorAndHelpViewerToTheFirstHostEditorFound) {
     makeHostFile("kate", "#!/bin/sh\n");
     makeHostFile("gedit", "not executable\n", 0644);
     ProgramMap map = ProgramMap::current();
-    EXPECT_EQ(fileText(programsFile()), "[Programs]\r\nnotepad.exe=kate\r\nwinhlp32.exe=kate\r\n");
+    EXPECT_EQ(fileText(programsFile()),
+              "[Programs]\r\nnotepad.exe=kate\r\nwinhlp32.exe=kate\r\nOruUninst.exe=orupim-uninst\r\n");
     EXPECT_EQ(map.commandFor("notepad.exe"), "kate");
     EXPECT_EQ(map.commandFor("winhlp32.exe"), "kate");
+    EXPECT_EQ(map.commandFor("C:\\WINDOWS\\OruUninst.exe"), "orupim-uninst");
+}
+
+TEST(ProgramMap, AFileWrittenBeforeANameWasMappedGetsItsDefault) {
+    useOnlyHostBin();
+    std::ofstream(programsFile(), std::ios::binary) << "[Programs]\r\nnotepad.exe=ed\r\n";
+    EXPECT_EQ(ProgramMap::current().commandFor("OruUninst.exe"), "orupim-uninst");
+    EXPECT_EQ(ProgramMap::current().commandFor("notepad.exe"), "ed");
+    EXPECT_EQ(ProgramMap::current().commandFor("calc.exe"), std::nullopt);
 }
 
 TEST(ProgramMap, WithoutAnyHostEditorTheDesktopOpenerIsUsed) {

@@ -2,6 +2,7 @@
 #include "services/progman/programmanager.h"
 
 #include "menutest.h"
+#include "platform/dde/servicestarter.h"
 #include "platform/files/drivepath.h"
 #include "services/progman/programgroups.h"
 
@@ -38,10 +39,14 @@ TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
               "[Desktop Entry]\nType=Application\nName=My App\nExec=\"" + driveC() +
                   "/Program Files/App/app.exe\"\nIcon=application-x-executable\n"
                   "X-OruPIM-Group=Tools\nX-OruPIM-Item=My App\n");
+    // The uninstaller, which is no file of the Windows directory, is the suite's program that programs.ini
+    // maps its name to.
+    std::optional<std::filesystem::path> uninstaller = dde::findServiceProgram("uninst");
+    ASSERT_TRUE(uninstaller);
     EXPECT_EQ(
         readFile(applications() / "orupim-tools-uninstall_oruflx.desktop"),
-        "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + driveC() +
-            "/WINDOWS/OruUninst.exe OruFLX " + driveC() +
+        "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + uninstaller->string() +
+            " OruFLX " + driveC() +
             "/App\nIcon=application-x-executable\nX-OruPIM-Group=Tools\nX-OruPIM-Item=Uninstall OruFLX\n");
     EXPECT_EQ(readFile(directories() / "orupim-tools.directory"),
               "[Desktop Entry]\nType=Directory\nName=Tools\nIcon=folder\nX-OruPIM-Group=Tools\n");
@@ -169,7 +174,10 @@ TEST_F(ProgramManagerTest, AddsToTheGroupCreatedOrShownLast) {
 TEST_F(ProgramManagerTest, StopsAtTheFirstRefusedCommand) {
     const std::pair<const char*, std::size_t> cases[] = {
         {"[AddItem(C:\\x.exe,X)][CreateGroup(G)]", 0},
-        {"[CreateGroup(G)][DeleteGroup(G)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][Reload(G)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][DeleteGroup(G)][AddItem(C:\\x.exe,X)]", 2},
+        {"[CreateGroup(G)][ShowGroup(H,1)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][DeleteItem(X)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem()][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem(\"  \",Blank)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem(a,b,c)][AddItem(C:\\x.exe,X)]", 1},
@@ -185,6 +193,25 @@ TEST_F(ProgramManagerTest, StopsAtTheFirstRefusedCommand) {
         EXPECT_FALSE(refusal.empty());
         EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-g-x.desktop"));
     }
+}
+
+TEST_F(ProgramManagerTest, DeletesItemsAndGroupsWithTheirEntries) {
+    ASSERT_EQ(execute("[CreateGroup(One)][AddItem(C:\\a.exe,A)][AddItem(C:\\b.exe,B)]"
+                      "[CreateGroup(Two)][AddItem(C:\\c.exe,C)]"),
+              5u);
+    ASSERT_TRUE(std::filesystem::exists(applications() / "orupim-one-a.desktop"));
+    // An item is deleted from the group shown last, whatever group was active before.
+    EXPECT_EQ(execute("[ShowGroup(\"one\",1)][DeleteItem(a)]"), 2u);
+    EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-one-a.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(applications() / "orupim-one-b.desktop"));
+    EXPECT_EQ(readFile(merged() / "orupim-one.menu").find("orupim-one-a.desktop"), std::string::npos);
+    EXPECT_EQ(execute("[DeleteGroup(Two)]"), 1u);
+    EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-two-c.desktop"));
+    EXPECT_FALSE(std::filesystem::exists(merged() / "orupim-two.menu"));
+    EXPECT_FALSE(std::filesystem::exists(directories() / "orupim-two.directory"));
+    ProgramGroups groups = ProgramGroups::load(store());
+    ASSERT_EQ(groups.groups().size(), 1u);
+    EXPECT_EQ(groups.groups()[0].items, (std::vector<ProgramItem>{{"B", "C:\\b.exe"}}));
 }
 
 TEST_F(ProgramManagerTest, ADamagedStoreIsReportedAndKept) {
