@@ -13,9 +13,6 @@
 namespace orupim::progman {
 namespace {
 
-const char* const kVariables[] = {"ORUPIM_ROOT",     "HOME",          "XDG_DATA_HOME",  "XDG_CONFIG_HOME",
-                                  "XDG_CONFIG_DIRS", "XDG_DATA_DIRS", "XDG_MENU_PREFIX"};
-
 std::string quoted(const std::filesystem::path& path) {
     return "'" + path.string() + "'";
 }
@@ -51,35 +48,17 @@ void writeFile(const std::filesystem::path& path, const std::string& content, bo
 }
 
 void MenuTest::SetUp() {
-    for (const char* variable : kVariables) {
-        const char* value = std::getenv(variable);
-        saved_[variable] = value ? std::optional<std::string>(value) : std::nullopt;
-    }
-    std::string pattern = (test::tempRoot() / "case-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    base = pattern;
-    root = base / "root";
-    std::filesystem::create_directories(root);
-    std::filesystem::create_directories(base / "home");
-    setenv("ORUPIM_ROOT", root.c_str(), 1);
-    setenv("HOME", (base / "home").c_str(), 1);
-    setenv("XDG_DATA_HOME", (base / "data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (base / "config").c_str(), 1);
+    base = test::caseDirectory();
+    root = test::tempRoot();
     // The system's own menus and entries stay out of what the menu library shows.
     setenv("XDG_CONFIG_DIRS", (base / "system-config").c_str(), 1);
     setenv("XDG_DATA_DIRS", (base / "system-data").c_str(), 1);
-    unsetenv("XDG_MENU_PREFIX");
 }
 
 void MenuTest::TearDown() {
     expectValidMenus();
-    for (const auto& [variable, value] : saved_)
-        if (value)
-            setenv(variable.c_str(), value->c_str(), 1);
-        else
-            unsetenv(variable.c_str());
-    std::error_code ignored;
-    std::filesystem::remove_all(base, ignored);
+    unsetenv("XDG_CONFIG_DIRS");
+    unsetenv("XDG_DATA_DIRS");
 }
 
 std::string MenuTest::driveC() const {

@@ -1,14 +1,11 @@
-// What the tests of Program Manager share: each case gets a fresh platform root, HOME and XDG directories
-// (restored and removed when it ends), and whatever it published is checked at its end with the desktop's
-// own tools:
+// What the tests of Program Manager share: the case's own directories (tests/support/temproot.h) under the
+// names the menus use, and whatever the case published checked at its end with the desktop's own tools:
 // desktop-file-validate for every entry, xmllint against the menu document type for every merge file, and the
 // menu library of python3-xdg for what a desktop shows.
 #pragma once
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <map>
-#include <optional>
 #include <string>
 
 namespace orupim::progman {
@@ -30,9 +27,9 @@ protected:
     void TearDown() override;
 
     std::filesystem::path store() const { return root / "progman.ini"; }
-    std::filesystem::path applications() const { return base / "data/applications"; }
-    std::filesystem::path directories() const { return base / "data/desktop-directories"; }
-    std::filesystem::path merged() const { return base / "config/menus/applications-merged"; }
+    std::filesystem::path applications() const { return base / "xdg/data/applications"; }
+    std::filesystem::path directories() const { return base / "xdg/data/desktop-directories"; }
+    std::filesystem::path merged() const { return base / "xdg/config/menus/applications-merged"; }
     // The host directory of drive C:, without a trailing "/".
     std::string driveC() const;
 
@@ -43,9 +40,6 @@ protected:
 
     std::filesystem::path base; // the case's own directory
     std::filesystem::path root; // its platform root
-
-private:
-    std::map<std::string, std::optional<std::string>> saved_;
 };
 
 } // namespace orupim::progman
