@@ -9,4 +9,5 @@ apt-get install -y --no-install-recommends \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
     xvfb xauth xdg-utils \
-    desktop-file-utils libxml2-utils python3-xdg python3-gi gir1.2-glib-2.0
+    desktop-file-utils libxml2-utils python3-xdg python3-gi gir1.2-glib-2.0 \
+    clang libclang-rt-dev ninja-build

@@ -3,6 +3,7 @@
 #include "platform/files/xdgdirectories.h"
 
 #include <cstdlib>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace orupim::files {
@@ -14,7 +15,13 @@ std::filesystem::path platformRoot() {
     } else {
         root = xdgDataHome() / "orupim";
     }
+    // A new root is its owner's alone: it holds the user's settings and, below it, the user's drive C:.
     std::error_code ignored;
+    if (!std::filesystem::exists(root, ignored)) {
+        std::filesystem::create_directories(root.parent_path(), ignored);
+        if (::mkdir(root.c_str(), 0700) == 0)
+            ::chmod(root.c_str(), 0700);
+    }
     std::filesystem::create_directories(root, ignored);
     return root;
 }

@@ -4,6 +4,7 @@
 #include "platform/registry/hivestore.h"
 #include "platform/registry/keymarks.h"
 #include "platform/registry/keypath.h"
+#include "platform/registry/regeditformat.h"
 
 #include "platform/core/text.h"
 
@@ -176,6 +177,9 @@ bool Registry::createAt(const Names& names) {
     KeyLocation location = registry::locate(root_, names);
     if (registry::readHive(location.hive)->find(location.path))
         return true;
+    // A deeper key could not be read back from the hive's text.
+    if (location.path.size() > registry::MaxKeyDepth)
+        return false;
     for (const std::string& name : names)
         if (!storableName(name))
             return false;

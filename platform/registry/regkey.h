@@ -18,6 +18,9 @@ struct NamedValue {
 class RegKey {
 public:
     explicit RegKey(std::string name = {}) : name_(std::move(name)) {}
+    // A key made whole, as a reader builds it; the names must differ without regard to case.
+    RegKey(std::string name, std::vector<NamedValue> values, std::vector<RegKey> subKeys)
+        : name_(std::move(name)), values_(std::move(values)), subKeys_(std::move(subKeys)) {}
 
     const std::string& name() const { return name_; }
 

@@ -1,8 +1,9 @@
 // Program Manager's groups and their items, kept in <root>/progman.ini: a [Program Manager] section naming
 // the group created or shown last (Active=), then one [Group] section per group in creation order with its
 // Name= and, per item in order, an Item= line (the item's name) followed by its Command= line (its command
-// line as given, a drive path and arguments). Values are taken byte for byte after the first "="; the file is
-// written whole and atomically. A file that does not read this way is reported and never written over.
+// line as given, a drive path and arguments). Values are taken byte for byte after the first "=" (lines end
+// in LF, one CR before it belonging to the line end; platform/core/textlines.h); the file is written whole
+// and atomically. A file that does not read this way is reported and never written over.
 #pragma once
 
 #include <filesystem>
