@@ -2,6 +2,7 @@
 
 #include "platform/core/codepage.h"
 #include "platform/core/text.h"
+#include "platform/core/textlines.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/xdgdirectories.h"
 #include "services/progman/itemcommand.h"
@@ -85,11 +86,9 @@ std::optional<std::string> readFile(const std::filesystem::path& path) {
 
 // The value of a key of ours in an entry file; nothing when the file is not ours or lacks the key.
 std::optional<std::string> markerValue(std::string_view content, std::string_view key) {
-    std::istringstream lines{std::string(content)};
-    std::string line;
-    while (std::getline(lines, line))
-        if (line.compare(0, key.size(), key) == 0)
-            return line.substr(key.size());
+    for (std::string_view line : splitLines(content, LineEnds::LineFeed).lines)
+        if (line.substr(0, key.size()) == key)
+            return std::string(line.substr(key.size()));
     return std::nullopt;
 }
 
