@@ -126,6 +126,8 @@ private:
     // Walks the open result with the data controls off, adding 1 to `count` per record; then, also when the
     // walk fails, moves to the first record and turns the controls on again.
     void countResult(std::int32_t& count);
+    // The whole table in the record view again, with the counts taken at showing (Reset Data Set's steps).
+    void showWholeTable();
     // Writes MatchCount and TotalCount into the right status panel.
     void showCounts();
 

@@ -8,6 +8,7 @@ apt-get install -y --no-install-recommends \
     qt6-base-dev libgl-dev \
     libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
+    qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
     xvfb xauth xdg-utils \
     desktop-file-utils libxml2-utils python3-xdg python3-gi gir1.2-glib-2.0 \
     clang libclang-rt-dev ninja-build

@@ -1,5 +1,5 @@
 // The desktop's opener: the host program that opens a document with the application the user chose for its
-// type. The program map falls back on it, and Program Manager's items that name a document start it.
+// type. Program Manager's items that name a document start it, and the shell reads its exit codes.
 #pragma once
 
 namespace orupim::shell {

@@ -1,12 +1,10 @@
 #include "services/progman/itemcommand.h"
 
 #include "platform/core/text.h"
-#include "platform/dde/servicestarter.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
 #include "platform/shell/documentopener.h"
-#include "platform/shell/programmap.h"
 #include "platform/shell/shellexecute.h"
 
 #include <filesystem>
@@ -74,23 +72,6 @@ bool isDocument(const std::string& program, const std::filesystem::path& host) {
     return host.empty() ? !isProgramExtension(extensionOf(program)) : !files::isExecutableFile(host);
 }
 
-// The host command that programs.ini maps a program's name to, its program being one of the suite's service
-// programs (an "orupim-" name found where the DDE services' programs are, as in a build tree that is not in
-// $PATH); none when the name is not mapped so or its program cannot be found.
-std::vector<std::string> suiteCommand(const std::string& program) {
-    std::optional<std::string> command = shell::ProgramMap::current().commandFor(program);
-    std::vector<std::string> words = command ? shell::splitCommandLine(*command) : std::vector<std::string>{};
-    const std::string_view suitePrefix = "orupim-";
-    if (words.empty() || words.front().rfind(suitePrefix, 0) != 0)
-        return {};
-    std::optional<std::filesystem::path> found =
-        dde::findServiceProgram(words.front().substr(suitePrefix.size()));
-    if (!found)
-        return {};
-    words.front() = found->string();
-    return words;
-}
-
 } // namespace
 
 ItemCommand splitItemCommand(std::string_view commandLine) {
@@ -130,8 +111,6 @@ HostItem hostItem(std::string_view commandLine) {
     if (auto started = shell::resolveShellRequest({"open", command.program, "", ""})) {
         item.words.push_back(started->program.string());
         item.words.insert(item.words.end(), started->arguments.begin(), started->arguments.end());
-    } else if (std::vector<std::string> suite = suiteCommand(command.program); !suite.empty()) {
-        item.words = std::move(suite);
     } else {
         std::filesystem::path host =
             files::isFullDrivePath(command.program) ? existingFile(command.program) : std::filesystem::path();

@@ -28,11 +28,11 @@ struct HostItem {
 };
 
 // The host words of an item: its program resolved as the shell resolves a program it starts (shellexecute.h:
-// the program map, then the host program, ".exe" dropped where the host file lacks it), or else, when the map
-// names one of the suite's service programs (the uninstaller), that program found as the DDE services' are; a
-// program not installed yet named by its host path, and every full drive path among the arguments turned into
-// its host path. A document (an existing file no one may execute, or a missing one whose extension is not a
-// program's) is handed to the desktop's opener alone, since no one can execute it.
+// the program map, the suite's own programs such as the uninstaller among its commands, then the host
+// program, ".exe" dropped where the host file lacks it); a program not installed yet named by its host path,
+// and every full drive path among the arguments turned into its host path. A document (an existing file no
+// one may execute, or a missing one whose extension is not a program's) is handed to the desktop's opener
+// alone, since no one can execute it.
 HostItem hostItem(std::string_view commandLine);
 
 } // namespace orupim::progman
