@@ -111,6 +111,9 @@ private:
     void loadLists(const IniFile& listFile, bool replace);
     void lookUpBrowser();
 
+    // The name of Print Record's job: the print heading and the value that names the record.
+    std::string printJobTitle();
+
     // A web link: the browser started on the maker's page, or message 17 when no browser is configured.
     void openWebPage(std::string_view page);
 

@@ -1,6 +1,6 @@
 // Program Manager's command text: any bytes parse into the well-formed commands before the first fault.
 #include "fuzz/fuzzroot.h"
-#include "platform/dde/commandparser.h"
+#include "services/progman/commandparser.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto parsed = orupim::dde::parseCommands(text);
+    const auto parsed = orupim::progman::parseCommands(text);
     std::size_t brackets = 0;
     for (char c : text)
         brackets += c == '[';

@@ -14,8 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::filesystem::create_directories(root / "drive_c");
         return orupim::files::toHost("C:\\FUZZ.IPI");
     }();
-    std::ofstream(file, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                 std::streamsize(size));
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), std::streamsize(size));
     orupim::setup::readPackage("C:\\FUZZ.IPI");
     return 0;
 }

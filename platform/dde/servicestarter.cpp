@@ -1,7 +1,6 @@
 #include "platform/dde/servicestarter.h"
 
 #include "platform/core/replaceable.h"
-#include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
 #include "platform/shell/hostcommand.h"
 #include "platform/shell/programmap.h"
@@ -10,7 +9,6 @@
 #include <algorithm>
 #include <cctype>
 #include <string>
-#include <system_error>
 
 namespace orupim::dde {
 namespace {

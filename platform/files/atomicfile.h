@@ -13,8 +13,8 @@
 namespace orupim::files {
 
 // Writes `content` to `hostPath` atomically; false (and the old file untouched) when anything fails. A new
-// file gets mode 0600 (the stores are their owner's alone), a replaced one keeps its mode. A symbolic link is followed: the file it names is
-// replaced.
+// file gets mode 0600 (the stores are their owner's alone), a replaced one keeps its mode. A symbolic link is
+// followed: the file it names is replaced.
 bool writeFileAtomically(const std::filesystem::path& hostPath, std::string_view content);
 
 // Copies the host file `source` to `destination` the same way: the destination is either its old self or a

@@ -1,8 +1,8 @@
 // orupim-progman: Program Manager, the DDE server of service and topic "PROGMAN". The DDE client starts it
 // when no server answers; at start it brings the menu entries in line with the stored groups; it carries out
-// the commands it is sent before answering them and exits by itself once no conversation has
-// been open for 30 seconds ($ORUPIM_PROGMAN_IDLE_MS sets another time in milliseconds). A second copy started
-// while one runs exits at once.
+// the commands it is sent, answering each transaction, once its entries are written, with whether they were
+// all carried out, and exits by itself once no conversation has been open for 30 seconds
+// ($ORUPIM_PROGMAN_IDLE_MS sets another time in milliseconds). A second copy started while one runs exits.
 #include "platform/dde/server.h"
 #include "services/progman/programmanager.h"
 
@@ -29,10 +29,9 @@ std::chrono::milliseconds idleTime() {
 int main() {
     try {
         orupim::progman::ProgramManager manager;
-        orupim::dde::Server server("PROGMAN", "PROGMAN", nullptr);
         // A transaction is answered once it is carried out and its entries are written, so an accepted one is
         // never lost to a crash, and a refused one is sent again by the client.
-        server.setAcceptFunction([&](const std::string& text) {
+        orupim::dde::Server server("PROGMAN", "PROGMAN", [&](const std::string& text) {
             std::string refusal;
             manager.execute(text, &refusal);
             if (!refusal.empty())

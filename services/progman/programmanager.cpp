@@ -1,8 +1,8 @@
 #include "services/progman/programmanager.h"
 
 #include "platform/core/text.h"
-#include "platform/dde/commandparser.h"
 #include "platform/files/platformroot.h"
+#include "services/progman/commandparser.h"
 #include "services/progman/desktopentries.h"
 #include "services/progman/itemcommand.h"
 #include "services/progman/programgroups.h"
@@ -17,13 +17,13 @@ bool hasLineBreak(const std::vector<std::string>& arguments) {
     return false;
 }
 
-bool isCommand(const dde::DdeCommand& command, const char* name) {
+bool isCommand(const DdeCommand& command, const char* name) {
     return equalsIgnoreCase(command.name, name);
 }
 
 // Carries one command out on `groups`; answers the index of the group whose entries are to be written again
 // (none when a group was deleted), or throws the reason of a refusal.
-std::optional<std::size_t> carryOut(const dde::DdeCommand& command, ProgramGroups& groups) {
+std::optional<std::size_t> carryOut(const DdeCommand& command, ProgramGroups& groups) {
     const std::vector<std::string>& arguments = command.arguments;
     if (hasLineBreak(arguments))
         throw std::invalid_argument(command.name + ": an argument holds a line break");
@@ -76,10 +76,10 @@ ProgramManager::ProgramManager() : store_(files::platformRoot() / "progman.ini")
 std::size_t ProgramManager::execute(std::string_view text, std::string* refusal) {
     std::string reason;
     std::size_t done = 0;
-    dde::ParsedCommands parsed = dde::parseCommands(text);
+    ParsedCommands parsed = parseCommands(text);
     try {
         ProgramGroups groups = ProgramGroups::load(store_);
-        for (const dde::DdeCommand& command : parsed.commands) {
+        for (const DdeCommand& command : parsed.commands) {
             const std::vector<ProgramGroup> before = groups.groups();
             std::optional<std::size_t> changed = carryOut(command, groups);
             groups.save(store_);

@@ -9,6 +9,7 @@
 #include "services/progman/programgroups.h"
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <system_error>
 
@@ -154,23 +155,34 @@ void removeProgramItems(const UninstallRecord& record, std::vector<std::string>&
         return std::any_of(record.items.begin(), record.items.end(),
                            [&](const std::string& name) { return equalsIgnoreCase(name, item.name); });
     };
-    std::vector<std::string> commands;
+    // Each command with what it removes, for the message when Program Manager refuses it.
+    std::vector<std::pair<std::string, std::string>> commands;
     if (std::all_of(group->items.begin(), group->items.end(), recorded)) {
-        commands.push_back("[DeleteGroup(" + quoted(group->name) + ")]");
+        commands.push_back({"[DeleteGroup(" + quoted(group->name) + ")]", "the group " + group->name});
     } else {
         for (const progman::ProgramItem& item : group->items)
             if (recorded(item))
-                commands.push_back("[ShowGroup(" + quoted(group->name) + ",1)][DeleteItem(" +
-                                   quoted(item.name) + ")]");
+                commands.push_back(
+                    {"[ShowGroup(" + quoted(group->name) + ",1)][DeleteItem(" + quoted(item.name) + ")]",
+                     "the item " + item.name + " of the group " + group->name});
     }
+    // Bounded as the installation run's conversation is, so that a Program Manager that hangs cannot hold
+    // the uninstaller.
     dde::Conversation conversation("PROGMAN", "PROGMAN");
-    bool sent = conversation.open();
-    for (const std::string& command : commands)
-        sent = sent && conversation.execute(command + "\r\n");
+    conversation.setDeadline(dde::Conversation::Clock::now() + std::chrono::seconds(15));
+    for (const auto& [command, what] : commands) {
+        if (conversation.open() && conversation.execute(command + "\r\n"))
+            continue;
+        // A conversation still open after a no is a refusal; a closed one had no answer, and neither will the
+        // commands after it.
+        if (conversation.isOpen()) {
+            left.push_back("Program Manager refused to remove " + what + ".");
+            continue;
+        }
+        left.push_back("Program Manager did not answer: " + what + " and its menu entries were not removed.");
+        break;
+    }
     conversation.close();
-    if (!sent)
-        left.push_back("Program Manager did not answer: the group " + record.group +
-                       " and its items were not removed.");
 }
 
 } // namespace

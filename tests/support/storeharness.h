@@ -24,11 +24,11 @@ struct StoreUnderTest {
 
 struct KillFigures {
     int kills = 0;
-    int damaged = 0;   // reads of the store that failed after a kill
-    int lost = 0;      // values a killed writer had confirmed that the store did not hold
-    int confirmed = 0; // values confirmed in all
-    int temporariesAfterKills = 0;
-    int temporariesLeft = 0; // after the next write of the store
+    int damaged = 0;               // reads of the store that failed after a kill
+    int lost = 0;                  // values a killed writer had confirmed that the store did not hold
+    int confirmed = 0;             // values confirmed in all
+    int temporariesAfterKills = 0; // left beside the store by the kills, summed over them
+    int temporariesLeft = 0;       // after the next write of the store
 };
 
 // Kills a writer `kills` times, each after a different short delay, checking the store after each kill, then

@@ -2,7 +2,6 @@
 #include "services/progman/programmanager.h"
 
 #include "menutest.h"
-#include "platform/dde/servicestarter.h"
 #include "platform/files/drivepath.h"
 #include "services/progman/programgroups.h"
 
@@ -26,6 +25,9 @@ protected:
 };
 
 TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
+    // The uninstaller is the suite's program that programs.ini maps its old name to.
+    const std::string uninstaller = ORUPIM_UNINST_PROGRAM;
+    writeFile(root / "programs.ini", "[Programs]\r\nOruUninst.exe=\"" + uninstaller + "\"\r\n");
     EXPECT_EQ(execute("[CreateGroup(Tools)]\r\n"), 1u);
     EXPECT_EQ(execute("[AddItem(C:\\Program Files\\App\\app.exe,My App)]\r\n"), 1u);
     EXPECT_EQ(execute("[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX C:\\App,Uninstall OruFLX)]\r\n"), 1u);
@@ -39,14 +41,11 @@ TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
               "[Desktop Entry]\nType=Application\nName=My App\nExec=\"" + driveC() +
                   "/Program Files/App/app.exe\"\nIcon=application-x-executable\n"
                   "X-OruPIM-Group=Tools\nX-OruPIM-Item=My App\n");
-    // The uninstaller, which is no file of the Windows directory, is the suite's program that programs.ini
-    // maps its name to.
-    std::optional<std::filesystem::path> uninstaller = dde::findServiceProgram("uninst");
-    ASSERT_TRUE(uninstaller);
+    // The uninstaller, which is no file of the Windows directory, is the program programs.ini maps it to.
     EXPECT_EQ(
         readFile(applications() / "orupim-tools-uninstall_oruflx.desktop"),
-        "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + uninstaller->string() +
-            " OruFLX " + driveC() +
+        "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + uninstaller + " OruFLX " +
+            driveC() +
             "/App\nIcon=application-x-executable\nX-OruPIM-Group=Tools\nX-OruPIM-Item=Uninstall OruFLX\n");
     EXPECT_EQ(readFile(directories() / "orupim-tools.directory"),
               "[Desktop Entry]\nType=Directory\nName=Tools\nIcon=folder\nX-OruPIM-Group=Tools\n");

@@ -5,6 +5,7 @@
 #include "services/uninst/uninstallerapp.h"
 
 #include "platform/core/text.h"
+#include "platform/dde/conversation.h"
 #include "platform/dde/server.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/platformroot.h"
@@ -18,6 +19,7 @@
 #include "temproot.h"
 
 #include <QTest>
+#include <atomic>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -98,10 +100,16 @@ protected:
     // Waits until Program Manager has carried out what it was sent.
     static bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 5000); }
 
-    dde::Server progman{"PROGMAN", "PROGMAN", [](const std::string& text) {
-                            progman::ProgramManager(files::platformRoot() / "progman.ini").execute(text);
-                        }};
+    dde::Server progman{
+        "PROGMAN", "PROGMAN", [this](const std::string& text) {
+            if (refuseCommands)
+                return false;
+            std::string refusal;
+            progman::ProgramManager(files::platformRoot() / "progman.ini").execute(text, &refusal);
+            return refusal.empty();
+        }};
     testing::PlatformRecorders platform;
+    std::atomic<bool> refuseCommands{false};
 };
 
 TEST_F(Uninstaller, RemovesEverythingTheInstallationMadeAfterAYes) {
@@ -146,6 +154,26 @@ TEST_F(Uninstaller, KeepsWhatTheUserAddedAndWhatOtherProductsShare) {
     EXPECT_TRUE(keyExists(RootKey::CurrentUser, "\\Software\\Oru\\Bks\\User"));
     EXPECT_TRUE(waitFor([] { return itemCount("Oru Suite") == 1u; }));
     EXPECT_TRUE(std::filesystem::exists(files::toHost("C:\\Shared\\Bks\\bks")));
+}
+
+TEST_F(Uninstaller, SaysWhichItemsProgramManagerRefusedOrNeverHeardOf) {
+    install("Ppl", "C:\\Ppl", "Oru Ppl", {"ppl"});
+    refuseCommands = true;
+    UninstallTarget target{"Ppl", "C:\\Ppl"};
+    const UninstallRecord record = UninstallRecord::read(target.destination);
+    EXPECT_EQ(uninstall(target, record),
+              std::vector<std::string>{"Program Manager refused to remove the group Oru Ppl."});
+    EXPECT_TRUE(hasGroup("Oru Ppl"));
+    EXPECT_FALSE(std::filesystem::exists(files::toHost("C:\\Ppl")));
+
+    progman.stop();
+    dde::Conversation::setStartWaitForTesting(std::chrono::milliseconds(100));
+    EXPECT_EQ(
+        uninstall(target, record),
+        std::vector<std::string>{
+            "Program Manager did not answer: the group Oru Ppl and its menu entries were not removed."});
+    dde::Conversation::setStartWaitForTesting(std::chrono::seconds(10));
+    EXPECT_TRUE(hasGroup("Oru Ppl"));
 }
 
 TEST_F(Uninstaller, ARecordThatCannotSayWhatToRemoveRemovesNothing) {
