@@ -3,8 +3,8 @@
 // bar. Every command of a menu item and of its speed button goes to one handler.
 #include "catalogue/mainwindow.h"
 
-#include "catalogue/buttonpictures.h"
 #include "catalogue/modulevalues.h"
+#include "catalogue/pictures.h"
 #include "platform/ui/dbcheckbox.h"
 #include "platform/ui/dbcombobox.h"
 #include "platform/ui/dbedit.h"
@@ -198,7 +198,7 @@ void TMainWindow::buildToolBar() {
         const int number = static_cast<int>(i) + 1;
         button->setObjectName(QString("SpeedButton%1").arg(number));
         button->setHint(buttons[i].hint);
-        button->setPicture(speedButtonPicture(number));
+        button->setPicture(speedButtonPicture(number), QSize(SpeedButtonPictureSize, SpeedButtonPictureSize));
         button->move(buttons[i].left, 4);
         ui::connectGuarded(button, &QToolButton::clicked, this,
                            [this, command = buttons[i].handler] { (this->*command)(); });

@@ -1,9 +1,9 @@
 #include "catalogue/startup.h"
 
 #include "catalogue/aboutdialog.h"
-#include "catalogue/buttonpictures.h"
 #include "catalogue/mainwindow.h"
 #include "catalogue/modulevalues.h"
+#include "catalogue/pictures.h"
 #include "catalogue/querydialog.h"
 #include "catalogue/waitdialog.h"
 #include "platform/kernel/sleep.h"
@@ -21,7 +21,7 @@ constexpr std::uint32_t SplashPause = 3000;
 } // namespace
 
 void startCatalogue(ui::Application& application, const Edition& edition) {
-    QApplication::setWindowIcon(QIcon(programIcon()));
+    QApplication::setWindowIcon(programIcon());
     auto WaitDialog = std::make_unique<TWaitDialog>();
     WaitDialog->show();
     WaitDialog->repaint();

@@ -2,6 +2,8 @@
 
 #include "platform/core/text.h"
 
+#include <algorithm>
+
 namespace orupim::catalogue {
 namespace {
 
@@ -37,20 +39,12 @@ CountedString searchStatement(std::string_view table, std::string_view field, st
     const std::string tail = "%'";
     const std::size_t fixed = characterCount(head) + characterCount(tail);
     const std::size_t room = fixed < CountedString::MaxLength ? CountedString::MaxLength - fixed : 0;
-    // Whole characters of the pattern, each quote taking the room of two.
-    std::string kept;
-    std::size_t used = 0;
-    for (std::size_t i = 0; i < pattern.size();) {
-        std::size_t end = i + 1;
-        while (end < pattern.size() && (static_cast<unsigned char>(pattern[end]) & 0xC0) == 0x80)
-            ++end;
-        const std::size_t width = pattern[i] == '\'' ? 2 : 1;
-        if (used + width > room)
-            break;
-        kept += doubledQuotes(pattern.substr(i, end - i));
-        used += width;
-        i = end;
-    }
+    // The most whole characters of the pattern whose doubled form fits: a quote is kept with its double or
+    // not at all.
+    std::size_t take = std::min(characterCount(pattern), room);
+    std::string kept = doubledQuotes(leftCharacters(pattern, take));
+    while (characterCount(kept) > room)
+        kept = doubledQuotes(leftCharacters(pattern, --take));
     return CountedString(head + kept + tail);
 }
 

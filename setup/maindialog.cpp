@@ -15,8 +15,8 @@
 #include <QCloseEvent>
 #include <QFile>
 #include <QFrame>
+#include <QIcon>
 #include <QLineEdit>
-#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 
@@ -55,13 +55,9 @@ std::string product() {
     return AppName.str() + " " + AppVersion.str();
 }
 
+// The setup program's icon, a picture of setup/pictures.
 QPixmap setupIcon() {
-    QPixmap picture(32, 32);
-    picture.fill(QColor(0, 0, 128));
-    QPainter p(&picture);
-    p.fillRect(6, 10, 20, 14, QColor(192, 192, 192));
-    p.fillRect(9, 4, 14, 8, QColor(255, 255, 0));
-    return picture;
+    return QIcon(QStringLiteral(":/setup/pictures/setup.png")).pixmap(32, 32);
 }
 
 QWidget* page(QWidget* parent, const char* name) {

@@ -23,9 +23,9 @@ void SpeedButton::setCaption(std::string_view caption) {
     showWhatItHas();
 }
 
-void SpeedButton::setPicture(const QPixmap& picture) {
-    setIcon(QIcon(picture));
-    setIconSize(picture.size());
+void SpeedButton::setPicture(const QIcon& picture, QSize size) {
+    setIcon(picture);
+    setIconSize(size);
     showWhatItHas();
 }
 

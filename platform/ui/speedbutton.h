@@ -18,7 +18,8 @@ public:
     std::string hint() const;
     void setHint(std::string_view hint);
     void setCaption(std::string_view caption);
-    void setPicture(const QPixmap& picture);
+    // The picture, shown at `size`.
+    void setPicture(const QIcon& picture, QSize size);
 
 private:
     void showWhatItHas();

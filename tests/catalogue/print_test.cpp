@@ -201,8 +201,9 @@ TEST_F(PrintRecord, LinesReachingThePageFootGoOnOverANewPage) {
     for (const Text& text : job.texts) {
         SCOPED_TRACE(text);
         EXPECT_LE(text.y + 42, foot);
-        if (text.x == 560 || text.x == 100)
+        if (text.x == 560 || text.x == 100) {
             EXPECT_EQ(text.y, lastY[text.page] + (text.x == 100 ? 0 : 72)); // line after line, no gap
+        }
         if (text.x != 160)
             lastY[text.page] = text.y;
         if (text.x == 560 && text.text.rfind("line ", 0) == 0)
@@ -292,8 +293,9 @@ TEST(PrintRecordToPdf, ThePrintedPageHoldsEveryCharacterAtItsPlace) {
         EXPECT_LE(words.back().xMax, page.pageWidth - points(160) + 1.0) << line;
         const std::vector<orupim::test::PdfWord> value(words.begin() + (first ? 2 : 0), words.end());
         notes += (notes.empty() ? "" : "|") + joined(value);
-        if (first)
+        if (first) {
             EXPECT_EQ(joined({words[0], words[1]}), "Notes :");
+        }
     }
     EXPECT_GE(notesLines, 4);
     EXPECT_NE(notes.find("abcdefg|second line|third"), std::string::npos) << notes;
@@ -310,8 +312,9 @@ TEST(PrintRecordToPdf, ThePrintedPageHoldsEveryCharacterAtItsPlace) {
         ASSERT_FALSE(words.empty());
         EXPECT_NEAR(words[0].xMin, points(160), 1.0);
         EXPECT_EQ(joined(words), lines[i].first + (lines[i].second.empty() ? "" : " " + lines[i].second));
-        if (!lines[i].second.empty())
+        if (!lines[i].second.empty()) {
             EXPECT_NEAR(words.back().xMin, points(560), 1.0);
+        }
     }
 }
 

@@ -49,6 +49,32 @@ TEST(KeyReQueryStatement, CutsEachKeyTo255BeforeDoublingQuotes) {
     EXPECT_EQ(statement.str(), ("''" + std::string(254, 'a')).substr(0, 255));
 }
 
+// The pattern is cut by whole characters (a multi-byte one is kept whole or left out) and the statement keeps
+// its closing "%'"; only names too long to leave that room are cut with the statement.
+TEST(SearchStatement, CutsThePatternByWholeCharacters) {
+    std::string umlauts;
+    for (int i = 0; i < 250; ++i)
+        umlauts += "\xC3\xA4";
+    const std::string head = "Select * from flx where Director like '%";
+    struct Case {
+        std::string field;
+        std::string pattern;
+        std::string statement;
+    } cases[] = {
+        {"Director", "O'Brien", head + "O''Brien%'"},
+        {"Director", umlauts, head + umlauts.substr(0, 2 * 213) + "%'"},
+        {"Director", std::string(212, 'a') + "\xC3\xA4'", head + std::string(212, 'a') + "\xC3\xA4%'"},
+        {std::string(240, 'F'), "x",
+         ("Select * from flx where " + std::string(240, 'F') + " like '%%'").substr(0, 255)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern.substr(0, 20));
+        const CountedString statement = searchStatement("flx", c.field, c.pattern);
+        EXPECT_EQ(statement.str(), c.statement);
+        EXPECT_LE(statement.length(), 255u);
+    }
+}
+
 TEST(SearchFieldLabel, DropsTheLastTwoCharacters) {
     struct Case {
         std::string caption;

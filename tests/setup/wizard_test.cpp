@@ -19,7 +19,9 @@
 #include "platform/ui/drivecombobox.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
+#include "platform/ui/splashwindow.h"
 #include "progmanprogram.h"
+#include "screenshot.h"
 #include "services/progman/programgroups.h"
 #include "services/progman/programmanager.h"
 #include "services/uninst/uninstallerapp.h"
@@ -28,10 +30,12 @@
 #include "setup/packagereader.h"
 #include "setup/programitems.h"
 #include "setup/startup.h"
+#include "setup/waitdialog.h"
 #include "setupprogram.h"
 #include "silentprogrammanager.h"
 #include "temproot.h"
 
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -155,6 +159,30 @@ TEST_F(Wizard, LeadsThroughTheOpeningNoticesToTheNameAndDestinationPages) {
     EXPECT_EQ(text(wizard().EditPath), "c:\\oru\\flx");
     EXPECT_EQ(files::currentDirectory(), "C:\\");
     EXPECT_TRUE(platform.messages.boxes.empty());
+}
+
+// The pictures: the wizard's setup icon and the splash window's picture, each at its place and size, and a
+// picture of both for a person to look at.
+TEST_F(Wizard, ShowsTheSetupIconAndTheSplashPicture) {
+    open(Package);
+    const QPixmap icon = wizard().SetupIco->pixmap();
+    ASSERT_EQ(icon.size(), QSize(32, 32));
+    const QImage iconImage = icon.toImage();
+    EXPECT_EQ(iconImage.pixelColor(1, 1), QColor(0, 0, 128));
+    EXPECT_EQ(iconImage.pixelColor(15, 6), QColor(255, 255, 0));
+    EXPECT_EQ(iconImage.pixelColor(15, 20), QColor(192, 192, 192));
+
+    TWaitDialog splash;
+    splash.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
+    auto* image = splash.findChild<QLabel*>("Image");
+    ASSERT_NE(image, nullptr);
+    const QImage picture = image->pixmap().toImage();
+    EXPECT_EQ(picture.size(), QSize(ui::SplashWindow::PictureWidth, ui::SplashWindow::PictureHeight));
+    EXPECT_EQ(picture.pixelColor(0, 0), QColor(0, 64, 96));
+
+    orupim::test::saveScreenshot(wizard(), "setup-wizard");
+    orupim::test::saveScreenshot(splash, "setup-splash");
 }
 
 TEST_F(Wizard, WithoutOpeningNoticesTheFirstNextShowsTheNamePage) {
