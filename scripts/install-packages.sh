@@ -10,6 +10,7 @@ apt-get install -y --no-install-recommends \
     libgtest-dev libgmock-dev googletest libbenchmark-dev \
     qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
     xvfb xauth xdg-utils \
+    desktop-file-utils libxml2-utils python3-xdg python3-gi gir1.2-glib-2.0 \
     libcups2-dev cups cups-client cups-filters poppler-utils \
     clang libclang-rt-dev ninja-build \
     fonts-liberation \

@@ -53,6 +53,11 @@ std::filesystem::path hostCurrentDirectory() {
 
 } // namespace
 
+bool isFullDrivePath(std::string_view text) {
+    return text.size() >= 3 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':' &&
+           (text[2] == '\\' || text[2] == '/');
+}
+
 DrivePath DrivePath::parse(std::string_view text) {
     DrivePath out;
     if (text.size() >= 2 && text[1] == ':' && std::isalpha(static_cast<unsigned char>(text[0]))) {

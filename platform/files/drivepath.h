@@ -16,6 +16,9 @@ namespace orupim::files {
 // The host path of a drive path. An empty text, or a drive letter that is not mapped, gives an empty path.
 std::filesystem::path toHost(std::string_view drivePath);
 
+// Whether a text is a full drive path: a drive letter, ":" and a separator ("C:\x", "c:/x").
+bool isFullDrivePath(std::string_view text);
+
 // The drive path of a host path: "C:\" at a drive root, else "C:\A\B" (components joined by "\", no trailing
 // "\"). A relative host path is taken from the process current directory. Empty when no drive holds the path.
 std::string toDrive(const std::filesystem::path& hostPath);

@@ -1,5 +1,7 @@
 #include "platform/files/platformroot.h"
 
+#include "platform/files/xdgdirectories.h"
+
 #include <cstdlib>
 #include <sys/stat.h>
 #include <system_error>
@@ -10,11 +12,8 @@ std::filesystem::path platformRoot() {
     std::filesystem::path root;
     if (const char* env = std::getenv("ORUPIM_ROOT"); env && *env) {
         root = env;
-    } else if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) {
-        root = std::filesystem::path(data) / "orupim";
     } else {
-        const char* home = std::getenv("HOME");
-        root = std::filesystem::path(home && *home ? home : "/tmp") / ".local/share/orupim";
+        root = xdgDataHome() / "orupim";
     }
     // A new root is its owner's alone: it holds the user's settings and, below it, the user's drive C:.
     std::error_code ignored;

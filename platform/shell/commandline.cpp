@@ -1,5 +1,7 @@
 #include "platform/shell/commandline.h"
 
+#include "platform/files/drivepath.h"
+
 namespace orupim::shell {
 
 std::vector<std::string> splitCommandLine(std::string_view text) {
@@ -24,6 +26,12 @@ std::vector<std::string> splitCommandLine(std::string_view text) {
     if (inArgument)
         arguments.push_back(std::move(current));
     return arguments;
+}
+
+std::string hostArgument(std::string_view argument) {
+    std::filesystem::path host =
+        files::isFullDrivePath(argument) ? files::toHost(argument) : std::filesystem::path();
+    return host.empty() ? std::string(argument) : host.string();
 }
 
 } // namespace orupim::shell

@@ -13,4 +13,8 @@ namespace orupim::shell {
 
 std::vector<std::string> splitCommandLine(std::string_view text);
 
+// One argument as a host program gets it: a full drive path ("C:\x.txt") becomes its host path, which is all
+// a host program can open; any other argument, or a drive that is not mapped, stays as it is.
+std::string hostArgument(std::string_view argument);
+
 } // namespace orupim::shell

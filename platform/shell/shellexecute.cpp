@@ -5,10 +5,10 @@
 #include "platform/files/drivepath.h"
 #include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
+#include "platform/shell/documentopener.h"
 #include "platform/shell/programmap.h"
 #include "platform/shell/suiteprogram.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstring>
 #include <system_error>
@@ -29,11 +29,6 @@ Replaceable<void(const OpenFailure&)>& failureReporter() {
 Replaceable<bool(const ShellRequest&)>& shell() {
     static Replaceable<bool(const ShellRequest&)> implementation(hostShellExecute);
     return implementation;
-}
-
-bool isFullDrivePath(std::string_view text) {
-    return text.size() >= 3 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':' &&
-           (text[2] == '\\' || text[2] == '/');
 }
 
 bool hasDirectory(std::string_view file) {
@@ -86,11 +81,8 @@ ShellResolution resolveShellRequestWithReason(const ShellRequest& request) {
             return fail("the program \"" + request.file + "\" was not found.");
         command.program = *program;
     }
-    for (std::string& argument : splitCommandLine(request.parameters)) {
-        std::filesystem::path host =
-            isFullDrivePath(argument) ? files::toHost(argument) : std::filesystem::path();
-        command.arguments.push_back(host.empty() ? std::move(argument) : host.string());
-    }
+    for (const std::string& argument : splitCommandLine(request.parameters))
+        command.arguments.push_back(hostArgument(argument));
     if (!request.directory.empty()) {
         command.workingDirectory = files::toHost(request.directory);
         std::error_code ec;
@@ -125,7 +117,7 @@ std::string earlyEndReason(const std::filesystem::path& program, const EarlyEnd&
     const std::string name = program.filename().string();
     if (end.signal != 0)
         return "the program \"" + name + "\" was ended at once by signal " + std::to_string(end.signal) + ".";
-    if (name == "xdg-open") {
+    if (name == kDocumentOpener) {
         switch (end.exitCode) {
         case 1:
             return "the desktop's opener did not understand its command line.";

@@ -1,88 +1,165 @@
 #include "services/progman/desktopentries.h"
 
-#include "platform/dde/servicestarter.h"
+#include "platform/core/codepage.h"
+#include "platform/core/text.h"
+#include "platform/core/textlines.h"
 #include "platform/files/atomicfile.h"
-#include "platform/files/drivepath.h"
-#include "platform/files/hostprogram.h"
-#include "platform/shell/commandline.h"
-#include "platform/shell/programmap.h"
+#include "platform/files/xdgdirectories.h"
+#include "services/progman/itemcommand.h"
 
-#include <cctype>
-#include <cstdlib>
+#include <algorithm>
+#include <cstdint>
+#include <fstream>
+#include <optional>
 #include <set>
-#include <strings.h>
+#include <sstream>
 
 namespace orupim::progman {
 namespace {
 
-std::filesystem::path baseDirectory(const char* variable, const char* fallback) {
-    const char* value = std::getenv(variable);
-    if (value && *value == '/')
-        return value;
-    const char* home = std::getenv("HOME");
-    return std::filesystem::path(home ? home : "/") / fallback;
+const char* const kPrefix = "orupim-";
+const char* const kGroupKey = "X-OruPIM-Group=";
+const char* const kItemKey = "X-OruPIM-Item=";
+// Room for the directory's name, a "-<n>" and the extension within the host's 255 bytes of a file name.
+constexpr std::size_t kLongestStem = 200;
+
+std::filesystem::path applicationsDirectory() {
+    return files::xdgDataHome() / "applications";
+}
+std::filesystem::path directoriesDirectory() {
+    return files::xdgDataHome() / "desktop-directories";
+}
+std::filesystem::path mergeDirectory() {
+    return files::xdgConfigHome() / "menus" / "applications-merged";
 }
 
-bool isFullDrivePath(std::string_view text) {
-    return text.size() >= 3 && std::isalpha(static_cast<unsigned char>(text[0])) && text[1] == ':' &&
-           (text[2] == '\\' || text[2] == '/');
-}
-
-std::string hostArgument(const std::string& argument) {
-    std::filesystem::path host =
-        isFullDrivePath(argument) ? files::toHost(argument) : std::filesystem::path();
-    return host.empty() ? argument : host.string();
-}
-
-// Lower-case letters and digits, every other run of characters one "-".
-std::string slug(std::string_view name, const char* fallback) {
+std::string encodeName(std::string_view name) {
+    static const char hex[] = "0123456789abcdef";
     std::string result;
-    for (unsigned char c : name) {
-        if (std::isalnum(c) && c < 0x80)
-            result += static_cast<char>(std::tolower(c));
-        else if (!result.empty() && result.back() != '-')
-            result += '-';
-    }
-    while (!result.empty() && result.back() == '-')
-        result.pop_back();
-    return result.empty() ? fallback : result;
-}
-
-// A name made unique among those taken so far by appending its position.
-std::string uniqueName(std::string name, std::size_t position, std::set<std::string>& taken) {
-    if (!taken.insert(name).second) {
-        name += "-" + std::to_string(position + 1);
-        taken.insert(name);
-    }
-    return name;
-}
-
-std::string groupStem(const std::vector<ProgramGroup>& groups, std::size_t index) {
-    std::set<std::string> taken;
-    std::string stem;
-    for (std::size_t i = 0; i <= index; ++i)
-        stem = uniqueName("orupim-" + slug(groups[i].name, "group"), i, taken);
-    return stem;
-}
-
-std::string xmlText(std::string_view text) {
-    std::string result;
-    for (char c : text) {
-        switch (c) {
-        case '&':
-            result += "&amp;";
-            break;
-        case '<':
-            result += "&lt;";
-            break;
-        case '>':
-            result += "&gt;";
-            break;
-        default:
+    for (char c : toLowerAscii(name)) {
+        auto byte = static_cast<unsigned char>(c);
+        if ((byte >= 'a' && byte <= 'z') || (byte >= '0' && byte <= '9')) {
             result += c;
+        } else if (byte == ' ') {
+            result += '_';
+        } else {
+            result += 'X';
+            result += hex[byte >> 4];
+            result += hex[byte & 0xF];
         }
     }
     return result;
+}
+
+std::string boundedStem(std::string stem) {
+    if (stem.size() <= kLongestStem)
+        return stem;
+    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
+    for (unsigned char c : stem)
+        hash = (hash ^ c) * 1099511628211ull;
+    std::ostringstream suffix;
+    suffix << std::hex << hash;
+    return stem.substr(0, kLongestStem - 17) + "-" + suffix.str();
+}
+
+// A name as the entries and the XML show it: UTF-8, with no control character but the tab.
+std::string displayText(std::string_view name) {
+    std::string text = textAsUtf8(name);
+    for (char& c : text)
+        if ((static_cast<unsigned char>(c) < 0x20 && c != '\t') || c == 0x7F)
+            c = ' ';
+    return text;
+}
+
+std::string entryText(std::string_view name) {
+    return escapeEntryValue(displayText(name));
+}
+
+std::optional<std::string> readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The value of a key of ours in an entry file; nothing when the file is not ours or lacks the key.
+std::optional<std::string> markerValue(std::string_view content, std::string_view key) {
+    for (std::string_view line : splitLines(content, LineEnds::LineFeed).lines)
+        if (line.substr(0, key.size()) == key)
+            return std::string(line.substr(key.size()));
+    return std::nullopt;
+}
+
+bool isOwnEntry(const std::filesystem::path& path) {
+    std::optional<std::string> content = readFile(path);
+    return content && markerValue(*content, kGroupKey).has_value();
+}
+
+// Whether an entry file is the one of the group (and the item, for an application entry).
+bool belongsTo(const std::filesystem::path& path, const ProgramGroup& group, const ProgramItem* item) {
+    std::optional<std::string> content = readFile(path);
+    if (!content)
+        return false;
+    std::optional<std::string> groupValue = markerValue(*content, kGroupKey);
+    std::optional<std::string> itemValue = markerValue(*content, kItemKey);
+    if (!groupValue || !equalsIgnoreCase(*groupValue, entryText(group.name)))
+        return false;
+    return item ? itemValue && equalsIgnoreCase(*itemValue, entryText(item->name)) : !itemValue;
+}
+
+std::string directoryElement(const std::string& stem) {
+    return "<Directory>" + stem + ".directory</Directory>";
+}
+
+bool isOwnMenu(const std::filesystem::path& path) {
+    std::optional<std::string> content = readFile(path);
+    return content && content->find(std::string("<Directory>") + kPrefix) != std::string::npos;
+}
+
+bool menuBelongsTo(const std::filesystem::path& path, const std::string& stem) {
+    std::optional<std::string> content = readFile(path);
+    return content && content->find(directoryElement(stem)) != std::string::npos;
+}
+
+bool isPresent(const std::filesystem::path& path) {
+    std::error_code ignored;
+    return std::filesystem::symlink_status(path, ignored).type() != std::filesystem::file_type::not_found;
+}
+
+// The stem itself, then "<stem>-2", "<stem>-3", ... until `free` accepts one.
+template <typename Accept> std::string firstFreeStem(const std::string& stem, Accept free) {
+    for (int number = 1;; ++number) {
+        std::string candidate = number == 1 ? stem : stem + "-" + std::to_string(number);
+        if (free(candidate))
+            return candidate;
+    }
+}
+
+std::string groupStem(const ProgramGroup& group) {
+    return firstFreeStem(boundedStem(kPrefix + encodeName(group.name)), [&](const std::string& stem) {
+        std::filesystem::path directory = directoriesDirectory() / (stem + ".directory");
+        std::filesystem::path menu = mergeDirectory() / (stem + ".menu");
+        return (!isPresent(directory) || belongsTo(directory, group, nullptr)) &&
+               (!isPresent(menu) || menuBelongsTo(menu, stem));
+    });
+}
+
+std::string itemIcon(const HostItem& host) {
+    if (!host.document)
+        return "application-x-executable";
+    std::string file = toLowerAscii(host.words.back());
+    std::size_t dot = file.rfind('.');
+    std::string extension = dot == std::string::npos ? "" : file.substr(dot);
+    for (const char* text : {".txt", ".dat", ".ini", ".log", ".me", ".1st"})
+        if (extension == text)
+            return "text-x-generic";
+    if (extension == ".htm" || extension == ".html")
+        return "text-html";
+    if (extension == ".hlp")
+        return "help-browser";
+    return "x-office-document";
 }
 
 bool writeFile(const std::filesystem::path& path, const std::string& content) {
@@ -91,55 +168,32 @@ bool writeFile(const std::filesystem::path& path, const std::string& content) {
     return files::writeFileAtomically(path, content);
 }
 
-bool endsInExe(std::string_view name) {
-    return name.size() > 4 && strncasecmp(name.data() + name.size() - 4, ".exe", 4) == 0;
+std::string execOf(const std::vector<std::string>& words) {
+    std::string exec;
+    for (const std::string& word : words) {
+        if (!exec.empty())
+            exec += ' ';
+        exec += quoteExecArgument(textAsUtf8(word));
+    }
+    return escapeEntryValue(exec);
 }
 
-bool programExists(std::string_view drivePath) {
-    std::filesystem::path host = files::toHost(drivePath);
-    std::error_code ignored;
-    if (host.empty())
-        return false;
-    if (std::filesystem::is_regular_file(host, ignored))
-        return true;
-    std::string text = host.string();
-    return endsInExe(text) && std::filesystem::is_regular_file(text.substr(0, text.size() - 4), ignored);
-}
-
-// The host command that programs.ini gives a program's file name, its program found in $PATH or among the
-// suite's service programs; none when the name is not mapped or its program cannot be found.
-std::vector<std::string> mappedCommand(const std::string& program) {
-    std::optional<std::string> command = shell::ProgramMap::current().commandFor(program);
-    std::vector<std::string> words = command ? shell::splitCommandLine(*command) : std::vector<std::string>{};
-    if (words.empty())
-        return {};
-    std::optional<std::filesystem::path> found = files::findHostProgram(words.front());
-    const std::string_view suitePrefix = "orupim-";
-    if (!found && words.front().rfind(suitePrefix, 0) == 0)
-        found = dde::findServiceProgram(words.front().substr(suitePrefix.size()));
-    if (!found)
-        return {};
-    words.front() = found->string();
-    return words;
-}
-
-// How much of an unquoted command line names the program. The old platform took a program path with blanks
-// unquoted: the first part up to a blank that names an existing file wins; when none exists yet, the first
-// part ending in ".exe"; else the first word.
-std::size_t programLength(std::string_view commandLine) {
-    std::vector<std::size_t> ends;
-    for (std::size_t i = 0; i < commandLine.size(); ++i)
-        if (commandLine[i] == ' ' || commandLine[i] == '\t')
-            ends.push_back(i);
-    ends.push_back(commandLine.size());
-    if (isFullDrivePath(commandLine))
-        for (std::size_t end : ends)
-            if (programExists(commandLine.substr(0, end)))
-                return end;
-    for (std::size_t end : ends)
-        if (endsInExe(commandLine.substr(0, end)))
-            return end;
-    return ends.front();
+// Removes the files of ours in `directory` with the extension that `keep` does not hold and `remove` selects.
+template <typename Select>
+bool removeOwnFiles(const std::filesystem::path& directory, const std::string& extension,
+                    const std::set<std::filesystem::path>& keep, Select select) {
+    bool removed = true;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(directory, error), end; !error && it != end;
+         it.increment(error)) {
+        const std::filesystem::path& path = it->path();
+        std::string name = path.filename().string();
+        if (name.rfind(kPrefix, 0) != 0 || path.extension() != extension || keep.count(path) || !select(path))
+            continue;
+        std::error_code failed;
+        removed = std::filesystem::remove(path, failed) && removed;
+    }
+    return removed;
 }
 
 } // namespace
@@ -191,104 +245,124 @@ std::string escapeEntryValue(std::string_view value) {
 }
 
 std::vector<std::string> hostCommandLine(std::string_view commandLine) {
-    std::size_t start = commandLine.find_first_not_of(" \t");
-    if (start == std::string_view::npos)
-        return {};
-    commandLine.remove_prefix(start);
-    std::size_t programEnd = commandLine[0] == '"' ? 0 : programLength(commandLine);
-    std::vector<std::string> words;
-    if (programEnd > 0)
-        words.emplace_back(commandLine.substr(0, programEnd));
-    for (std::string& word : shell::splitCommandLine(commandLine.substr(programEnd)))
-        words.push_back(std::move(word));
-    for (std::string& word : words)
-        word = hostArgument(word);
-    // The suite's programs and the host's have no ".exe": a program already there without it is named so.
-    std::string& program = words.front();
-    if (endsInExe(program) && !files::isExecutableFile(program)) {
-        std::string bare = program.substr(0, program.size() - 4);
-        if (program.find('/') != std::string::npos ? files::isExecutableFile(bare)
-                                                   : files::findHostProgram(bare).has_value())
-            program = bare;
-    }
-    // A program of the old platform that is not there, such as the uninstaller, is the host program that
-    // programs.ini maps its name to.
-    if (!files::isExecutableFile(program) && !files::findHostProgram(program))
-        if (std::vector<std::string> mapped = mappedCommand(program); !mapped.empty())
-            words.erase(words.begin()), words.insert(words.begin(), mapped.begin(), mapped.end());
-    return words;
+    return hostItem(commandLine).words;
 }
 
 std::string execValue(std::string_view commandLine) {
-    std::string exec;
-    for (const std::string& argument : hostCommandLine(commandLine)) {
-        if (!exec.empty())
-            exec += ' ';
-        exec += quoteExecArgument(argument);
-    }
-    return escapeEntryValue(exec);
+    return execOf(hostCommandLine(commandLine));
 }
 
-PublishedFiles publishedFiles(const std::vector<ProgramGroup>& groups, std::size_t index) {
-    std::string stem = groupStem(groups, index);
-    std::filesystem::path data = baseDirectory("XDG_DATA_HOME", ".local/share");
-    std::filesystem::path config = baseDirectory("XDG_CONFIG_HOME", ".config");
-    PublishedFiles files{data / "desktop-directories" / (stem + ".directory"),
-                         config / "menus" / "applications-merged" / (stem + ".menu"),
-                         {}};
+PublishedFiles publishedFiles(const ProgramGroup& group) {
+    std::string stem = groupStem(group);
+    PublishedFiles files{
+        directoriesDirectory() / (stem + ".directory"), mergeDirectory() / (stem + ".menu"), {}};
     std::set<std::string> taken;
-    const std::vector<ProgramItem>& items = groups[index].items;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        files.itemEntries.push_back(
-            data / "applications" /
-            (uniqueName(stem + "-" + slug(items[i].name, "item"), i, taken) + ".desktop"));
-    return files;
-}
-
-bool publishGroup(const std::vector<ProgramGroup>& groups, std::size_t index) {
-    const ProgramGroup& group = groups[index];
-    PublishedFiles files = publishedFiles(groups, index);
-    bool written = writeFile(files.directoryEntry,
-                             "[Desktop Entry]\nType=Directory\nName=" + escapeEntryValue(group.name) + "\n");
-    // The desktop's menu loaders never fetch the menu DTD, so the declaration names the document type alone.
-    std::string menu = "<!DOCTYPE Menu>\n"
-                       "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>" +
-                       xmlText(group.name) + "</Name>\n    <Directory>" +
-                       xmlText(files.directoryEntry.filename().string()) + "</Directory>\n    <Include>\n";
-    for (std::size_t i = 0; i < group.items.size(); ++i) {
-        const ProgramItem& item = group.items[i];
-        written = writeFile(files.itemEntries[i],
-                            "[Desktop Entry]\nType=Application\nName=" + escapeEntryValue(item.name) +
-                                "\nExec=" + execValue(item.commandLine) + "\n") &&
-                  written;
-        menu += "      <Filename>" + xmlText(files.itemEntries[i].filename().string()) + "</Filename>\n";
+    for (const ProgramItem& item : group.items) {
+        std::string itemStem =
+            firstFreeStem(boundedStem(stem + "-" + encodeName(item.name)), [&](const std::string& candidate) {
+                std::filesystem::path path = applicationsDirectory() / (candidate + ".desktop");
+                return !taken.count(candidate) && (!isPresent(path) || belongsTo(path, group, &item));
+            });
+        taken.insert(itemStem);
+        files.itemEntries.push_back(applicationsDirectory() / (itemStem + ".desktop"));
     }
-    menu += "    </Include>\n  </Menu>\n</Menu>\n";
-    return writeFile(files.menuFile, menu) && written;
+    return files;
 }
 
 namespace {
 
-std::set<std::filesystem::path> allPublishedFiles(const std::vector<ProgramGroup>& groups) {
-    std::set<std::filesystem::path> result;
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        PublishedFiles files = publishedFiles(groups, i);
-        result.insert(files.directoryEntry);
-        result.insert(files.menuFile);
-        result.insert(files.itemEntries.begin(), files.itemEntries.end());
+bool writeGroup(const ProgramGroup& group, const PublishedFiles& files) {
+    std::string stem = files.directoryEntry.stem().string();
+    std::string marker = kGroupKey + entryText(group.name) + "\n";
+    bool written = true;
+    std::string menu = "<!DOCTYPE Menu PUBLIC \"-//freedesktop//DTD Menu 1.0//EN\"\n"
+                       " \"http://www.freedesktop.org/standards/menu-spec/1.0/menu.dtd\">\n"
+                       "<Menu>\n  <Name>Applications</Name>\n  <Menu>\n    <Name>" +
+                       stem + "</Name>\n    " + directoryElement(stem) + "\n    <Include>\n";
+    for (std::size_t i = 0; i < group.items.size(); ++i) {
+        const ProgramItem& item = group.items[i];
+        HostItem host = hostItem(item.commandLine);
+        written = writeFile(files.itemEntries[i],
+                            "[Desktop Entry]\nType=Application\nName=" + entryText(item.name) +
+                                "\nExec=" + execOf(host.words) + "\nIcon=" + itemIcon(host) + "\n" + marker +
+                                kItemKey + entryText(item.name) + "\n") &&
+                  written;
+        menu += "      <Filename>" + files.itemEntries[i].filename().string() + "</Filename>\n";
     }
-    return result;
+    menu += "    </Include>\n  </Menu>\n</Menu>\n";
+    // The directory entry goes last but one and the merge file last: a menu never names files not yet there.
+    written =
+        writeFile(files.directoryEntry, "[Desktop Entry]\nType=Directory\nName=" + entryText(group.name) +
+                                            "\nIcon=folder\n" + marker) &&
+        written;
+    return writeFile(files.menuFile, menu) && written;
 }
 
 } // namespace
 
+bool publishGroup(const ProgramGroup& group) {
+    return writeGroup(group, publishedFiles(group));
+}
+
+bool removeGroupEntries(const ProgramGroup& group) {
+    std::string stem = groupStem(group);
+    std::filesystem::path directory = directoriesDirectory() / (stem + ".directory");
+    std::filesystem::path menu = mergeDirectory() / (stem + ".menu");
+    std::error_code error;
+    // The merge file first, so that no menu names a file that is gone.
+    bool removed = !menuBelongsTo(menu, stem) || std::filesystem::remove(menu, error);
+    removed = removeOwnFiles(applicationsDirectory(), ".desktop", {},
+                             [&](const std::filesystem::path& path) {
+                                 std::optional<std::string> content = readFile(path);
+                                 std::optional<std::string> value =
+                                     content ? markerValue(*content, kGroupKey) : std::nullopt;
+                                 return value && equalsIgnoreCase(*value, entryText(group.name));
+                             }) &&
+              removed;
+    return (!belongsTo(directory, group, nullptr) || std::filesystem::remove(directory, error)) && removed;
+}
+
+bool publishAllGroups(const std::vector<ProgramGroup>& groups) {
+    bool written = true;
+    std::set<std::filesystem::path> keep;
+    for (const ProgramGroup& group : groups) {
+        PublishedFiles files = publishedFiles(group);
+        written = writeGroup(group, files) && written;
+        keep.insert(files.directoryEntry);
+        keep.insert(files.menuFile);
+        keep.insert(files.itemEntries.begin(), files.itemEntries.end());
+    }
+    removeOwnFiles(mergeDirectory(), ".menu", keep, isOwnMenu);
+    removeOwnFiles(applicationsDirectory(), ".desktop", keep, isOwnEntry);
+    removeOwnFiles(directoriesDirectory(), ".directory", keep, isOwnEntry);
+    return written;
+}
+
 void removeStaleEntries(const std::vector<ProgramGroup>& before, const std::vector<ProgramGroup>& after) {
-    std::set<std::filesystem::path> kept = allPublishedFiles(after);
-    for (const std::filesystem::path& file : allPublishedFiles(before))
-        if (!kept.count(file)) {
-            std::error_code ignored;
-            std::filesystem::remove(file, ignored);
+    for (const ProgramGroup& group : before) {
+        auto kept = std::find_if(after.begin(), after.end(), [&](const ProgramGroup& other) {
+            return equalsIgnoreCase(other.name, group.name);
+        });
+        if (kept == after.end()) {
+            removeGroupEntries(group);
+            continue;
         }
+        auto keeps = [&](std::string_view itemText) {
+            return std::any_of(kept->items.begin(), kept->items.end(), [&](const ProgramItem& item) {
+                return equalsIgnoreCase(entryText(item.name), itemText);
+            });
+        };
+        if (std::all_of(group.items.begin(), group.items.end(),
+                        [&](const ProgramItem& item) { return keeps(entryText(item.name)); }))
+            continue;
+        removeOwnFiles(applicationsDirectory(), ".desktop", {}, [&](const std::filesystem::path& path) {
+            std::optional<std::string> content = readFile(path);
+            std::optional<std::string> groupValue = content ? markerValue(*content, kGroupKey) : std::nullopt;
+            std::optional<std::string> itemValue = content ? markerValue(*content, kItemKey) : std::nullopt;
+            return groupValue && itemValue && equalsIgnoreCase(*groupValue, entryText(group.name)) &&
+                   !keeps(*itemValue);
+        });
+    }
 }
 
 } // namespace orupim::progman

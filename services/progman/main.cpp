@@ -1,6 +1,7 @@
 // orupim-progman: Program Manager, the DDE server of service and topic "PROGMAN". The DDE client starts it
-// when no server answers; it carries out the commands it is sent, answering each transaction with whether
-// they were all carried out, and exits by itself once no conversation has been open for 30 seconds
+// when no server answers; at start it brings the menu entries in line with the stored groups; it carries out
+// the commands it is sent, answering each transaction, once its entries are written, with whether they were
+// all carried out, and exits by itself once no conversation has been open for 30 seconds
 // ($ORUPIM_PROGMAN_IDLE_MS sets another time in milliseconds). A second copy started while one runs exits.
 #include "platform/dde/server.h"
 #include "services/progman/programmanager.h"
@@ -28,6 +29,8 @@ std::chrono::milliseconds idleTime() {
 int main() {
     try {
         orupim::progman::ProgramManager manager;
+        // A transaction is answered once it is carried out and its entries are written, so an accepted one is
+        // never lost to a crash, and a refused one is sent again by the client.
         orupim::dde::Server server("PROGMAN", "PROGMAN", [&](const std::string& text) {
             std::string refusal;
             manager.execute(text, &refusal);
@@ -35,6 +38,9 @@ int main() {
                 std::cerr << "orupim-progman: refused: " << refusal << '\n';
             return refusal.empty();
         });
+        // Holding the service alone now, it repairs what a crash between saving and publishing left behind.
+        if (std::string failure = manager.publishAll(); !failure.empty())
+            std::cerr << "orupim-progman: " << failure << '\n';
         server.serve(idleTime());
         return 0;
     } catch (const std::exception& error) {

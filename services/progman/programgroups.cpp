@@ -1,21 +1,14 @@
 #include "services/progman/programgroups.h"
 
+#include "platform/core/text.h"
 #include "platform/core/textlines.h"
 #include "platform/files/atomicfile.h"
 
 #include <fstream>
 #include <iterator>
 #include <sstream>
-#include <strings.h>
 
 namespace orupim::progman {
-namespace {
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
-} // namespace
 
 ProgramGroups ProgramGroups::load(const std::filesystem::path& file) {
     ProgramGroups result;
@@ -79,7 +72,7 @@ void ProgramGroups::save(const std::filesystem::path& file) const {
 std::size_t ProgramGroups::createGroup(std::string_view name) {
     active_ = std::string(name);
     for (std::size_t i = 0; i < groups_.size(); ++i)
-        if (sameName(groups_[i].name, name))
+        if (equalsIgnoreCase(groups_[i].name, name))
             return i;
     groups_.push_back({std::string(name), {}});
     return groups_.size() - 1;
@@ -87,7 +80,7 @@ std::size_t ProgramGroups::createGroup(std::string_view name) {
 
 const ProgramGroup* ProgramGroups::active() const {
     for (const ProgramGroup& group : groups_)
-        if (!active_.empty() && sameName(group.name, active_))
+        if (!active_.empty() && equalsIgnoreCase(group.name, active_))
             return &group;
     return nullptr;
 }
@@ -99,7 +92,7 @@ std::optional<std::size_t> ProgramGroups::addItem(std::string_view commandLine, 
     auto index = static_cast<std::size_t>(found - groups_.data());
     ProgramGroup& group = groups_[index];
     for (ProgramItem& item : group.items)
-        if (sameName(item.name, name)) {
+        if (equalsIgnoreCase(item.name, name)) {
             item.commandLine = std::string(commandLine);
             return index;
         }
@@ -109,7 +102,7 @@ std::optional<std::size_t> ProgramGroups::addItem(std::string_view commandLine, 
 
 std::optional<std::size_t> ProgramGroups::showGroup(std::string_view name) {
     for (std::size_t i = 0; i < groups_.size(); ++i)
-        if (sameName(groups_[i].name, name)) {
+        if (equalsIgnoreCase(groups_[i].name, name)) {
             active_ = groups_[i].name;
             return i;
         }
@@ -123,7 +116,7 @@ std::optional<std::size_t> ProgramGroups::deleteItem(std::string_view name) {
     auto index = static_cast<std::size_t>(found - groups_.data());
     std::vector<ProgramItem>& items = groups_[index].items;
     for (auto item = items.begin(); item != items.end(); ++item)
-        if (sameName(item->name, name)) {
+        if (equalsIgnoreCase(item->name, name)) {
             items.erase(item);
             return index;
         }
@@ -132,8 +125,8 @@ std::optional<std::size_t> ProgramGroups::deleteItem(std::string_view name) {
 
 bool ProgramGroups::deleteGroup(std::string_view name) {
     for (auto group = groups_.begin(); group != groups_.end(); ++group)
-        if (sameName(group->name, name)) {
-            if (sameName(active_, name))
+        if (equalsIgnoreCase(group->name, name)) {
+            if (equalsIgnoreCase(active_, name))
                 active_.clear();
             groups_.erase(group);
             return true;

@@ -1,13 +1,11 @@
 #include "services/progman/programmanager.h"
 
-#include "platform/shell/commandline.h"
+#include "platform/core/text.h"
+#include "platform/files/platformroot.h"
 #include "services/progman/commandparser.h"
 #include "services/progman/desktopentries.h"
+#include "services/progman/itemcommand.h"
 #include "services/progman/programgroups.h"
-
-#include "platform/files/platformroot.h"
-
-#include <strings.h>
 
 namespace orupim::progman {
 namespace {
@@ -19,21 +17,8 @@ bool hasLineBreak(const std::vector<std::string>& arguments) {
     return false;
 }
 
-// The name of an item given none: its program's file name without the extension.
-std::string programName(std::string_view commandLine) {
-    std::vector<std::string> words = shell::splitCommandLine(commandLine);
-    std::string name = words.empty() ? std::string() : words.front();
-    std::size_t slash = name.find_last_of("\\/:");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
-    std::size_t dot = name.rfind('.');
-    if (dot != std::string::npos && dot > 0)
-        name.erase(dot);
-    return name;
-}
-
 bool isCommand(const DdeCommand& command, const char* name) {
-    return strcasecmp(command.name.c_str(), name) == 0;
+    return equalsIgnoreCase(command.name, name);
 }
 
 // Carries one command out on `groups`; answers the index of the group whose entries are to be written again
@@ -48,10 +33,10 @@ std::optional<std::size_t> carryOut(const DdeCommand& command, ProgramGroups& gr
         return groups.createGroup(arguments[0]);
     }
     if (isCommand(command, "AddItem")) {
-        if (arguments.empty() || arguments.size() > 2 || arguments[0].empty())
+        if (arguments.empty() || arguments.size() > 2 || splitItemCommand(arguments[0]).program.empty())
             throw std::invalid_argument("AddItem takes a command line and a name");
         std::string name =
-            arguments.size() == 2 && !arguments[1].empty() ? arguments[1] : programName(arguments[0]);
+            arguments.size() == 2 && !arguments[1].empty() ? arguments[1] : programNameOf(arguments[0]);
         std::optional<std::size_t> index = groups.addItem(arguments[0], name);
         if (!index)
             throw std::invalid_argument("AddItem: no group has been created or shown");
@@ -98,7 +83,7 @@ std::size_t ProgramManager::execute(std::string_view text, std::string* refusal)
             const std::vector<ProgramGroup> before = groups.groups();
             std::optional<std::size_t> changed = carryOut(command, groups);
             groups.save(store_);
-            if (changed && !publishGroup(groups.groups(), *changed))
+            if (changed && !publishGroup(groups.groups()[*changed]))
                 throw StoreError("cannot write the menu entries of " + groups.groups()[*changed].name);
             removeStaleEntries(before, groups.groups());
             ++done;
@@ -111,6 +96,16 @@ std::size_t ProgramManager::execute(std::string_view text, std::string* refusal)
     if (refusal)
         *refusal = reason;
     return done;
+}
+
+std::string ProgramManager::publishAll() {
+    try {
+        if (!publishAllGroups(ProgramGroups::load(store_).groups()))
+            return "cannot write every menu entry";
+        return {};
+    } catch (const std::exception& error) {
+        return error.what();
+    }
 }
 
 } // namespace orupim::progman
