@@ -55,6 +55,8 @@ std::optional<std::int32_t> parseNumber(std::string_view text) {
     return parseDecimal(text);
 }
 
-std::int32_t numberOr(std::string_view text, std::int32_t fallback) { return parseNumber(text).value_or(fallback); }
+std::int32_t numberOr(std::string_view text, std::int32_t fallback) {
+    return parseNumber(text).value_or(fallback);
+}
 
 } // namespace orupim

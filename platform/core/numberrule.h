@@ -1,6 +1,6 @@
 // The number rule of the INI object's integer reading, used for the Sound setting and the package's Expand
-// flag: a text longer than two characters that begins with 0x or 0X is hexadecimal, any other text decimal with
-// an optional sign. Trailing junk, blanks or a value out of the 32-bit range make it no number.
+// flag: a text longer than two characters that begins with 0x or 0X is hexadecimal, any other text decimal
+// with an optional sign. Trailing junk, blanks or a value out of the 32-bit range make it no number.
 #pragma once
 
 #include <cstdint>

@@ -30,9 +30,7 @@ const Record Film = {
 
 class PrintRecord : public ::testing::Test {
 protected:
-    void start(const std::vector<Record>& records = {Film}) {
-        ASSERT_TRUE(program.startWith(records));
-    }
+    void start(const std::vector<Record>& records = {Film}) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
     void print() {
         window().SpeedButtons[PrintButton]->click();

@@ -29,9 +29,7 @@ const std::vector<Record> ThreeFilms = {
 
 class RecordCommands : public ::testing::Test {
 protected:
-    void start(const std::vector<Record>& records = ThreeFilms) {
-        ASSERT_TRUE(program.startWith(records));
-    }
+    void start(const std::vector<Record>& records = ThreeFilms) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
     std::string shown(const char* control) {
         return window().controlText(window().edition().controlIndex(control));

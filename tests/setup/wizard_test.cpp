@@ -411,8 +411,7 @@ TEST_F(InstallationRun, CreatesTheGroupAndItemsSendingAnItemAgainUntilProgramMan
         return command.find("flx.exe") == std::string::npos || ++refusals > 2;
     });
     progman.start();
-    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n",
-        "C:\\dest");
+    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n", "C:\\dest");
     ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
     const std::vector<std::string> expected = {
         "[CreateGroup(OruWare)]\r\n",

@@ -12,14 +12,30 @@ struct NumberCase {
 
 TEST(NumberRule, ReadsDecimalAndHexadecimalTexts) {
     const NumberCase cases[] = {
-        {"0", 0},          {"1", 1},           {"2", 2},           {"-1", -1},        {"+7", 7},
-        {"0x10", 16},      {"0X1f", 31},       {"0xFFFFFFFF", -1}, {"0x7fffffff", INT32_MAX},
-        {"2147483647", INT32_MAX},             {"-2147483648", INT32_MIN},
-        {"2147483648", std::nullopt},          {"0x100000000", std::nullopt},
-        {"abc", std::nullopt},                 {"yes", std::nullopt}, {"", std::nullopt},
-        {"0x", std::nullopt},                  {"0xg", std::nullopt}, {"12abc", std::nullopt},
-        {" 1", std::nullopt},                  {"1 ", std::nullopt},  {"-", std::nullopt},
-        {"010", 10},                           {"0x-1", std::nullopt},
+        {"0", 0},
+        {"1", 1},
+        {"2", 2},
+        {"-1", -1},
+        {"+7", 7},
+        {"0x10", 16},
+        {"0X1f", 31},
+        {"0xFFFFFFFF", -1},
+        {"0x7fffffff", INT32_MAX},
+        {"2147483647", INT32_MAX},
+        {"-2147483648", INT32_MIN},
+        {"2147483648", std::nullopt},
+        {"0x100000000", std::nullopt},
+        {"abc", std::nullopt},
+        {"yes", std::nullopt},
+        {"", std::nullopt},
+        {"0x", std::nullopt},
+        {"0xg", std::nullopt},
+        {"12abc", std::nullopt},
+        {" 1", std::nullopt},
+        {"1 ", std::nullopt},
+        {"-", std::nullopt},
+        {"010", 10},
+        {"0x-1", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
