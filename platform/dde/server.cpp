@@ -1,5 +1,6 @@
 #include "platform/dde/server.h"
 
+#include "platform/core/text.h"
 #include "platform/dde/channel.h"
 
 #include <algorithm>
@@ -97,7 +98,7 @@ bool Server::serveClient(Client& client) {
     if (!frame)
         return false;
     if (frame->kind == topicFrame && !client.topicAccepted) {
-        client.topicAccepted = strcasecmp(frame->payload.c_str(), topic_.c_str()) == 0;
+        client.topicAccepted = equalsIgnoreCase(frame->payload, topic_);
         return writeByte(client.socket, client.topicAccepted ? acceptedReply : refusedReply, frameTimeout) &&
                client.topicAccepted;
     }

@@ -1,13 +1,12 @@
 #include "platform/dde/servicestarter.h"
 
 #include "platform/core/replaceable.h"
+#include "platform/core/text.h"
 #include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
 #include "platform/shell/hostcommand.h"
 #include "platform/shell/programmap.h"
 
-#include <algorithm>
-#include <cctype>
 #include <string>
 #include <system_error>
 
@@ -19,13 +18,6 @@ Replaceable<bool(std::string_view)>& starter() {
     return instance;
 }
 
-std::string lowerCase(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
-
 std::optional<std::filesystem::path> executableIn(const std::filesystem::path& directory,
                                                   const std::string& name) {
     std::filesystem::path candidate = directory / name;
@@ -35,7 +27,7 @@ std::optional<std::filesystem::path> executableIn(const std::filesystem::path& d
 }
 
 std::optional<shell::HostCommand> serviceCommand(std::string_view service) {
-    std::string oldName = lowerCase(service) + ".exe";
+    std::string oldName = toLowerAscii(service) + ".exe";
     if (std::optional<std::string> mapped = shell::ProgramMap::current().commandFor(oldName)) {
         std::vector<std::string> words = shell::splitCommandLine(*mapped);
         if (words.empty())
@@ -53,14 +45,14 @@ std::optional<shell::HostCommand> serviceCommand(std::string_view service) {
 } // namespace
 
 std::optional<std::filesystem::path> findServiceProgram(std::string_view service) {
-    std::string name = "orupim-" + lowerCase(service);
+    std::string name = "orupim-" + toLowerAscii(service);
     std::error_code error;
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error)
         if (auto found = executableIn(self.parent_path(), name))
             return found;
     if (auto found =
-            executableIn(std::filesystem::path(ORUPIM_SERVICES_BINARY_DIR) / lowerCase(service), name))
+            executableIn(std::filesystem::path(ORUPIM_SERVICES_BINARY_DIR) / toLowerAscii(service), name))
         return found;
     return files::findHostProgram(name);
 }

@@ -1,5 +1,6 @@
 #include "services/progman/desktopentries.h"
 
+#include "platform/core/text.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/hostprogram.h"
@@ -8,7 +9,6 @@
 #include <cctype>
 #include <cstdlib>
 #include <set>
-#include <strings.h>
 
 namespace orupim::progman {
 namespace {
@@ -90,7 +90,7 @@ bool writeFile(const std::filesystem::path& path, const std::string& content) {
 }
 
 bool endsInExe(std::string_view name) {
-    return name.size() > 4 && strncasecmp(name.data() + name.size() - 4, ".exe", 4) == 0;
+    return name.size() > 4 && equalsIgnoreCase(name.substr(name.size() - 4), ".exe");
 }
 
 bool programExists(std::string_view drivePath) {

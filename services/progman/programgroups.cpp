@@ -1,19 +1,13 @@
 #include "services/progman/programgroups.h"
 
+#include "platform/core/text.h"
 #include "platform/files/atomicfile.h"
 
 #include <fstream>
 #include <sstream>
-#include <strings.h>
 
 namespace orupim::progman {
-namespace {
-
-bool sameName(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
-} // namespace
+namespace {} // namespace
 
 ProgramGroups ProgramGroups::load(const std::filesystem::path& file) {
     ProgramGroups result;
@@ -79,7 +73,7 @@ void ProgramGroups::save(const std::filesystem::path& file) const {
 std::size_t ProgramGroups::createGroup(std::string_view name) {
     active_ = std::string(name);
     for (std::size_t i = 0; i < groups_.size(); ++i)
-        if (sameName(groups_[i].name, name))
+        if (equalsIgnoreCase(groups_[i].name, name))
             return i;
     groups_.push_back({std::string(name), {}});
     return groups_.size() - 1;
@@ -87,7 +81,7 @@ std::size_t ProgramGroups::createGroup(std::string_view name) {
 
 const ProgramGroup* ProgramGroups::active() const {
     for (const ProgramGroup& group : groups_)
-        if (!active_.empty() && sameName(group.name, active_))
+        if (!active_.empty() && equalsIgnoreCase(group.name, active_))
             return &group;
     return nullptr;
 }
@@ -99,7 +93,7 @@ std::optional<std::size_t> ProgramGroups::addItem(std::string_view commandLine, 
     auto index = static_cast<std::size_t>(found - groups_.data());
     ProgramGroup& group = groups_[index];
     for (ProgramItem& item : group.items)
-        if (sameName(item.name, name)) {
+        if (equalsIgnoreCase(item.name, name)) {
             item.commandLine = std::string(commandLine);
             return index;
         }

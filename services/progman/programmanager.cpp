@@ -1,13 +1,12 @@
 #include "services/progman/programmanager.h"
 
+#include "platform/core/text.h"
 #include "platform/dde/commandparser.h"
 #include "platform/shell/commandline.h"
 #include "services/progman/desktopentries.h"
 #include "services/progman/programgroups.h"
 
 #include "platform/files/platformroot.h"
-
-#include <strings.h>
 
 namespace orupim::progman {
 namespace {
@@ -37,12 +36,12 @@ std::size_t carryOut(const dde::DdeCommand& command, ProgramGroups& groups) {
     const std::vector<std::string>& arguments = command.arguments;
     if (hasLineBreak(arguments))
         throw std::invalid_argument(command.name + ": an argument holds a line break");
-    if (strcasecmp(command.name.c_str(), "CreateGroup") == 0) {
+    if (equalsIgnoreCase(command.name, "CreateGroup")) {
         if (arguments.size() != 1 || arguments[0].empty())
             throw std::invalid_argument("CreateGroup takes a group name");
         return groups.createGroup(arguments[0]);
     }
-    if (strcasecmp(command.name.c_str(), "AddItem") == 0) {
+    if (equalsIgnoreCase(command.name, "AddItem")) {
         if (arguments.empty() || arguments.size() > 2 || arguments[0].empty())
             throw std::invalid_argument("AddItem takes a command line and a name");
         std::string name =
