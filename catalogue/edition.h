@@ -106,6 +106,7 @@ struct Edition {
     std::string windowTitle;      // WindowTitle
     std::string applicationTitle; // the application's title
     std::string printHeading;     // the heading of Print Record
+    std::string printJobField;    // the field whose value names the record in the print job's name
     std::string dataSourceName;   // the data source's component name
     std::string fileDescription;  // version information: file description
     std::string designCaption;    // the main window's caption before creation sets WindowTitle

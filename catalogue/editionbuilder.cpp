@@ -120,6 +120,7 @@ void setEditionConstants(Edition& edition, std::string deliverable, std::string 
     edition.windowTitle = std::move(windowTitle);
     edition.applicationTitle = edition.deliverable + " 1.1";
     edition.printHeading = edition.code + " Record";
+    edition.printJobField = "Title";
     edition.dataSourceName = std::move(dataSourceName);
     edition.fileDescription = std::move(fileDescription);
     edition.designCaption = edition.code;

@@ -111,6 +111,9 @@ private:
     void loadLists(const IniFile& listFile, bool replace);
     void lookUpBrowser();
 
+    // The name of Print Record's job: the print heading and the value that names the record.
+    std::string printJobTitle();
+
     // A web link: the browser started on the maker's page, or message 17 when no browser is configured.
     void openWebPage(std::string_view page);
 
@@ -126,6 +129,8 @@ private:
     // Walks the open result with the data controls off, adding 1 to `count` per record; then, also when the
     // walk fails, moves to the first record and turns the controls on again.
     void countResult(std::int32_t& count);
+    // The whole table in the record view again, with the counts taken at showing (Reset Data Set's steps).
+    void showWholeTable();
     // Writes MatchCount and TotalCount into the right status panel.
     void showCounts();
 

@@ -144,6 +144,10 @@ void TMainWindow::ResetSetClick() {
         ShowErr(8);
         return;
     }
+    showWholeTable();
+}
+
+void TMainWindow::showWholeTable() {
     runStatement(edition_.showStatement);
     MatchCount = TotalCount;
     showCounts();

@@ -1,14 +1,13 @@
 // Find Record: asks for a pattern in the search dialog and replaces the record set by the records whose
 // search field (the data control last entered) contains it, counting them for the right status panel. The
-// pattern goes into the like comparison as typed: its quotes end the literal, its "%" and "_" are wildcards.
-// An error of the engine on the statement reaches the default exception handler and leaves the main query
-// closed until the next search or reset.
+// pattern is matched as text (its quotes are doubled in the statement), its "%" and "_" are wildcards. A
+// statement the engine still refuses is reported by the default exception handler after the record view is
+// put back on the whole table with its counts, as Reset Data Set does, so the view is never left blank.
 #include "catalogue/mainwindow.h"
 
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
 #include "catalogue/texts.h"
-#include "platform/core/text.h"
 #include "platform/ui/statusbar.h"
 
 namespace orupim::catalogue {
@@ -16,7 +15,6 @@ namespace {
 
 constexpr std::uint32_t FieldNotSearchable = 2;
 constexpr std::uint32_t UndoOrSaveFirst = 8;
-constexpr const char* SearchFormat = "Select * from %s where %s like '%s%s%s'";
 
 } // namespace
 
@@ -33,10 +31,13 @@ void TMainWindow::FindRecClick() {
     if (QueryCancelled != 0 || !SearchPattern)
         return;
 
-    const std::string statement =
-        formatText(SearchFormat, {SearchTableName.str(), SearchFieldName.str(), "%", *SearchPattern, "%"});
-    LastQuery = CountedString(statement);
-    runStatement(LastQuery);
+    LastQuery = searchStatement(SearchTableName.str(), SearchFieldName.str(), *SearchPattern);
+    try {
+        runStatement(LastQuery);
+    } catch (...) {
+        showWholeTable();
+        throw;
+    }
     MatchCount = 0;
     countResult(MatchCount);
     showCounts();

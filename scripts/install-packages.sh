@@ -8,7 +8,10 @@ apt-get update
 apt-get install -y --no-install-recommends \
     cmake make g++ pkg-config \
     qt6-base-dev libgl-dev \
-    libsqlite3-dev \
+    libsqlite3-dev sqlite3 \
     libgtest-dev libgmock-dev googletest \
-    clang-format git \
-    xvfb xauth xdg-utils
+    qt6-tools-dev qt6-tools-dev-tools qt6-documentation-tools libqt6sql6-sqlite \
+    xvfb xauth xdg-utils \
+    libcups2-dev cups cups-client cups-filters poppler-utils \
+    clang libclang-rt-dev ninja-build \
+    clang-format git

@@ -11,7 +11,7 @@ trap 'rm -rf "$logs"' EXIT
 failed=()
 while IFS= read -r program; do
     if QT_QPA_PLATFORM=offscreen timeout 600 "$program" --gtest_shuffle --gtest_random_seed="$seed" \
-        --gtest_brief=1 >"$logs/log" 2>&1; then
+        --gtest_brief=1 </dev/null >"$logs/log" 2>&1; then
         echo "passed whole: $program"
     else
         echo "FAILED whole: $program"

@@ -1,6 +1,7 @@
 // The installation run, TMainDialog::CopyFiles: the destination directory, the system and program files with
-// their replace flags, the package-file copy, and the progress shown on the copy page. It undoes nothing; an
-// error ends it with the closing steps still done and the wizard left at its destination step.
+// their replace flags, the package-file copy, the Program Manager step (programitems.cpp), the registry step,
+// and the progress shown on the copy page. It undoes nothing; an error ends it with the closing steps still
+// done and the wizard left at its destination step.
 #include "setup/maindialog.h"
 
 #include "platform/core/countedstring.h"
@@ -32,6 +33,24 @@ void createDirectoryPath(std::string path) {
     files::createDirectory(path);
 }
 
+// The outermost directory of a path that does not exist yet (the one the run creates first), or empty when
+// the whole path exists.
+std::string firstMissingDirectory(std::string path) {
+    std::string missing;
+    while (path.size() > 3 && !files::directoryExists(path)) {
+        if (path.back() == '\\') {
+            path.pop_back();
+            continue;
+        }
+        missing = path;
+        const std::size_t last = path.rfind('\\');
+        if (last == std::string::npos)
+            break;
+        path.erase(last);
+    }
+    return missing;
+}
+
 // Restores the cursor, pauses and brings the wizard forward, whether or not the run ended by an error.
 class ClosingSteps {
 public:
@@ -58,31 +77,6 @@ void TMainDialog::copyOneFile(const std::string& source, const std::string& dest
     kernel::Sleep(500);
 }
 
-// Sends one Program Manager command: the text with CR LF, cut as a counted string, as an execute transaction
-// that does not wait for the command to be carried out. Answers whether Program Manager took it.
-bool TMainDialog::sendCommand(const std::string& command) {
-    return DdeClientConv.execute(CountedString(command + "\r\n").str());
-}
-
-// The group, one item per [Items] entry and the uninstaller's item. An item goes on only once Program Manager
-// has taken the one before; the repeats are bounded, so a Program Manager that never takes an item cannot
-// hold the installation for ever, and a conversation that broke is opened again before the next try.
-void TMainDialog::createProgramItems(const std::string& windows) {
-    constexpr int MaxSendsPerItem = 10;
-    DdeClientConv.open();
-    sendCommand(formatText("[CreateGroup(%s)]", {GroupName.str()}));
-    for (int k = 0; k < ItemsNames.count(); ++k) {
-        const std::string item =
-            formatText("[AddItem(%s\\%s,%s)]", {DestPath.str(), ItemsNames.at(k), ItemsValues.at(k)});
-        for (int sends = 1; !sendCommand(item) && sends < MaxSendsPerItem; ++sends)
-            if (!DdeClientConv.isOpen())
-                DdeClientConv.open();
-    }
-    const std::string app = AppName.str();
-    sendCommand(formatText("[AddItem(%s\\%s,%s)]",
-                           {windows, "OruUninst.exe " + app + " " + DestPath.str(), "Uninstall " + app}));
-}
-
 void TMainDialog::CopyFiles() {
     const std::string product = AppName.str() + " " + AppVersion.str();
     Panel4->hide();
@@ -94,6 +88,8 @@ void TMainDialog::CopyFiles() {
 
     ui::setScreenCursor(ui::ScreenCursor::HourGlass);
     ClosingSteps closing;
+    NotCreated = {};
+    CreatedDirectory = firstMissingDirectory(DestPath.str());
     if (!files::directoryExists(DestPath.str()))
         createDirectoryPath(DestPath.str());
     if (!ExpandFlag) {
@@ -108,9 +104,13 @@ void TMainDialog::CopyFiles() {
         ProgressBar->setValue(ProgressBar->value() + step);
         createProgramItems(windows);
         UpdateRegistry();
+        RecordInstalledParts();
         if (ProgressBar->value() < 100)
             ProgressBar->setValue(100);
-        setInfoText(product + " was installed successfuly. Please select next to continue.");
+        setInfoText(NotCreated.empty()
+                        ? product + " was installed successfuly. Please select next to continue."
+                        : product + " was installed, but some menu items are missing. Please select next to "
+                                    "continue.");
         DdeClientConv.close();
     }
     WizardState = StepEndNotices;

@@ -8,6 +8,7 @@
 #include "platform/ui/directorylistbox.h"
 #include "platform/ui/drivecombobox.h"
 #include "platform/ui/label.h"
+#include "platform/ui/messagebox.h"
 #include "platform/ui/speedbutton.h"
 #include "setup/modulevalues.h"
 
@@ -239,6 +240,8 @@ void TMainDialog::NextButClick() {
         GetDestination();
         break;
     case StepDestination:
+        if (!destinationAccepted())
+            break;
         DestPath = CountedString(EditPath->text().toStdString());
         CopyFiles();
         break;
@@ -343,8 +346,38 @@ void TMainDialog::showClosingTexts(const char* const (&lines)[3]) {
 
 void TMainDialog::GoodBye() {
     showClosingTexts(InstallerNotice);
-    setInfoText("OruInstall has installed " + product() + " successfully, congratulations.");
+    if (NotCreated.empty()) {
+        setInfoText("OruInstall has installed " + product() + " successfully, congratulations.");
+    } else {
+        // The report is the page's content: it takes the place of whatever page the run left in view.
+        setInfoText("OruInstall has installed " + product() + ", but some menu items are missing.");
+        InfoMemo->setPlainText(
+            QString::fromStdString(shortfallReport(NotCreated, GroupName.str(), DestPath.str())));
+        Panel5->hide();
+        Panel1->show();
+    }
     WizardState = StepFinal;
+}
+
+// The path field must name a directory below a drive's root: an empty or relative path, or a drive root,
+// would install into whatever directory or drive happens to be current. Answers whether the run may start;
+// else the user is told why and the field keeps its text for correcting.
+bool TMainDialog::destinationAccepted() {
+    const std::string text = EditPath->text().toStdString();
+    const files::DrivePath path = files::DrivePath::parse(text);
+    std::string problem;
+    if (text.find_first_not_of(" \t") == std::string::npos)
+        problem = "Please enter the directory to install " + product() + " in.";
+    else if (!path.rooted || path.parts.empty() || files::toHost(text).empty())
+        problem = "\"" + text +
+                  "\" is not a directory OruInstall can install to. Please enter a full path "
+                  "below a drive's root, such as c:\\" +
+                  AppName.str() + ".";
+    if (problem.empty())
+        return true;
+    ui::showMessageBox(caption(), problem, ui::MessageIcon::Warning);
+    EditPath->setFocus();
+    return false;
 }
 
 void TMainDialog::CancelButClick() {

@@ -5,6 +5,7 @@
 
 #include "platform/dde/conversation.h"
 #include "platform/ui/form.h"
+#include "setup/programitems.h"
 
 #include <string>
 
@@ -50,6 +51,7 @@ public:
     void DirectoryListBoxChange();
     void CopyFiles();
     void UpdateRegistry();
+    void RecordInstalledParts();
 
     QLabel* SetupIco;
     QLabel* InfoLabel;
@@ -72,6 +74,11 @@ public:
     // The conversation with Program Manager: opened by the installation run and closed at its end; a run
     // that an error ends leaves it open for the next run.
     dde::Conversation DdeClientConv{"PROGMAN", "PROGMAN"};
+    // What the last installation run's Program Manager step could not create; the final page reports it.
+    ProgramItemsShortfall NotCreated;
+    // The outermost directory that the installation run created for the destination (empty when it existed),
+    // so that the uninstaller takes away no directory the user had.
+    std::string CreatedDirectory;
 
     std::string infoText() const;
     void setInfoText(const std::string& text);
@@ -81,9 +88,11 @@ protected:
 
 private:
     void loadNotice(const std::string& fileName);
+    bool destinationAccepted();
     void copyOneFile(const std::string& source, const std::string& destination, const std::string& flag,
                      int step);
     bool sendCommand(const std::string& command);
+    bool sendUntilTaken(const std::string& command);
     void createProgramItems(const std::string& windows);
     void showClosingTexts(const char* const (&lines)[3]);
 };

@@ -46,6 +46,7 @@ Edition makeContactEdition() {
     e.windowTitle = "Peopledex 1.1";
     e.applicationTitle = "OruPPL 1.1";
     e.printHeading = "PPL Record";
+    e.printJobField = "Name";
     e.dataSourceName = "ContactDataSource";
     e.fileDescription = "Peopledex";
     e.designCaption = "PPL";

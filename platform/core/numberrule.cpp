@@ -1,58 +1,44 @@
 #include "platform/core/numberrule.h"
 
+#include <charconv>
+#include <system_error>
+
 namespace orupim {
 
 namespace {
 
-std::optional<std::int32_t> parseHex(std::string_view digits) {
-    // Up to eight hex digits fill the 32 bits; like the class library, FFFFFFFF reads as -1.
-    if (digits.empty() || digits.size() > 8)
+// The whole text as one number of type T in `base`, or nothing.
+template <typename T> std::optional<T> wholeNumber(std::string_view text, int base) {
+    T value{};
+    const char* end = text.data() + text.size();
+    auto [stop, error] = std::from_chars(text.data(), end, value, base);
+    if (text.empty() || error != std::errc() || stop != end)
         return std::nullopt;
-    std::uint32_t value = 0;
-    for (char c : digits) {
-        int d;
-        if (c >= '0' && c <= '9')
-            d = c - '0';
-        else if (c >= 'a' && c <= 'f')
-            d = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F')
-            d = c - 'A' + 10;
-        else
-            return std::nullopt;
-        value = value * 16 + std::uint32_t(d);
-    }
-    return static_cast<std::int32_t>(value);
-}
-
-std::optional<std::int32_t> parseDecimal(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
-        negative = text.front() == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty())
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > std::int64_t(INT32_MAX) + 1)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value > INT32_MAX || value < INT32_MIN)
-        return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    return value;
 }
 
 } // namespace
 
+std::optional<std::uint32_t> parseHexDigits(std::string_view digits, std::size_t maxDigits) {
+    // from_chars takes a minus sign even in base 16 for signed types only; the type here is unsigned.
+    if (digits.size() > maxDigits || digits.size() > 8)
+        return std::nullopt;
+    return wholeNumber<std::uint32_t>(digits, 16);
+}
+
 std::optional<std::int32_t> parseNumber(std::string_view text) {
-    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-        return parseHex(text.substr(2));
-    return parseDecimal(text);
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        // Up to eight hex digits fill the 32 bits; like the class library, FFFFFFFF reads as -1.
+        auto value = parseHexDigits(text.substr(2), 8);
+        return value ? std::optional<std::int32_t>(static_cast<std::int32_t>(*value)) : std::nullopt;
+    }
+    // from_chars takes "-" but not "+"; a "+" may not be followed by a second sign.
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+        if (!text.empty() && text.front() == '-')
+            return std::nullopt;
+    }
+    return wholeNumber<std::int32_t>(text, 10);
 }
 
 std::int32_t numberOr(std::string_view text, std::int32_t fallback) {

@@ -14,6 +14,18 @@ char lower(char c) {
 bool continuationByte(char c) {
     return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
 }
+
+// Where the character starting at `i` ends. A lead byte takes the continuation bytes its sequence has room
+// for; any other byte, a stray continuation byte included, is a character of its own, so that a text of
+// stray bytes is counted and cut like any other.
+std::size_t characterEnd(std::string_view text, std::size_t i) {
+    const auto lead = static_cast<unsigned char>(text[i]);
+    const std::size_t length = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF8 ? 4 : 1;
+    std::size_t end = i + 1;
+    while (end < text.size() && end < i + length && continuationByte(text[end]))
+        ++end;
+    return end;
+}
 } // namespace
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
@@ -41,22 +53,16 @@ std::string toLowerAscii(std::string_view text) {
 
 std::size_t characterCount(std::string_view text) {
     std::size_t count = 0;
-    for (char c : text)
-        if (!continuationByte(c))
-            ++count;
+    for (std::size_t i = 0; i < text.size(); i = characterEnd(text, i))
+        ++count;
     return count;
 }
 
 std::string leftCharacters(std::string_view text, std::size_t count) {
-    std::size_t seen = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (!continuationByte(text[i])) {
-            if (seen == count)
-                return std::string(text.substr(0, i));
-            ++seen;
-        }
-    }
-    return std::string(text);
+    std::size_t i = 0;
+    for (std::size_t seen = 0; i < text.size() && seen < count; ++seen)
+        i = characterEnd(text, i);
+    return std::string(text.substr(0, i));
 }
 
 std::string_view trimBlanks(std::string_view text) {

@@ -2,6 +2,7 @@
 
 #include "platform/core/errors.h"
 #include "platform/core/text.h"
+#include "platform/core/textlines.h"
 
 namespace orupim::db {
 
@@ -12,14 +13,9 @@ constexpr std::string_view ParamPrefix = "PARAM=";
 
 std::vector<AliasEntry> parseEngineConfig(std::string_view text, std::string_view fileName) {
     std::vector<AliasEntry> aliases;
-    int lineNumber = 0;
-    while (!text.empty()) {
-        const auto end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    std::size_t lineNumber = 0;
+    for (std::string_view line : splitLines(text, LineEnds::LineFeed).lines) {
         ++lineNumber;
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
         auto malformed = [&](std::string_view why) {
             throw DatabaseError(formatText("Engine configuration %s is damaged at line %s: %s",
                                            {fileName, std::to_string(lineNumber), why}));
@@ -48,13 +44,15 @@ std::vector<AliasEntry> parseEngineConfig(std::string_view text, std::string_vie
 }
 
 std::string formatEngineConfig(const std::vector<AliasEntry>& aliases) {
+    // Lines end in CR LF, so that a value ending in CR keeps it: the reader takes one CR before the LF as
+    // part of the line end and leaves the value's own.
     std::string out =
-        "; Database engine configuration: one section per alias, its type and its parameters.\n";
+        "; Database engine configuration: one section per alias, its type and its parameters.\r\n";
     for (const auto& alias : aliases) {
-        out += "[" + alias.name + "]\n";
-        out += std::string(TypePrefix) + alias.type + "\n";
+        out += "[" + alias.name + "]\r\n";
+        out += std::string(TypePrefix) + alias.type + "\r\n";
         for (const auto& param : alias.params)
-            out += std::string(ParamPrefix) + param + "\n";
+            out += std::string(ParamPrefix) + param + "\r\n";
     }
     return out;
 }

@@ -7,9 +7,11 @@
 //   PARAM=PATH=Z:\opt\oru\ (the path ends in a backslash)
 //   PARAM=DEFAULT DRIVER=PARADOX
 //
-// Everything after "TYPE=" or "PARAM=" up to the line end is the value, blanks included; lines starting with
-// ";" and empty lines are skipped. Any other line makes the whole file rejected, so that a damaged file is
-// reported and never silently overwritten with less.
+// Everything after "TYPE=" or "PARAM=" up to the line end is the value, blanks included; lines end in LF, one
+// CR before it belonging to the line end (platform/core/textlines.h), and are written with CR LF, so that a
+// value's own CRs come back as they were stored; a byte-order mark before the first line is passed over.
+// Lines starting with ";" and empty lines are skipped. Any other line makes the whole file rejected, so that
+// a damaged file is reported and never silently overwritten with less.
 #pragma once
 
 #include "platform/core/stringlist.h"

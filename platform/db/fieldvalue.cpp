@@ -4,6 +4,7 @@
 #include "platform/core/text.h"
 
 #include <cstdio>
+#include <ctime>
 
 namespace orupim::db {
 
@@ -27,6 +28,13 @@ int daysInMonth(int year, int month) {
     return month == 2 && leapYear(year) ? 29 : days[month - 1];
 }
 
+int currentYear() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return local.tm_year + 1900;
+}
+
 std::string normalDate(std::string_view text) {
     const std::string_view trimmed = trimBlanks(text);
     const auto slash1 = trimmed.find('/');
@@ -37,10 +45,13 @@ std::string normalDate(std::string_view text) {
     const auto day = trimmed.substr(slash1 + 1, slash2 - slash1 - 1);
     const auto year = trimmed.substr(slash2 + 1);
     if (!digitsOnly(month) || month.size() > 2 || !digitsOnly(day) || day.size() > 2 || !digitsOnly(year) ||
-        year.size() != 4)
+        (year.size() != 2 && year.size() != 4))
         throw ConvertError::invalidDate(text);
-    const int m = std::stoi(std::string(month)), d = std::stoi(std::string(day)),
-              y = std::stoi(std::string(year));
+    const int m = std::stoi(std::string(month)), d = std::stoi(std::string(day));
+    int y = std::stoi(std::string(year));
+    // A two-digit year is one of the current century, as the old short date format read it.
+    if (year.size() == 2)
+        y += currentYear() / 100 * 100;
     if (y < 1 || m < 1 || m > 12 || d < 1 || d > daysInMonth(y, m))
         throw ConvertError::invalidDate(text);
     char out[32];

@@ -1,7 +1,7 @@
 // How field values are written as text and kept in a table file. The text form is what Field::asText gives:
 // text as stored, a logical "True" or "False", a date in the short date format MM/DD/YYYY (the US system
-// setting the programs were made with, with four-digit years), a number in decimal, and "" for no value.
-// In the table file a logical is 1 or 0, a date is "YYYY-MM-DD" (so that dates sort), texts are text.
+// setting the programs were made with, shown with four-digit years), a number in decimal, and "" for no
+// value. In the table file a logical is 1 or 0, a date is "YYYY-MM-DD" (so that dates sort), texts are text.
 #pragma once
 
 #include "platform/db/fielddef.h"
@@ -15,7 +15,8 @@ namespace orupim::db {
 using FieldValue = std::optional<std::string>; // text form; nullopt for no value
 
 // The value a field takes from `text`: "" gives no value; a text or memo as given, a text cut to its size;
-// a date as M/D/YYYY (one or two digits for month and day) or ConvertError; a logical as "True" or "False"
+// a date as M/D/YYYY or M/D/YY (one or two digits for month and day; a two-digit year is one of the current
+// century) or ConvertError; a logical as "True" or "False"
 // in any letter case or ConvertError.
 FieldValue valueFromText(const FieldDef& def, std::string_view text);
 

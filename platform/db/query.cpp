@@ -33,6 +33,18 @@ bool sameLayout(const std::vector<std::unique_ptr<Field>>& fields, const RecordL
     return true;
 }
 
+bool sameStatement(const SqlStatement& a, const SqlStatement& b) {
+    if (!equalsIgnoreCase(a.table, b.table) || a.conditions.size() != b.conditions.size())
+        return false;
+    for (std::size_t i = 0; i < a.conditions.size(); ++i) {
+        const SqlCondition& x = a.conditions[i];
+        const SqlCondition& y = b.conditions[i];
+        if (!equalsIgnoreCase(x.field, y.field) || x.op != y.op || x.text != y.text)
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 Query::Query() = default;
@@ -65,11 +77,24 @@ void Query::open() {
     if (!file.empty() && file.back() != '\\' && file.back() != '/' && file.back() != ':')
         file += '\\';
     file += statement.table + ".db";
-    auto table = Table::open(files::toHost(file), statement.table);
-    auto rows = table->select(statement.conditions);
-
-    table_ = std::move(table);
-    rows_ = std::move(rows);
+    const std::filesystem::path hostFile = files::toHost(file);
+    std::optional<KeptResult> kept = std::move(kept_);
+    kept_.reset();
+    if (kept && kept->file == hostFile && sameStatement(kept->statement, statement) &&
+        kept->table->changeMark() == kept->selectedAt) {
+        table_ = std::move(kept->table);
+        rows_ = std::move(kept->rows);
+        selectedAt_ = kept->selectedAt;
+    } else {
+        kept.reset();
+        auto table = Table::open(hostFile, statement.table);
+        auto rows = table->select(statement.conditions);
+        selectedAt_ = table->changeMark();
+        table_ = std::move(table);
+        rows_ = std::move(rows);
+    }
+    statement_ = statement;
+    file_ = hostFile;
     if (!sameLayout(fields_, table_->layout())) {
         // Fields are kept across opens of the same table, so that controls may hold on to them.
         fields_.clear();
@@ -88,6 +113,8 @@ void Query::open() {
 void Query::close() {
     if (!active())
         return;
+    kept_ =
+        KeptResult{std::move(statement_), std::move(file_), std::move(table_), std::move(rows_), selectedAt_};
     table_.reset();
     rows_.clear();
     buffer_.clear();

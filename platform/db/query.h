@@ -9,6 +9,8 @@
 #include "platform/db/field.h"
 #include "platform/db/fieldvalue.h"
 #include "platform/db/keyset.h"
+#include "platform/db/sqlstatement.h"
+#include "platform/db/table.h"
 
 #include <cstdint>
 #include <memory>
@@ -20,7 +22,6 @@
 namespace orupim::db {
 
 class DataSource;
-class Table;
 enum class DataChange;
 
 class Query {
@@ -39,6 +40,9 @@ public:
     std::string sqlText() const;
 
     // Runs the statement; a statement the engine cannot run raises DatabaseError and leaves the query closed.
+    // Opening again, after a close, the statement of the last result on the same table file with no record
+    // changed since that result was taken (by this query or any other program) takes that result again
+    // instead of selecting anew: a close and reopen of an unchanged table costs no walk of its records.
     void open();
     void close();
     bool active() const { return state_ != DataSetState::Inactive; }
@@ -96,6 +100,19 @@ private:
     std::string databaseName_;
     std::vector<std::string> sql_;
     std::shared_ptr<Table> table_;
+    // The open result's statement, file and the table's change mark when its records were selected.
+    SqlStatement statement_;
+    std::filesystem::path file_;
+    Table::ChangeMark selectedAt_;
+    // The last result, kept from its close to the next open, which may take it again.
+    struct KeptResult {
+        SqlStatement statement;
+        std::filesystem::path file;
+        std::shared_ptr<Table> table;
+        Keyset rows;
+        Table::ChangeMark selectedAt;
+    };
+    std::optional<KeptResult> kept_;
     std::vector<std::unique_ptr<Field>> fields_;
     Keyset rows_;
     int position_ = -1;

@@ -7,7 +7,9 @@
 #include "platform/files/drivepath.h"
 #include "platform/files/filesystem.h"
 #include "platform/files/platformroot.h"
+#include "platform/files/storelock.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -19,10 +21,30 @@ bool holdsLineBreak(std::string_view text) {
     return text.find_first_of("\r\n") != std::string_view::npos;
 }
 
+// A parameter is kept byte for byte; only a line feed would end its line early (a carriage return is kept,
+// as the file's lines end in CR LF and only the last CR before the LF belongs to the line end).
 void checkParams(std::string_view alias, const StringList& params) {
     for (const auto& param : params)
-        if (holdsLineBreak(param))
+        if (param.find('\n') != std::string::npos)
             throw DatabaseError(formatText("Invalid parameter of alias %s: a line break", {alias}));
+}
+
+// The aliases the file holds now; none when it does not exist.
+std::vector<AliasEntry> readConfigFile(const std::filesystem::path& file) {
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return {};
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (!in)
+        throw DatabaseError(formatText("Cannot read the engine configuration %s", {file.string()}));
+    return parseEngineConfig(text.str(), file.string());
+}
+
+std::vector<AliasEntry>::iterator findAlias(std::vector<AliasEntry>& aliases, std::string_view name) {
+    return std::find_if(aliases.begin(), aliases.end(),
+                        [&](const AliasEntry& alias) { return equalsIgnoreCase(alias.name, name); });
 }
 
 } // namespace
@@ -35,6 +57,7 @@ Session& Session::instance() {
         session.configFile_ = std::move(file);
         session.loaded_ = false;
         session.aliases_.clear();
+        session.changes_.clear();
     }
     return session;
 }
@@ -44,25 +67,26 @@ Session::Session(std::filesystem::path configFile) : configFile_(std::move(confi
 void Session::load() const {
     if (loaded_)
         return;
-    std::error_code error;
-    if (std::filesystem::exists(configFile_, error)) {
-        std::ifstream in(configFile_, std::ios::binary);
-        std::ostringstream text;
-        text << in.rdbuf();
-        if (!in)
-            throw DatabaseError(
-                formatText("Cannot read the engine configuration %s", {configFile_.string()}));
-        aliases_ = parseEngineConfig(text.str(), configFile_.string());
-    } else {
-        aliases_.clear();
-    }
+    aliases_ = readConfigFile(configFile_);
     loaded_ = true;
 }
 
 void Session::reload() {
     loaded_ = false;
     aliases_.clear();
+    changes_.clear();
     load();
+}
+
+void Session::noteChange(std::string_view name, std::optional<AliasEntry> alias) {
+    // A later change of the same alias takes the first one's place, so new aliases keep the order they were
+    // added in.
+    for (Change& change : changes_)
+        if (equalsIgnoreCase(change.name, name)) {
+            change.alias = std::move(alias);
+            return;
+        }
+    changes_.push_back({std::string(name), std::move(alias)});
 }
 
 void Session::aliasNames(StringList& names) const {
@@ -86,6 +110,7 @@ void Session::addStandardAlias(std::string_view name, std::string_view path, std
                       formatText("%s=%s", {"DEFAULT DRIVER", defaultDriver})};
     checkParams(name, params);
     aliases_.push_back({std::string(name), "STANDARD", std::move(params)});
+    noteChange(name, aliases_.back());
 }
 
 void Session::aliasParams(std::string_view name, StringList& params) const {
@@ -94,11 +119,14 @@ void Session::aliasParams(std::string_view name, StringList& params) const {
 
 void Session::modifyAlias(std::string_view name, const StringList& params) {
     checkParams(name, params);
-    existing(name).params = params;
+    AliasEntry& alias = existing(name);
+    alias.params = params;
+    noteChange(alias.name, alias);
 }
 
 void Session::deleteAlias(std::string_view name) {
     const AliasEntry* alias = &existing(name);
+    noteChange(alias->name, std::nullopt);
     aliases_.erase(aliases_.begin() + (alias - aliases_.data()));
 }
 
@@ -106,8 +134,28 @@ void Session::saveConfig() {
     load();
     std::error_code error;
     std::filesystem::create_directories(configFile_.parent_path(), error);
-    if (!files::writeFileAtomically(configFile_, formatEngineConfig(aliases_)))
-        throw DatabaseError(formatText("Cannot write the engine configuration %s", {configFile_.string()}));
+    auto cannotWrite = [&] {
+        return DatabaseError(formatText("Cannot write the engine configuration %s", {configFile_.string()}));
+    };
+    // This session's changes go onto the file as it is now, read under the store's lock, so that aliases
+    // another program saved since this session read the file are kept.
+    files::StoreLock lock(configFile_);
+    if (!lock.held())
+        throw cannotWrite();
+    std::vector<AliasEntry> latest = readConfigFile(configFile_);
+    for (const Change& change : changes_) {
+        auto found = findAlias(latest, change.name);
+        if (change.alias && found != latest.end())
+            *found = *change.alias;
+        else if (change.alias)
+            latest.push_back(*change.alias);
+        else if (found != latest.end())
+            latest.erase(found);
+    }
+    if (!files::writeFileAtomically(configFile_, formatEngineConfig(latest)))
+        throw cannotWrite();
+    aliases_ = std::move(latest);
+    changes_.clear();
 }
 
 std::string Session::aliasPath(std::string_view name) const {

@@ -8,6 +8,7 @@
 #include "platform/db/fielddef.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,7 +31,9 @@ public:
     void aliasParams(std::string_view name, StringList& params) const;
     void modifyAlias(std::string_view name, const StringList& params);
     void deleteAlias(std::string_view name);
-    // Writes the configuration atomically; DatabaseError when it cannot be written.
+    // Writes this session's changes atomically onto the file as it is now (read again under the store's
+    // lock, so that aliases other programs saved meanwhile are kept); DatabaseError when it cannot be
+    // written or has been damaged meanwhile. The session then holds what the file holds.
     void saveConfig();
     // Reads the configuration file again, dropping unsaved changes.
     void reload();
@@ -48,7 +51,14 @@ public:
     const std::filesystem::path& configFile() const { return configFile_; }
 
 private:
+    // An alias added, changed (its whole new entry) or deleted (nothing) since the last save.
+    struct Change {
+        std::string name;
+        std::optional<AliasEntry> alias;
+    };
+
     void load() const;
+    void noteChange(std::string_view name, std::optional<AliasEntry> alias);
     const AliasEntry* find(std::string_view name) const;
     AliasEntry* find(std::string_view name);
     const AliasEntry& existing(std::string_view name) const;
@@ -57,6 +67,7 @@ private:
     std::filesystem::path configFile_;
     mutable bool loaded_ = false;
     mutable std::vector<AliasEntry> aliases_;
+    std::vector<Change> changes_;
 };
 
 } // namespace orupim::db

@@ -79,10 +79,19 @@ bool writableByModeBits(const std::filesystem::path& file) {
     return ::stat(file.c_str(), &info) == 0 && (info.st_mode & 0222) != 0;
 }
 
+std::function<int(const std::filesystem::path&)>& writeFailure() {
+    static std::function<int(const std::filesystem::path&)> failure;
+    return failure;
+}
+
 } // namespace
 
-Table::Table(sqlite3* db, std::string displayName, bool writable)
-    : db_(db), displayName_(std::move(displayName)), writable_(writable) {}
+void setWriteFailureForTesting(std::function<int(const std::filesystem::path& tableFile)> failure) {
+    writeFailure() = std::move(failure);
+}
+
+Table::Table(sqlite3* db, std::filesystem::path hostFile, std::string displayName, bool writable)
+    : db_(db), hostFile_(std::move(hostFile)), displayName_(std::move(displayName)), writable_(writable) {}
 
 Table::~Table() {
     sqlite3_finalize(readStatement_);
@@ -115,7 +124,7 @@ void Table::create(const std::filesystem::path& hostFile, const RecordLayout& la
     ::close(fd);
     sqlite3* db = nullptr;
     const bool opened = sqlite3_open_v2(temp.c_str(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK;
-    std::shared_ptr<Table> table(new Table(db, displayName, true));
+    std::shared_ptr<Table> table(new Table(db, temp, displayName, true));
     try {
         if (!opened)
             table->fail("Cannot create the table");
@@ -170,7 +179,7 @@ std::shared_ptr<Table> Table::open(const std::filesystem::path& hostFile, std::s
     // A connection belongs to one query and is never shared between threads: no per-call locking needed.
     const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
     const int rc = sqlite3_open_v2(hostFile.c_str(), &db, flags, nullptr);
-    std::shared_ptr<Table> table(new Table(db, displayName, writable));
+    std::shared_ptr<Table> table(new Table(db, hostFile, displayName, writable));
     if (rc != SQLITE_OK)
         table->fail("Cannot open the table");
     sqlite3_busy_timeout(db, BusyTimeoutMs);
@@ -320,6 +329,21 @@ void Table::readRange(std::int64_t first, std::int64_t last,
         fail("Cannot read the table");
 }
 
+Table::ChangeMark Table::changeMark() const {
+    ChangeMark mark;
+    mark.ownChanges = sqlite3_total_changes64(db_);
+    Statement version(db_, "PRAGMA data_version");
+    if (version && sqlite3_step(version.get()) == SQLITE_ROW)
+        mark.dataVersion = sqlite3_column_int64(version.get(), 0);
+    struct stat info {};
+    if (::stat(hostFile_.c_str(), &info) == 0) {
+        mark.device = info.st_dev;
+        mark.inode = info.st_ino;
+        mark.writable = (info.st_mode & 0222) != 0;
+    }
+    return mark;
+}
+
 void Table::bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& values) {
     int parameter = 1;
     for (std::size_t i = 0; i < layout_.fields.size(); ++i) {
@@ -342,19 +366,23 @@ void Table::bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& v
 void Table::change(sqlite3_stmt* statement) {
     // One committed transaction per change; on any failure it is rolled back, so nothing is half-written.
     execute("BEGIN IMMEDIATE");
+    int code = SQLITE_OK;
+    std::string message;
     if (sqlite3_step(statement) != SQLITE_DONE) {
-        const std::string message = sqlite3_errmsg(db_);
-        const int code = sqlite3_extended_errcode(db_) & 0xff;
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-            throw DatabaseError(formatText("Table is damaged: %s (%s)", {displayName_, message}));
-        throw DatabaseError(formatText("Cannot write the table: %s (%s)", {displayName_, message}));
+        code = sqlite3_extended_errcode(db_) & 0xff;
+        message = sqlite3_errmsg(db_);
+    } else if (writeFailure() && (code = writeFailure()(hostFile_)) != SQLITE_OK) {
+        message = sqlite3_errstr(code);
+    } else if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        code = sqlite3_extended_errcode(db_) & 0xff;
+        message = sqlite3_errmsg(db_);
+    } else {
+        return;
     }
-    if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        const std::string message = sqlite3_errmsg(db_);
-        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
-        throw DatabaseError(formatText("Cannot write the table: %s (%s)", {displayName_, message}));
-    }
+    sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
+        throw DatabaseError(formatText("Table is damaged: %s (%s)", {displayName_, message}));
+    throw DatabaseError(formatText("Cannot write the table: %s (%s)", {displayName_, message}));
 }
 
 std::int64_t Table::insert(const std::vector<FieldValue>& values) {

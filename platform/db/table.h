@@ -22,6 +22,11 @@ struct sqlite3_stmt;
 
 namespace orupim::db {
 
+// Test seam: while set, every change of a table file, after its statement ran and before its commit, asks
+// `failure` for an SQLite result code: SQLITE_OK lets the change go on, any other code makes it fail as if
+// SQLite had answered that code there, so that it is rolled back and reported. An empty function ends it.
+void setWriteFailureForTesting(std::function<int(const std::filesystem::path& tableFile)> failure);
+
 class Table {
 public:
     // Creates the empty table of `layout` as `hostFile`, which must not exist; the file appears whole or not
@@ -49,13 +54,30 @@ public:
     void readRange(std::int64_t first, std::int64_t last,
                    const std::function<void(std::int64_t rowid, std::vector<FieldValue>& values)>& take);
 
+    // What tells whether the records may have changed between two moments: the commits of other connections
+    // (SQLite's data version), this connection's own changes, and which file the table's name now leads to
+    // (a file put in its place is another table) and whether its mode bits let it be written. Equal marks:
+    // nothing changed in between.
+    struct ChangeMark {
+        std::int64_t dataVersion = -1;
+        std::int64_t ownChanges = -1;
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        bool writable = false;
+        bool operator==(const ChangeMark& other) const {
+            return dataVersion == other.dataVersion && ownChanges == other.ownChanges &&
+                   device == other.device && inode == other.inode && writable == other.writable;
+        }
+    };
+    ChangeMark changeMark() const;
+
     // Each in one committed transaction; DatabaseError (and nothing written) on failure.
     std::int64_t insert(const std::vector<FieldValue>& values);
     void update(std::int64_t rowid, const std::vector<FieldValue>& values);
     void remove(std::int64_t rowid);
 
 private:
-    Table(sqlite3* db, std::string displayName, bool writable);
+    Table(sqlite3* db, std::filesystem::path hostFile, std::string displayName, bool writable);
     [[noreturn]] void fail(std::string_view what) const;
     void readLayout(std::string_view tableName);
     void execute(const char* sql);
@@ -63,6 +85,7 @@ private:
     void change(sqlite3_stmt* statement);
 
     sqlite3* db_;
+    std::filesystem::path hostFile_;
     std::string displayName_; // the file's drive path, for messages
     bool writable_;
     RecordLayout layout_;

@@ -2,30 +2,34 @@
 
 #include "platform/files/platformroot.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
-#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace orupim::dde {
 namespace {
 
-bool waitFor(int socket, short events, std::chrono::milliseconds timeout) {
+bool waitFor(int socket, short events, Deadline deadline) {
     pollfd entry{socket, events, 0};
     for (;;) {
-        int ready = poll(&entry, 1, static_cast<int>(timeout.count()));
+        int ready = poll(&entry, 1, millisecondsUntil(deadline));
         if (ready < 0 && errno == EINTR)
+            continue;
+        if (ready == 0 && std::chrono::steady_clock::now() < deadline)
             continue;
         return ready > 0;
     }
 }
 
-bool writeAll(int socket, const char* data, std::size_t size, std::chrono::milliseconds timeout) {
+bool writeAll(int socket, const char* data, std::size_t size, Deadline deadline) {
     while (size > 0) {
-        if (!waitFor(socket, POLLOUT, timeout))
+        if (!waitFor(socket, POLLOUT, deadline))
             return false;
         ssize_t written = send(socket, data, size, MSG_NOSIGNAL);
         if (written < 0) {
@@ -39,77 +43,93 @@ bool writeAll(int socket, const char* data, std::size_t size, std::chrono::milli
     return true;
 }
 
-bool readAll(int socket, char* data, std::size_t size, std::chrono::milliseconds timeout) {
-    while (size > 0) {
-        if (!waitFor(socket, POLLIN, timeout))
-            return false;
-        ssize_t got = recv(socket, data, size, 0);
-        if (got < 0) {
-            if (errno == EINTR || errno == EAGAIN)
-                continue;
-            return false;
-        }
-        if (got == 0)
-            return false;
-        data += got;
-        size -= static_cast<std::size_t>(got);
-    }
-    return true;
-}
-
 } // namespace
 
+int millisecondsUntil(Deadline deadline) {
+    auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    return static_cast<int>(std::clamp<std::chrono::milliseconds::rep>(left.count(), 0, 60000));
+}
+
 std::filesystem::path serviceSocketPath(std::string_view service) {
-    std::filesystem::path directory = files::platformRoot() / "dde";
-    std::error_code ignored;
-    std::filesystem::create_directories(directory, ignored);
-    return directory / std::string(service);
+    return files::platformRoot() / "dde" / std::string(service);
 }
 
-bool writeFrame(int socket, const Frame& frame, std::chrono::milliseconds timeout) {
-    auto size = static_cast<std::uint32_t>(frame.payload.size());
-    char header[5] = {frame.kind, static_cast<char>(size >> 24), static_cast<char>(size >> 16),
-                      static_cast<char>(size >> 8), static_cast<char>(size)};
-    return writeAll(socket, header, sizeof header, timeout) &&
-           writeAll(socket, frame.payload.data(), frame.payload.size(), timeout);
-}
-
-std::optional<Frame> readFrame(int socket, std::chrono::milliseconds timeout) {
-    unsigned char header[5];
-    if (!readAll(socket, reinterpret_cast<char*>(header), sizeof header, timeout))
-        return std::nullopt;
-    std::uint32_t size = (std::uint32_t{header[1]} << 24) | (std::uint32_t{header[2]} << 16) |
-                         (std::uint32_t{header[3]} << 8) | std::uint32_t{header[4]};
-    if (size > maximumFrameSize)
-        return std::nullopt;
-    Frame frame{static_cast<char>(header[0]), std::string(size, '\0')};
-    if (!readAll(socket, frame.payload.data(), size, timeout))
-        return std::nullopt;
-    return frame;
-}
-
-bool writeByte(int socket, char byte, std::chrono::milliseconds timeout) {
-    return writeAll(socket, &byte, 1, timeout);
-}
-
-std::optional<char> readByte(int socket, std::chrono::milliseconds timeout) {
-    char byte = 0;
-    if (!readAll(socket, &byte, 1, timeout))
-        return std::nullopt;
-    return byte;
-}
-
-int connectToService(std::string_view service) {
+std::optional<sockaddr_un> serviceAddress(std::string_view service) {
     std::string path = serviceSocketPath(service).string();
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     if (path.size() >= sizeof address.sun_path)
-        return -1;
+        return std::nullopt;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    return address;
+}
+
+bool makeServiceDirectory() {
+    std::filesystem::path directory = files::platformRoot() / "dde";
+    if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST)
+        return false;
+    struct stat status {};
+    if (::lstat(directory.c_str(), &status) != 0 || !S_ISDIR(status.st_mode) || status.st_uid != ::geteuid())
+        return false;
+    return (status.st_mode & 0777) == 0700 || ::chmod(directory.c_str(), 0700) == 0;
+}
+
+bool peerIsOwner(int socket) {
+    ucred credentials{};
+    socklen_t size = sizeof credentials;
+    return ::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &credentials, &size) == 0 &&
+           credentials.uid == ::geteuid();
+}
+
+std::string encodeFrame(const Frame& frame) {
+    auto size = static_cast<std::uint32_t>(frame.payload.size());
+    std::string wire{frame.kind, static_cast<char>(size >> 24), static_cast<char>(size >> 16),
+                     static_cast<char>(size >> 8), static_cast<char>(size)};
+    return wire + frame.payload;
+}
+
+std::uint32_t announcedSize(std::string_view header) {
+    auto byte = [&](std::size_t i) { return std::uint32_t{static_cast<unsigned char>(header[i])}; };
+    return (byte(1) << 24) | (byte(2) << 16) | (byte(3) << 8) | byte(4);
+}
+
+bool writeFrame(int socket, const Frame& frame, Deadline deadline) {
+    std::string wire = encodeFrame(frame);
+    return writeAll(socket, wire.data(), wire.size(), deadline);
+}
+
+std::optional<char> readByte(int socket, Deadline deadline) {
+    for (;;) {
+        if (!waitFor(socket, POLLIN, deadline))
+            return std::nullopt;
+        char byte = 0;
+        ssize_t got = recv(socket, &byte, 1, 0);
+        if (got == 1)
+            return byte;
+        if (got == 0 || (errno != EINTR && errno != EAGAIN))
+            return std::nullopt;
+    }
+}
+
+int connectToService(std::string_view service, Deadline deadline) {
+    std::optional<sockaddr_un> address = serviceAddress(service);
+    if (!address)
+        return -1;
+    int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (socket < 0)
         return -1;
-    if (::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    // A listener whose queue is full refuses with EAGAIN: try again until the deadline.
+    for (;;) {
+        if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0)
+            break;
+        bool again = errno == EAGAIN || errno == EINTR;
+        if (!again || std::chrono::steady_clock::now() >= deadline) {
+            ::close(socket);
+            return -1;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    if (!peerIsOwner(socket)) {
         ::close(socket);
         return -1;
     }

@@ -1,7 +1,8 @@
 // The wire of a DDE conversation: a Unix-domain stream socket at <root>/dde/<service>. Each message is one
 // frame: a kind byte, the payload's length as four bytes (most significant first) and the payload. The client
 // opens with a topic frame; the server answers every frame with one byte, 'A' (accepted) or 'N' (refused). An
-// execute frame is answered as soon as it has been read whole, before its command is carried out.
+// execute frame is answered once its command has been carried out. <root>/dde and the socket are the owner's
+// alone, and each side checks that the other runs as the same user.
 #pragma once
 
 #include <chrono>
@@ -10,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/un.h>
 
 namespace orupim::dde {
 
@@ -20,22 +22,41 @@ inline constexpr char refusedReply = 'N';
 
 // Frames above this size are refused by the server, which then ends the conversation.
 inline constexpr std::uint32_t maximumFrameSize = 64 * 1024;
+inline constexpr std::size_t frameHeaderSize = 5;
 
-// The socket a service listens on (the directory <root>/dde is created).
+using Deadline = std::chrono::steady_clock::time_point;
+
+// The milliseconds a poll waits for the deadline (rounded up, at most a minute, never negative).
+int millisecondsUntil(Deadline deadline);
+
+// The socket a service listens on.
 std::filesystem::path serviceSocketPath(std::string_view service);
+// Its address; none when the path is too long for one.
+std::optional<sockaddr_un> serviceAddress(std::string_view service);
+
+// Makes <root>/dde (and a missing root) private to the owner, mode 0700 whatever the umask; false when it is
+// not a directory of the owner's.
+bool makeServiceDirectory();
+
+// Whether the peer of a connected socket runs as this process's user.
+bool peerIsOwner(int socket);
 
 struct Frame {
     char kind = 0;
     std::string payload;
 };
 
-// Blocking helpers on a connected socket; each gives up after `timeout` without progress.
-bool writeFrame(int socket, const Frame& frame, std::chrono::milliseconds timeout);
-std::optional<Frame> readFrame(int socket, std::chrono::milliseconds timeout);
-bool writeByte(int socket, char byte, std::chrono::milliseconds timeout);
-std::optional<char> readByte(int socket, std::chrono::milliseconds timeout);
+// The frame as it goes on the wire.
+std::string encodeFrame(const Frame& frame);
+// The payload length a frame header announces.
+std::uint32_t announcedSize(std::string_view header);
 
-// A connected socket to the service's path, or -1 when nobody listens there.
-int connectToService(std::string_view service);
+// Helpers on a connected socket that give up at the deadline.
+bool writeFrame(int socket, const Frame& frame, Deadline deadline);
+std::optional<char> readByte(int socket, Deadline deadline);
+
+// A connected socket to the service's path, or -1 when nobody of this user listens there or the connection is
+// not made by the deadline (a server that takes no connections cannot hold the caller).
+int connectToService(std::string_view service, Deadline deadline);
 
 } // namespace orupim::dde

@@ -3,6 +3,7 @@
 #include "platform/dde/channel.h"
 #include "platform/dde/servicestarter.h"
 
+#include <poll.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -10,9 +11,10 @@
 namespace orupim::dde {
 namespace {
 
-// A server answers a frame at once (it carries commands out only after answering), so a short wait tells a
-// live server from a hung one.
-constexpr std::chrono::milliseconds replyTimeout{5000};
+std::chrono::milliseconds& replyTimeout() {
+    static std::chrono::milliseconds timeout{5000};
+    return timeout;
+}
 
 std::chrono::milliseconds& startWait() {
     static std::chrono::milliseconds wait{10000};
@@ -28,18 +30,28 @@ Conversation::~Conversation() {
     close();
 }
 
+void Conversation::setReplyTimeoutForTesting(std::chrono::milliseconds timeout) {
+    replyTimeout() = timeout;
+}
+
 void Conversation::setStartWaitForTesting(std::chrono::milliseconds wait) {
     startWait() = wait;
 }
 
+Conversation::Clock::time_point Conversation::limit(std::chrono::milliseconds wait) const {
+    Clock::time_point own = Clock::now() + wait;
+    return deadline_ ? std::min(own, *deadline_) : own;
+}
+
 bool Conversation::connectOnce() {
-    int socket = connectToService(service_);
+    Clock::time_point deadline = limit(replyTimeout());
+    int socket = connectToService(service_, deadline);
     if (socket < 0)
         return false;
     // A server that is closing may still take the connection and then drop it: only its answer to the topic
     // counts as a server answering.
-    if (writeFrame(socket, {topicFrame, topic_}, replyTimeout) &&
-        readByte(socket, replyTimeout) == std::optional<char>(acceptedReply)) {
+    if (writeFrame(socket, {topicFrame, topic_}, deadline) &&
+        readByte(socket, deadline) == std::optional<char>(acceptedReply)) {
         socket_ = socket;
         return true;
     }
@@ -47,27 +59,40 @@ bool Conversation::connectOnce() {
     return false;
 }
 
+// The server ends a quiet conversation after a while; the socket then reads its end.
+bool Conversation::droppedByServer() const {
+    pollfd entry{socket_, POLLIN, 0};
+    return ::poll(&entry, 1, 0) != 0;
+}
+
 bool Conversation::open() {
-    if (isOpen() || connectOnce())
+    if (isOpen() && droppedByServer())
+        close();
+    if (isOpen())
         return true;
-    if (!startServiceProgram(service_))
+    if (pastDeadline())
+        return false;
+    if (connectOnce())
+        return true;
+    if (pastDeadline() || !startServiceProgram(service_))
         return false;
     // The one further try waits for the started program to begin listening.
-    auto deadline = std::chrono::steady_clock::now() + startWait();
+    Clock::time_point deadline = limit(startWait());
     for (;;) {
         if (connectOnce())
             return true;
-        if (std::chrono::steady_clock::now() >= deadline)
+        if (Clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
 }
 
 bool Conversation::execute(std::string_view command) {
-    if (!isOpen())
+    if (!isOpen() || pastDeadline())
         return false;
-    if (writeFrame(socket_, {executeFrame, std::string(command)}, replyTimeout)) {
-        std::optional<char> reply = readByte(socket_, replyTimeout);
+    Clock::time_point deadline = limit(replyTimeout());
+    if (writeFrame(socket_, {executeFrame, std::string(command)}, deadline)) {
+        std::optional<char> reply = readByte(socket_, deadline);
         if (reply == acceptedReply)
             return true;
         if (reply == refusedReply)

@@ -1,7 +1,10 @@
-// The server side of DDE conversations on one service and topic: listens on the service's socket, answers
-// each execute transaction as soon as it has read it, then hands the command text to its handler, in the
-// order received. Only one server of a service runs at a time: it holds <root>/dde/<service>.lock while it
-// listens. The Program Manager program serves until it has been idle; tests run one in-process on a thread.
+// The server side of DDE conversations on one service and topic: listens on the service's socket and serves
+// every connection from one poll loop without ever blocking on a client, so that no client, slow, flooding or
+// silent, can keep the others waiting. Each execute transaction is handed to the handler, in the order
+// received, and answered with the handler's verdict once it has been carried out. Only one server of a
+// service runs at a time: it holds <root>/dde/<service>.lock while it listens. The directory and the socket
+// are the owner's alone, and a peer of another user is turned away. The Program Manager program serves until
+// it has been idle; tests run one in-process on a thread.
 #pragma once
 
 #include <chrono>
@@ -12,20 +15,28 @@
 
 namespace orupim::dde {
 
+struct ServerLimits {
+    // A frame must arrive whole within this time of its first byte.
+    std::chrono::milliseconds frame{5000};
+    // A connection that sends nothing and takes no answer for this long is dropped.
+    std::chrono::milliseconds idle{60000};
+    // After accept fails for want of descriptors or memory, the listener rests this long.
+    std::chrono::milliseconds acceptBackoff{100};
+    // More connections than this drop one: first one that never named its topic, then the quietest.
+    std::size_t connections = 64;
+};
+
 class Server {
 public:
-    using ExecuteHandler = std::function<void(const std::string& command)>;
-    // Decides, before the answer, whether a transaction is accepted; a refused one is not carried out.
-    using AcceptFunction = std::function<bool(const std::string& command)>;
+    // Carries out the command text of one transaction; answers whether it was accepted.
+    using ExecuteHandler = std::function<bool(const std::string& command)>;
 
-    // Starts listening; throws std::runtime_error when another server of the service holds it (after waiting
-    // a few seconds for one that is closing) or the socket cannot be made.
-    Server(std::string service, std::string topic, ExecuteHandler handler);
+    // Starts listening; throws std::runtime_error when another server of the service listens (one that is
+    // closing is waited for a few seconds), or the socket cannot be made privately.
+    Server(std::string service, std::string topic, ExecuteHandler handler, ServerLimits limits = {});
     ~Server();
     Server(const Server&) = delete;
     Server& operator=(const Server&) = delete;
-
-    void setAcceptFunction(AcceptFunction accept) { accept_ = std::move(accept); }
 
     // Serves until no conversation has been open for `idle`, or until stop(); then stops listening.
     void serve(std::chrono::milliseconds idle);
@@ -35,22 +46,33 @@ public:
     void stop();
 
 private:
-    struct Client {
-        int socket;
-        bool topicAccepted;
+    using Clock = std::chrono::steady_clock;
+    struct Connection {
+        int socket = -1;
+        bool topicAccepted = false;
+        bool closing = false; // close once the pending answer is sent
+        std::string input;    // bytes of frames not yet taken
+        std::string output;   // answers not yet sent
+        Clock::time_point frameStart;
+        Clock::time_point lastProgress;
     };
-    bool serveClient(Client& client);
+    void acceptConnections(Clock::time_point now);
+    bool readFrom(Connection& connection, Clock::time_point now);
+    void takeFrames(Connection& connection);
+    bool writeTo(Connection& connection, Clock::time_point now);
+    bool overDeadline(const Connection& connection, Clock::time_point now) const;
     void stopListening();
 
     std::string service_;
     std::string topic_;
     ExecuteHandler handler_;
-    AcceptFunction accept_;
+    ServerLimits limits_;
     int lock_ = -1;
     int listener_ = -1;
     int wakeRead_ = -1;
     int wakeWrite_ = -1;
-    std::vector<Client> clients_;
+    Clock::time_point listenerRestsUntil_;
+    std::vector<Connection> connections_;
     std::thread thread_;
 };
 

@@ -1,7 +1,7 @@
 // Starting a DDE service's program when no server answers, as the old client started the service
 // application it was given. The program of service "PROGMAN" is the old name "progman.exe": a line for it in
-// the program map (<root>/programs.ini, [Programs]) wins; else the host program "orupim-progman" beside the
-// running executable, then in the build tree's services/progman, then in $PATH. It is started detached.
+// the program map (<root>/programs.ini, [Programs]) wins; else the suite's program "orupim-progman" where
+// shell::findSuiteProgram finds it. It is started detached.
 #pragma once
 
 #include <filesystem>

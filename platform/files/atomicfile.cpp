@@ -1,9 +1,11 @@
 #include "platform/files/atomicfile.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
@@ -53,6 +55,40 @@ bool moveIntoPlace(const std::string& temp, const std::filesystem::path& target,
     return ::lstat(target.c_str(), &existing) != 0 && ::rename(temp.c_str(), target.c_str()) == 0;
 }
 
+// Whether `name` is one of our temporary files for the file named `target`: the target's name, ".tmp" and
+// the six letters or digits mkstemp puts in.
+bool isTemporaryName(const std::string& name, const std::string& target) {
+    constexpr std::string_view Suffix = ".tmp";
+    if (name.size() != target.size() + Suffix.size() + 6 || name.compare(0, target.size(), target) != 0 ||
+        name.compare(target.size(), Suffix.size(), Suffix) != 0)
+        return false;
+    for (std::size_t i = target.size() + Suffix.size(); i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
+// Removes the temporary files that writers of `target` killed before their rename left beside it. A live
+// writer holds a lock on its temporary file from the moment it has made it until the rename, so a temporary
+// file that can be locked belongs to no live writer and is removed; one that cannot is left alone.
+void removeStaleTemporaries(const std::filesystem::path& target, const std::string& own) {
+    std::filesystem::path dir = target.parent_path().empty() ? "." : target.parent_path();
+    std::string targetName = target.filename().string();
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::string name = it->path().filename().string();
+        if (!isTemporaryName(name, targetName) || it->path().string() == own)
+            continue;
+        int fd = ::open(it->path().c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat info {};
+        if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(it->path().c_str());
+        ::close(fd);
+    }
+}
+
 // Replaces `hostPath` by what `fill` writes into a temporary file beside it (without `replace`, makes it only
 // when it does not exist); `mode` is the new file's mode when the target does not exist yet (an existing one
 // keeps its own unless `keepMode` is false).
@@ -69,6 +105,9 @@ bool replaceFile(const std::filesystem::path& hostPath, mode_t mode, bool keepMo
     int fd = ::mkstemp(temp.data());
     if (fd < 0)
         return false;
+    // Marks the temporary file as a live writer's until the rename (the lock goes with the descriptor).
+    ::flock(fd, LOCK_EX);
+    removeStaleTemporaries(target, temp);
     ::fchmod(fd, (replacing && keepMode ? old.st_mode : mode) & 07777);
     bool ok = fill(fd);
     ok = ok && ::fsync(fd) == 0;
@@ -93,7 +132,7 @@ void setWriteFailureForTesting(std::function<bool(const std::filesystem::path&)>
 }
 
 bool writeFileAtomically(const std::filesystem::path& hostPath, std::string_view content) {
-    return replaceFile(hostPath, 0644, true, true,
+    return replaceFile(hostPath, 0600, true, true,
                        [&](int fd) { return writeAll(fd, content.data(), content.size()); });
 }
 

@@ -1,7 +1,9 @@
 // Writing a file so that a crash never leaves half of it: the text goes to a temporary file beside the
 // target, which is flushed and then renamed over it. Every store of the platform layer writes this way, and
 // so does a file copy. A file whose mode bits let no one write it is read-only for every user, root included,
-// as the old platform's read-only attribute was: such a file is never replaced.
+// as the old platform's read-only attribute was: such a file is never replaced. A write also removes the
+// temporary files that killed writers of the same target left behind (only names of our own pattern,
+// "<target>.tmpXXXXXX", and only those no live writer holds).
 #pragma once
 
 #include <filesystem>
@@ -11,8 +13,8 @@
 namespace orupim::files {
 
 // Writes `content` to `hostPath` atomically; false (and the old file untouched) when anything fails. A new
-// file gets mode 0644, a replaced one keeps its mode. A symbolic link is followed: the file it names is
-// replaced.
+// file gets mode 0600 (the stores are their owner's alone), a replaced one keeps its mode. A symbolic link is
+// followed: the file it names is replaced.
 bool writeFileAtomically(const std::filesystem::path& hostPath, std::string_view content);
 
 // Copies the host file `source` to `destination` the same way: the destination is either its old self or a

@@ -1,44 +1,33 @@
 #include "platform/files/settingsfile.h"
 
 #include "platform/core/text.h"
+#include "platform/core/textlines.h"
 #include "platform/files/atomicfile.h"
 
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace orupim::files {
 
 std::optional<SettingsEntries> readSettingsSection(const std::filesystem::path& file,
                                                    std::string_view section) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec))
+        return std::nullopt;
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
+    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     SettingsEntries entries;
-    std::string line;
     bool inSection = false;
-    bool firstLine = true;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        // Editors that save UTF-8 may put a byte-order mark in front of the first section.
-        if (firstLine && line.compare(0, 3, "\xEF\xBB\xBF") == 0)
-            line.erase(0, 3);
-        firstLine = false;
-        std::string_view text = trimBlanks(line);
-        if (text.empty() || text.front() == ';')
-            continue;
-        if (text.front() == '[') {
-            auto close = text.find(']');
-            inSection = close != std::string_view::npos &&
-                        equalsIgnoreCase(trimBlanks(text.substr(1, close - 1)), section);
-            continue;
-        }
-        auto eq = text.find('=');
-        if (!inSection || eq == std::string_view::npos)
-            continue;
-        std::string_view key = trimBlanks(text.substr(0, eq));
-        if (!key.empty())
-            entries.emplace_back(std::string(key), std::string(trimBlanks(text.substr(eq + 1))));
+    for (std::string_view text : splitLines(content, LineEnds::AnyBreak).lines) {
+        const IniLine line = classifyIniLine(text);
+        if (line.kind == IniLine::Kind::Section)
+            inSection = equalsIgnoreCase(line.name, section);
+        else if (inSection && line.kind == IniLine::Kind::Key && !line.name.empty())
+            entries.emplace_back(std::string(line.name),
+                                 std::string(trimBlanks(line.visible.substr(line.valueStart))));
     }
     return entries;
 }

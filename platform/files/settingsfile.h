@@ -16,7 +16,9 @@ namespace orupim::files {
 using SettingsEntries = std::vector<std::pair<std::string, std::string>>;
 
 // The keys and values of one section (name matched without regard to case), in file order, both trimmed of
-// blanks. Lines before the first section, comments (";"), lines without "=" and empty keys are skipped.
+// blanks; lines are read by the INI rules (platform/core/textlines.h). Lines before the first section,
+// comments (";"), lines without "=" and empty keys are skipped. Values are not unquoted: these files hold
+// host paths and program names, written by the layer itself.
 // Nothing when the file cannot be read.
 std::optional<SettingsEntries> readSettingsSection(const std::filesystem::path& file,
                                                    std::string_view section);

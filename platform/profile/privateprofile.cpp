@@ -4,6 +4,7 @@
 #include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/filesystem.h"
+#include "platform/files/storelock.h"
 #include "platform/profile/profiledocument.h"
 
 #include <filesystem>
@@ -63,12 +64,13 @@ ProfileDocument loadDocument(const std::filesystem::path& host) {
 // Whether a section and key name, once written, read back as the same names. A key that is empty, holds "="
 // or begins with ";" or "[" would read as another key, a comment or a section header, a section name
 // holding "]" as a shorter name, and a name with a tab at either end (spaces are already gone) as the name
-// without it, which the tab keeps from being found again; such a write would report success and leave a
-// file that says something else.
+// without it, which the tab keeps from being found again, and a name holding a zero byte as the name up to
+// it; such a write would report success and leave a file that says something else.
 bool namesReadBack(std::string_view section, std::string_view key) {
-    return !key.empty() && key.find('=') == std::string_view::npos && key.front() != ';' &&
-           key.front() != '[' && section.find(']') == std::string_view::npos && trimBlanks(key) == key &&
-           trimBlanks(section) == section;
+    return !key.empty() && key.find('\0') == std::string_view::npos &&
+           section.find('\0') == std::string_view::npos && key.find('=') == std::string_view::npos &&
+           key.front() != ';' && key.front() != '[' && section.find(']') == std::string_view::npos &&
+           trimBlanks(key) == key && trimBlanks(section) == section;
 }
 
 ProfileDocument loadDocument(std::string_view fileName) {
@@ -110,6 +112,11 @@ bool writeProfileString(std::string_view section, std::string_view key, std::str
     key = singleLine(stripSpaces(key));
     std::filesystem::path host = profileHostPath(fileName);
     if (host.empty() || !namesReadBack(section, key))
+        return false;
+    // Read, change and replace under the store's lock, so that a program writing another key of the same
+    // file at the same time does not write over this one (nor this one over it).
+    files::StoreLock lock(host);
+    if (!lock.held())
         return false;
     std::optional<ProfileDocument> doc = readDocument(host);
     if (!doc)

@@ -1,14 +1,11 @@
 #include "platform/profile/profiledocument.h"
 
 #include "platform/core/text.h"
+#include "platform/core/textlines.h"
 
 namespace orupim::profile {
 
 namespace {
-
-bool isBlank(char c) {
-    return c == ' ' || c == '\t';
-}
 
 constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
@@ -23,57 +20,20 @@ std::string_view unquote(std::string_view value) {
 
 ProfileDocument ProfileDocument::parse(std::string_view content) {
     ProfileDocument doc;
-    if (content.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
-        doc.byteOrderMark_ = true;
-        content.remove_prefix(ByteOrderMark.size());
-    }
-    std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t end = content.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            doc.lines_.push_back(classify(std::string(content.substr(start))));
-            break;
-        }
-        doc.lines_.push_back(classify(std::string(content.substr(start, end - start))));
-        start = end + 1;
-        if (content[end] == '\r' && start < content.size() && content[start] == '\n')
-            ++start;
-    }
+    TextLines text = splitLines(content, LineEnds::AnyBreak);
+    doc.byteOrderMark_ = text.byteOrderMark;
+    for (std::string_view line : text.lines)
+        doc.lines_.push_back(classify(std::string(line)));
     return doc;
 }
 
 ProfileDocument::Line ProfileDocument::classify(std::string text) {
     Line line;
     line.text = std::move(text);
-    // A zero byte ends what the old platform's string functions could see of a line; binary junk is read
-    // up to there and no further.
-    std::string_view visible(line.text);
-    visible = visible.substr(0, visible.find('\0'));
-    std::string_view trimmed = trimBlanks(visible);
-    if (trimmed.empty())
-        return line;
-    if (trimmed.front() == ';') {
-        line.kind = Kind::Comment;
-        return line;
-    }
-    if (trimmed.front() == '[') {
-        // Text after "]" is ignored; a "[" line without "]" is no section header.
-        auto close = trimmed.find(']');
-        if (close != std::string_view::npos) {
-            line.kind = Kind::Section;
-            line.name = std::string(trimBlanks(trimmed.substr(1, close - 1)));
-            return line;
-        }
-    }
-    auto eq = visible.find('=');
-    if (eq == std::string_view::npos)
-        return line;
-    line.kind = Kind::Key;
-    line.name = std::string(trimBlanks(visible.substr(0, eq)));
-    std::size_t start = eq + 1;
-    while (start < visible.size() && isBlank(visible[start]))
-        ++start;
-    line.valueStart = start;
+    const IniLine ini = classifyIniLine(line.text);
+    line.kind = ini.kind;
+    line.name = std::string(ini.name);
+    line.valueStart = ini.valueStart;
     return line;
 }
 

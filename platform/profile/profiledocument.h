@@ -3,6 +3,8 @@
 // the rest of the file (comments, blank lines, lines without "=", text before the first section) as it was.
 #pragma once
 
+#include "platform/core/textlines.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,7 +14,8 @@ namespace orupim::profile {
 
 class ProfileDocument {
 public:
-    // Splits a file's bytes into lines; CRLF, LF and a lone CR all end a line. A UTF-8 byte-order mark that
+    // Splits a file's bytes into lines by the INI rules of platform/core/textlines.h: CRLF, LF and a lone CR
+    // all end a line. A UTF-8 byte-order mark that
     // a host editor put at the start is no part of the first line, and is written back as it was.
     static ProfileDocument parse(std::string_view content);
 
@@ -31,7 +34,7 @@ public:
     std::string str() const;
 
 private:
-    enum class Kind { Other, Comment, Section, Key };
+    using Kind = IniLine::Kind;
     struct Line {
         std::string text;
         Kind kind = Kind::Other;

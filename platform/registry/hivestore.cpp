@@ -4,13 +4,13 @@
 #include "platform/core/text.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/platformroot.h"
+#include "platform/files/storelock.h"
 #include "platform/registry/hostseed.h"
 #include "platform/registry/regeditformat.h"
 
 #include <cerrno>
 #include <fcntl.h>
 #include <map>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -28,28 +28,6 @@ std::map<std::filesystem::path, CachedHive>& cache() {
     static std::map<std::filesystem::path, CachedHive> hives;
     return hives;
 }
-
-// An exclusive lock on the root's lock file, held while it lives.
-class RootLock {
-public:
-    RootLock() {
-        fd_ = ::open((files::platformRoot() / "registry.lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-            ::close(fd_);
-            fd_ = -1;
-        }
-    }
-    ~RootLock() {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    RootLock(const RootLock&) = delete;
-    RootLock& operator=(const RootLock&) = delete;
-    bool held() const { return fd_ >= 0; }
-
-private:
-    int fd_ = -1;
-};
 
 std::shared_ptr<const RegKey> load(Hive hive, const std::filesystem::path& path) {
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
@@ -80,7 +58,7 @@ void ensureSeeded() {
     struct stat info {};
     if (::stat(system.c_str(), &info) == 0)
         return;
-    RootLock lock;
+    files::StoreLock lock(system);
     if (!lock.held() || ::stat(system.c_str(), &info) == 0)
         return;
     files::writeFileAtomically(system, formatHive(seededSystemHive(), Hive::System));
@@ -100,7 +78,7 @@ std::shared_ptr<const RegKey> readHive(Hive hive) {
 bool modifyHive(Hive hive, const std::function<bool(RegKey&)>& change) {
     ensureSeeded();
     std::filesystem::path path = hivePath(hive);
-    RootLock lock;
+    files::StoreLock lock(path);
     if (!lock.held())
         return false;
     RegKey content = *load(hive, path);

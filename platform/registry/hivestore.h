@@ -1,8 +1,9 @@
 // The hive files under the platform root and how several processes share them. Reading takes the file as it
 // is now (each change replaces it whole, so a reader never sees half a change); a text that is the same as
-// the one last read in this process is not parsed again. A change locks <root>/registry.lock, reads the
-// latest file, applies itself and replaces the file atomically, so that two programs changing different
-// values at the same time lose neither. A new root's system hive is seeded from the host on first use.
+// the one last read in this process is not parsed again. A change takes the store lock of the root
+// (files::StoreLock), reads the latest file, applies itself and replaces the file atomically, so that two
+// programs changing different values at the same time lose neither. A new root's system hive is seeded from
+// the host on first use.
 #pragma once
 
 #include "platform/registry/regkey.h"

@@ -1,9 +1,13 @@
 #include "platform/registry/regeditformat.h"
 
 #include "platform/core/errors.h"
+#include "platform/core/numberrule.h"
 #include "platform/core/text.h"
+#include "platform/core/textlines.h"
 
 #include <cstdio>
+#include <unordered_map>
+#include <vector>
 
 namespace orupim::registry {
 
@@ -16,44 +20,16 @@ bool startsWithIgnoreCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && equalsIgnoreCase(text.substr(0, prefix.size()), prefix);
 }
 
-int hexDigit(char c) {
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
-// A number of 1 to `maxDigits` hex digits, or nothing.
-std::optional<std::uint32_t> parseHex(std::string_view text, std::size_t maxDigits) {
-    if (text.empty() || text.size() > maxDigits)
-        return std::nullopt;
-    std::uint32_t number = 0;
-    for (char c : text) {
-        int digit = hexDigit(c);
-        if (digit < 0)
-            return std::nullopt;
-        number = number << 4 | std::uint32_t(digit);
-    }
-    return number;
-}
-
+// Reads the text line by line into a flat list of keys, each found again through a hash index, so that the
+// time taken grows with the file's size however many siblings or levels it has; the key tree is built from
+// the list at the end, last keys first (a key's subkeys always come after it), without recursion.
 class HiveParser {
 public:
     HiveParser(std::string_view text, Hive hive, std::string_view fileName)
         : hive_(hive), fileName_(fileName) {
-        std::size_t start = 0;
-        while (start < text.size()) {
-            std::size_t end = text.find('\n', start);
-            std::string_view line =
-                text.substr(start, end == std::string_view::npos ? text.npos : end - start);
-            if (!line.empty() && line.back() == '\r')
-                line.remove_suffix(1);
-            lines_.push_back(line);
-            start = end == std::string_view::npos ? text.size() : end + 1;
-        }
+        // Editors that save UTF-8 may put a byte-order mark in front of the first line, as INI files have.
+        lines_ = splitLines(text, LineEnds::LineFeed).lines;
+        nodes_.push_back({});
     }
 
     RegKey parse() {
@@ -68,15 +44,37 @@ public:
             else
                 parseValueLine(text);
         }
-        return std::move(top_);
+        return buildTree();
     }
 
 private:
+    static constexpr std::size_t NoKey = std::size_t(-1);
+
+    struct Node {
+        std::string name;
+        std::vector<NamedValue> values;
+        std::vector<std::size_t> children;
+    };
+
     [[noreturn]] void fail(std::size_t lineNumber, std::string_view reason) const {
         throw RegistryError(formatText("Damaged registry file %s, line %s: %s",
                                        {fileName_, std::to_string(lineNumber), reason}));
     }
     [[noreturn]] void fail(std::string_view reason) const { fail(line_ + 1, reason); }
+
+    // The index of a key or of a value of key `node`: names match without regard to case.
+    static std::string indexKey(std::size_t node, std::string_view name) {
+        return std::to_string(node) + '\\' + toLowerAscii(name);
+    }
+
+    std::size_t subKey(std::size_t parent, std::string_view name) {
+        auto [it, added] = keyIndex_.try_emplace(indexKey(parent, name), nodes_.size());
+        if (added) {
+            nodes_.push_back({std::string(name), {}, {}});
+            nodes_[parent].children.push_back(it->second);
+        }
+        return it->second;
+    }
 
     void parseKeyLine(std::string_view text) {
         if (text.back() != ']')
@@ -86,19 +84,22 @@ private:
         std::string_view rootName = inner.substr(0, slash);
         if (!equalsIgnoreCase(rootName, hiveRootName(hive_)))
             fail(formatText("the key is not below %s", {hiveRootName(hive_)}));
-        current_ = &top_;
+        current_ = 0;
+        std::size_t depth = 0;
         while (slash != std::string_view::npos) {
             inner.remove_prefix(slash + 1);
             slash = inner.find('\\');
             std::string_view name = inner.substr(0, slash);
             if (name.empty())
                 fail("a key name is empty");
-            current_ = &current_->subKey(name);
+            if (++depth > MaxKeyDepth)
+                fail(formatText("a key is nested deeper than %s levels", {std::to_string(MaxKeyDepth)}));
+            current_ = subKey(current_, name);
         }
     }
 
     void parseValueLine(std::string_view text) {
-        if (!current_)
+        if (current_ == NoKey)
             fail("a value comes before the first key");
         std::string name;
         if (text.front() == '@')
@@ -111,7 +112,27 @@ private:
         if (text.empty() || text.front() != '=')
             fail("\"=\" must follow the value name");
         text = trimBlanks(text.substr(1));
-        current_->setValue(name, parseData(text));
+        RegValue value = parseData(text);
+        // A repeated value takes the last data and keeps its first place and name.
+        std::vector<NamedValue>& values = nodes_[current_].values;
+        auto [it, added] = valueIndex_.try_emplace(indexKey(current_, name), values.size());
+        if (added)
+            values.push_back({std::move(name), std::move(value)});
+        else
+            values[it->second].value = std::move(value);
+    }
+
+    RegKey buildTree() {
+        // A key's subkeys all come after it in the list, so going backwards finds them built.
+        std::vector<RegKey> built(nodes_.size());
+        for (std::size_t i = nodes_.size(); i-- > 0;) {
+            std::vector<RegKey> subKeys;
+            subKeys.reserve(nodes_[i].children.size());
+            for (std::size_t child : nodes_[i].children)
+                subKeys.push_back(std::move(built[child]));
+            built[i] = RegKey(std::move(nodes_[i].name), std::move(nodes_[i].values), std::move(subKeys));
+        }
+        return std::move(built[0]);
     }
 
     // Reads a quoted text from the front of `text` and leaves what follows it there.
@@ -141,7 +162,7 @@ private:
             return RegValue::text(value);
         }
         if (startsWithIgnoreCase(text, "dword:")) {
-            auto number = parseHex(trimBlanks(text.substr(6)), 8);
+            auto number = parseHexDigits(trimBlanks(text.substr(6)), 8);
             if (!number)
                 fail("a dword must be 1 to 8 hex digits");
             return RegValue::dword(*number);
@@ -149,7 +170,7 @@ private:
         std::uint32_t type = ValueType::Binary;
         if (startsWithIgnoreCase(text, "hex(")) {
             std::size_t close = text.find("):");
-            auto number = close == text.npos ? std::nullopt : parseHex(text.substr(4, close - 4), 8);
+            auto number = close == text.npos ? std::nullopt : parseHexDigits(text.substr(4, close - 4), 8);
             if (!number)
                 fail("hex(N): needs a type number N of 1 to 8 hex digits");
             type = *number;
@@ -180,7 +201,7 @@ private:
             std::string_view item = trimBlanks(std::string_view(list).substr(start, comma - start));
             bool last = comma == std::string::npos;
             if (!(last && item.empty() && start > 0)) {
-                auto byte = parseHex(item, 2);
+                auto byte = parseHexDigits(item, 2);
                 if (!byte)
                     fail(formatText("\"%s\" is not a hex byte", {item}));
                 bytes.push_back(std::uint8_t(*byte));
@@ -196,8 +217,10 @@ private:
     std::string_view fileName_;
     std::vector<std::string_view> lines_;
     std::size_t line_ = 0;
-    RegKey top_;
-    RegKey* current_ = nullptr;
+    std::vector<Node> nodes_; // [0] is the hive's top key
+    std::unordered_map<std::string, std::size_t> keyIndex_;
+    std::unordered_map<std::string, std::size_t> valueIndex_;
+    std::size_t current_ = NoKey;
 };
 
 std::string quoted(std::string_view text) {
@@ -260,14 +283,31 @@ void appendValue(std::string& out, const NamedValue& named) {
     out += "\r\n";
 }
 
-void appendKey(std::string& out, const RegKey& key, const std::string& keyLine, bool top) {
-    if (!top || !key.values().empty()) {
-        out += "\r\n[" + keyLine + "]\r\n";
-        for (const NamedValue& value : key.values())
-            appendValue(out, value);
+// Writes every key that has values or no subkeys, parents first; an empty key with subkeys is implied by
+// their lines. Walked with a stack of its own, so that neither the depth of a hive nor the length of its
+// key paths can exhaust the call stack or make the text grow faster than the hive.
+void appendKeys(std::string& out, const RegKey& top, Hive hive) {
+    struct Pending {
+        const RegKey* key;
+        std::size_t parentPathLength;
+    };
+    std::string path(hiveRootName(hive));
+    std::vector<Pending> pending{{&top, path.size()}};
+    while (!pending.empty()) {
+        const Pending next = pending.back();
+        pending.pop_back();
+        const RegKey& key = *next.key;
+        path.resize(next.parentPathLength);
+        if (&key != &top)
+            path += '\\' + key.name();
+        if (!key.values().empty() || (&key != &top && key.subKeys().empty())) {
+            out += "\r\n[" + path + "]\r\n";
+            for (const NamedValue& value : key.values())
+                appendValue(out, value);
+        }
+        for (auto sub = key.subKeys().rbegin(); sub != key.subKeys().rend(); ++sub)
+            pending.push_back({&*sub, path.size()});
     }
-    for (const RegKey& sub : key.subKeys())
-        appendKey(out, sub, keyLine + '\\' + sub.name(), false);
 }
 
 } // namespace
@@ -279,7 +319,7 @@ RegKey parseHive(std::string_view text, Hive hive, std::string_view fileName) {
 std::string formatHive(const RegKey& top, Hive hive) {
     std::string out(Header);
     out += "\r\n";
-    appendKey(out, top, std::string(hiveRootName(hive)), true);
+    appendKeys(out, top, hive);
     return out + "\r\n";
 }
 

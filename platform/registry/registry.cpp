@@ -4,6 +4,11 @@
 #include "platform/registry/hivestore.h"
 #include "platform/registry/keymarks.h"
 #include "platform/registry/keypath.h"
+#include "platform/registry/regeditformat.h"
+
+#include "platform/core/text.h"
+
+#include <algorithm>
 
 namespace orupim {
 
@@ -55,6 +60,37 @@ bool Registry::keyExists(std::string_view key) const {
     return registry::readHive(location.hive)->find(location.path) != nullptr;
 }
 
+bool Registry::deleteKey(std::string_view key) {
+    Names names = resolve(key);
+    if (names.empty())
+        return false;
+    KeyLocation location = registry::locate(root_, names);
+    if (location.path.empty())
+        return false;
+    KeyLocation parent{location.hive, Names(location.path.begin(), location.path.end() - 1)};
+    if (registry::marksAt(parent).noFullAccess)
+        return false;
+    bool found = false;
+    bool written = registry::modifyHive(location.hive, [&](RegKey& top) {
+        RegKey* above = top.find(parent.path);
+        found = above && above->removeSubKey(location.path.back());
+        return found;
+    });
+    if (!found || !written)
+        return false;
+    if (held_ && heldNames_.size() >= names.size() &&
+        std::equal(names.begin(), names.end(), heldNames_.begin(),
+                   [](const std::string& a, const std::string& b) { return equalsIgnoreCase(a, b); }))
+        closeKey();
+    return true;
+}
+
+bool Registry::hasSubKeys() const {
+    KeyLocation location = registry::locate(root_, heldNames_);
+    const RegKey* key = registry::readHive(location.hive)->find(location.path);
+    return key && !key->subKeys().empty();
+}
+
 bool Registry::valueExists(std::string_view name) const {
     return valueAt(heldNames_, name).has_value();
 }
@@ -103,6 +139,31 @@ void Registry::writeInteger(std::string_view name, std::int32_t value) {
     setCurrentValue(name, RegValue::dword(std::uint32_t(value)));
 }
 
+std::vector<std::string> Registry::valueNames() const {
+    KeyLocation location = registry::locate(root_, heldNames_);
+    const RegKey* key = registry::readHive(location.hive)->find(location.path);
+    std::vector<std::string> names;
+    if (key)
+        for (const registry::NamedValue& value : key->values())
+            names.push_back(value.name);
+    return names;
+}
+
+bool Registry::deleteValue(std::string_view name) {
+    if ((held_ ? heldAccess_ : access_) == RegAccess::Read)
+        return false;
+    KeyLocation location = registry::locate(root_, heldNames_);
+    if (registry::marksAt(location).noSetValue)
+        return false;
+    bool found = false;
+    bool written = registry::modifyHive(location.hive, [&](RegKey& top) {
+        RegKey* key = top.find(location.path);
+        found = key && key->removeValue(name);
+        return found;
+    });
+    return found && written;
+}
+
 Registry::Names Registry::resolve(std::string_view key) const {
     if (!key.empty() && key.front() == '\\')
         return registry::splitKeyPath(key.substr(1));
@@ -116,6 +177,9 @@ bool Registry::createAt(const Names& names) {
     KeyLocation location = registry::locate(root_, names);
     if (registry::readHive(location.hive)->find(location.path))
         return true;
+    // A deeper key could not be read back from the hive's text.
+    if (location.path.size() > registry::MaxKeyDepth)
+        return false;
     for (const std::string& name : names)
         if (!storableName(name))
             return false;

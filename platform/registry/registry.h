@@ -45,6 +45,11 @@ public:
     // to create key %s" with the path as passed when it cannot be created.
     bool createKey(std::string_view key);
     bool keyExists(std::string_view key) const;
+    // Deletes a key with its subkeys and values; false when it is missing or cannot be deleted (its parent
+    // refuses changes, or the hive cannot be written). A held key at or below it is closed.
+    bool deleteKey(std::string_view key);
+    // Whether the held key (or the root key) has subkeys.
+    bool hasSubKeys() const;
 
     bool hasCurrentKey() const { return held_; }
     // The held key's path from the root key ("Software\A"), empty when none is held.
@@ -59,6 +64,10 @@ public:
     // A dword value; a missing value or one of another type raises "Invalid data type for '%s'".
     std::int32_t readInteger(std::string_view name) const;
     void writeInteger(std::string_view name, std::int32_t value);
+    // The value names of the held key (or the root key) in the order they were added.
+    std::vector<std::string> valueNames() const;
+    // Deletes a value of the held key (or the root key); false when there is none or it cannot be deleted.
+    bool deleteValue(std::string_view name);
 
 protected:
     using Names = std::vector<std::string>;

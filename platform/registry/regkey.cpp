@@ -22,6 +22,15 @@ RegKey& RegKey::subKey(std::string_view name) {
     return subKeys_.emplace_back(std::string(name));
 }
 
+bool RegKey::removeSubKey(std::string_view name) {
+    auto it = std::find_if(subKeys_.begin(), subKeys_.end(),
+                           [&](const RegKey& key) { return equalsIgnoreCase(key.name_, name); });
+    if (it == subKeys_.end())
+        return false;
+    subKeys_.erase(it);
+    return true;
+}
+
 RegKey* RegKey::find(const std::vector<std::string>& path) {
     RegKey* key = this;
     for (const std::string& name : path)
@@ -50,6 +59,15 @@ bool RegKey::setValue(std::string_view name, RegValue value) {
     if (it->value == value)
         return false;
     it->value = std::move(value);
+    return true;
+}
+
+bool RegKey::removeValue(std::string_view name) {
+    auto it = std::find_if(values_.begin(), values_.end(),
+                           [&](const NamedValue& named) { return equalsIgnoreCase(named.name, name); });
+    if (it == values_.end())
+        return false;
+    values_.erase(it);
     return true;
 }
 

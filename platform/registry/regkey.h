@@ -18,6 +18,9 @@ struct NamedValue {
 class RegKey {
 public:
     explicit RegKey(std::string name = {}) : name_(std::move(name)) {}
+    // A key made whole, as a reader builds it; the names must differ without regard to case.
+    RegKey(std::string name, std::vector<NamedValue> values, std::vector<RegKey> subKeys)
+        : name_(std::move(name)), values_(std::move(values)), subKeys_(std::move(subKeys)) {}
 
     const std::string& name() const { return name_; }
 
@@ -26,6 +29,8 @@ public:
     const RegKey* findSubKey(std::string_view name) const;
     // The subkey of that name, added when missing.
     RegKey& subKey(std::string_view name);
+    // Removes the subkey of that name with everything below it; answers whether there was one.
+    bool removeSubKey(std::string_view name);
 
     // The key a path of names leads to from here, or null when one of them is missing.
     RegKey* find(const std::vector<std::string>& path);
@@ -36,6 +41,8 @@ public:
     // Sets a value; an existing one keeps its place and the case of its name. Answers whether anything
     // changed.
     bool setValue(std::string_view name, RegValue value);
+    // Removes a value; answers whether there was one.
+    bool removeValue(std::string_view name);
 
     friend bool operator==(const RegKey& a, const RegKey& b);
 

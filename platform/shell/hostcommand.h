@@ -3,7 +3,9 @@
 // started by a short-lived intermediate process, so the host's init process becomes its parent).
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,10 +22,24 @@ struct HostCommand {
     }
 };
 
+// How a started program ended soon after its start: its exit code, or the signal that ended it.
+struct EarlyEnd {
+    int exitCode = 0;
+    int signal = 0; // non-zero: ended by this signal
+};
+
+// Called, on a thread of its own, when a watched program ends with a failure within its watch time.
+using EarlyFailureHandler = std::function<void(const EarlyEnd&)>;
+
 // Starts the command detached, with standard input from /dev/null, the caller's environment, no signal
-// blocked, and none of the caller's files open beyond standard output and error. Answers whether the program
-// was started (false when it could not be executed or its working directory could not be entered); never
-// waits for it.
+// blocked, and none of the caller's files open beyond standard output and error. Answers 0 when the program
+// was started, else the error number of the failed start (it could not be executed or its working directory
+// could not be entered); never waits for it. With a handler, a watcher process looks at the program for up to
+// `watch` and the handler hears of an exit code other than 0 or a signal in that time; the program itself
+// runs on untouched, and the watcher ends with the watch.
+int startWatched(const HostCommand& command, std::chrono::milliseconds watch, EarlyFailureHandler onFailure);
+
+// Starts the command detached without watching it; answers whether it was started.
 bool startDetached(const HostCommand& command);
 
 } // namespace orupim::shell

@@ -4,21 +4,34 @@
 #include "platform/files/hostprogram.h"
 #include "platform/files/platformroot.h"
 #include "platform/files/settingsfile.h"
+#include "platform/shell/commandline.h"
+
+#include <cstdlib>
 
 namespace orupim::shell {
 
 namespace {
 
+namespace fs = std::filesystem;
+
 const char* const kProgramsSection = "Programs";
+const char* const kHelpViewer = "orupim-helpviewer";
 
 // Graphical editors only: the started program has no terminal to draw in.
 const char* const kHostEditors[] = {
     "gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "pluma", "xed", "featherpad", "leafpad"};
 
-std::string defaultProgramFile() {
+// The programs the suite maps by default, in the order the file lists them.
+std::vector<std::pair<std::string, std::string>> defaultEntries() {
     std::string editor = defaultEditorCommand();
-    return std::string("[") + kProgramsSection + "]\r\nnotepad.exe=" + editor + "\r\nwinhlp32.exe=" + editor +
-           "\r\n";
+    return {{"notepad.exe", editor}, {"winhlp32.exe", kHelpViewer}, {"OruUninst.exe", "orupim-uninst"}};
+}
+
+std::string defaultProgramFile() {
+    std::string text = std::string("[") + kProgramsSection + "]\r\n";
+    for (const auto& [name, command] : defaultEntries())
+        text += name + "=" + command + "\r\n";
+    return text;
 }
 
 std::string_view lastComponent(std::string_view name) {
@@ -26,13 +39,121 @@ std::string_view lastComponent(std::string_view name) {
     return pos == std::string_view::npos ? name : name.substr(pos + 1);
 }
 
+fs::path environmentDirectory(const char* variable, const fs::path& fallback) {
+    const char* value = std::getenv(variable);
+    if (value && *value == '/')
+        return value;
+    const char* home = std::getenv("HOME");
+    return home && *home ? fs::path(home) / fallback : fs::path();
+}
+
+std::vector<fs::path> environmentDirectories(const char* variable, const char* fallback) {
+    const char* value = std::getenv(variable);
+    std::string_view list = value && *value ? value : fallback;
+    std::vector<fs::path> directories;
+    while (!list.empty()) {
+        auto colon = list.find(':');
+        std::string_view entry = list.substr(0, colon);
+        if (!entry.empty() && entry.front() == '/')
+            directories.emplace_back(entry);
+        list.remove_prefix(colon == std::string_view::npos ? list.size() : colon + 1);
+    }
+    return directories;
+}
+
+// The application directories of the freedesktop rules, most important first.
+std::vector<fs::path> applicationDirectories() {
+    std::vector<fs::path> directories;
+    if (fs::path home = environmentDirectory("XDG_DATA_HOME", ".local/share"); !home.empty())
+        directories.push_back(home / "applications");
+    for (const fs::path& data : environmentDirectories("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+        directories.push_back(data / "applications");
+    return directories;
+}
+
+// The desktop entries named as text/plain's default, in the order the mime rules try them: the
+// [Default Applications] of each mimeapps.list (the user's configuration first), then the mime caches.
+std::vector<std::string> plainTextDefaults() {
+    std::vector<fs::path> lists;
+    if (fs::path config = environmentDirectory("XDG_CONFIG_HOME", ".config"); !config.empty())
+        lists.push_back(config / "mimeapps.list");
+    for (const fs::path& config : environmentDirectories("XDG_CONFIG_DIRS", "/etc/xdg"))
+        lists.push_back(config / "mimeapps.list");
+    const std::vector<fs::path> applications = applicationDirectories();
+    for (const fs::path& directory : applications)
+        lists.push_back(directory / "mimeapps.list");
+    std::vector<std::pair<fs::path, const char*>> sources;
+    for (const fs::path& list : lists)
+        sources.emplace_back(list, "Default Applications");
+    for (const fs::path& directory : applications)
+        sources.emplace_back(directory / "mimeinfo.cache", "MIME Cache");
+
+    std::vector<std::string> entries;
+    for (const auto& [file, section] : sources) {
+        auto values = files::readSettingsSection(file, section);
+        if (!values)
+            continue;
+        for (const auto& [type, names] : *values) {
+            if (type != "text/plain")
+                continue;
+            std::string_view list = names;
+            while (!list.empty()) {
+                auto semicolon = list.find(';');
+                if (std::string_view name = list.substr(0, semicolon); !name.empty())
+                    entries.emplace_back(name);
+                list.remove_prefix(semicolon == std::string_view::npos ? list.size() : semicolon + 1);
+            }
+        }
+    }
+    return entries;
+}
+
+// A desktop entry's command line as a host command of the map: its words without the field codes (%f, %U and
+// so on, for which the caller's file follows), a word with blanks in double quotes.
+std::string commandOfExec(const std::vector<std::string>& words) {
+    std::string command;
+    for (const std::string& word : words) {
+        if (word.size() == 2 && word[0] == '%')
+            continue;
+        if (!command.empty())
+            command += ' ';
+        command += word.find_first_of(" \t") == std::string::npos ? word : "\"" + word + "\"";
+    }
+    return command;
+}
+
+// The command of a desktop entry, when the entry is a graphical application whose program is installed.
+std::optional<std::string> graphicalCommandOf(const std::string& entryName) {
+    for (const fs::path& directory : applicationDirectories()) {
+        auto values = files::readSettingsSection(directory / entryName, "Desktop Entry");
+        if (!values)
+            continue;
+        std::string exec;
+        bool terminal = false;
+        for (const auto& [key, value] : *values) {
+            if (key == "Exec" && exec.empty())
+                exec = value;
+            else if (key == "Terminal")
+                terminal = equalsIgnoreCase(value, "true");
+        }
+        std::vector<std::string> words = splitCommandLine(exec);
+        if (terminal || words.empty() || !files::findHostProgram(words.front()))
+            return std::nullopt;
+        return commandOfExec(words);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::string defaultEditorCommand() {
+    for (const std::string& entry : plainTextDefaults())
+        if (auto command = graphicalCommandOf(entry))
+            return *command;
     for (const char* editor : kHostEditors)
         if (files::findHostProgram(editor))
             return editor;
-    return "xdg-open";
+    return {};
 }
 
 ProgramMap ProgramMap::current() {
@@ -50,6 +171,10 @@ std::optional<std::string> ProgramMap::commandFor(std::string_view programName) 
         return std::nullopt;
     std::string withExtension = name.find('.') == std::string_view::npos ? std::string(name) + ".exe" : "";
     for (const auto& [key, command] : entries_)
+        if (equalsIgnoreCase(key, name) || equalsIgnoreCase(key, withExtension))
+            return command;
+    // A file written before the suite mapped a name still gets that name's default.
+    for (const auto& [key, command] : defaultEntries())
         if (equalsIgnoreCase(key, name) || equalsIgnoreCase(key, withExtension))
             return command;
     return std::nullopt;

@@ -6,13 +6,25 @@
 #include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
 #include "platform/shell/programmap.h"
+#include "platform/shell/suiteprogram.h"
 
 #include <cctype>
+#include <cstdio>
+#include <cstring>
 #include <system_error>
 
 namespace orupim::shell {
 
 namespace {
+
+void reportOnStandardError(const OpenFailure& failure) {
+    std::fprintf(stderr, "%s\n", openFailureText(failure).c_str());
+}
+
+Replaceable<void(const OpenFailure&)>& failureReporter() {
+    static Replaceable<void(const OpenFailure&)> reporter(reportOnStandardError);
+    return reporter;
+}
 
 Replaceable<bool(const ShellRequest&)>& shell() {
     static Replaceable<bool(const ShellRequest&)> implementation(hostShellExecute);
@@ -52,23 +64,26 @@ std::optional<std::filesystem::path> findProgram(std::string_view file) {
 
 } // namespace
 
-std::optional<HostCommand> resolveShellRequest(const ShellRequest& request) {
+ShellResolution resolveShellRequestWithReason(const ShellRequest& request) {
+    auto fail = [](std::string reason) { return ShellResolution{std::nullopt, std::move(reason)}; };
     if (!request.operation.empty() && !equalsIgnoreCase(request.operation, "open"))
-        return std::nullopt;
+        return fail("the operation \"" + request.operation + "\" is not known.");
     HostCommand command;
     if (auto mapped = ProgramMap::current().commandFor(request.file)) {
+        const std::string& name = request.file;
         std::vector<std::string> words = splitCommandLine(*mapped);
         if (words.empty())
-            return std::nullopt;
-        auto program = files::findHostProgram(words.front());
+            return fail("no program is set for " + name + " in programs.ini.");
+        auto program = findMappedProgram(words.front());
         if (!program)
-            return std::nullopt;
+            return fail("the program \"" + words.front() + "\" that programs.ini names for " + name +
+                        " is not installed.");
         command.program = *program;
         command.arguments.assign(words.begin() + 1, words.end());
     } else {
         auto program = findProgram(request.file);
         if (!program)
-            return std::nullopt;
+            return fail("the program \"" + request.file + "\" was not found.");
         command.program = *program;
     }
     for (std::string& argument : splitCommandLine(request.parameters)) {
@@ -80,14 +95,71 @@ std::optional<HostCommand> resolveShellRequest(const ShellRequest& request) {
         command.workingDirectory = files::toHost(request.directory);
         std::error_code ec;
         if (command.workingDirectory.empty() || !std::filesystem::is_directory(command.workingDirectory, ec))
-            return std::nullopt;
+            return fail("the folder \"" + request.directory + "\" does not exist.");
     }
-    return command;
+    return ShellResolution{std::move(command), {}};
+}
+
+std::optional<HostCommand> resolveShellRequest(const ShellRequest& request) {
+    return resolveShellRequestWithReason(request).command;
+}
+
+std::string openFailureText(const OpenFailure& failure) {
+    return "Cannot open \"" + failure.document + "\": " + failure.reason;
+}
+
+std::string requestDocument(const ShellRequest& request) {
+    std::vector<std::string> parameters = splitCommandLine(request.parameters);
+    return parameters.empty() ? request.file : parameters.front();
+}
+
+void reportOpenFailure(const OpenFailure& failure) {
+    failureReporter()(failure);
+}
+
+OpenFailureReporter setOpenFailureReporter(OpenFailureReporter reporter) {
+    return failureReporter().replace(std::move(reporter));
+}
+
+std::string earlyEndReason(const std::filesystem::path& program, const EarlyEnd& end) {
+    const std::string name = program.filename().string();
+    if (end.signal != 0)
+        return "the program \"" + name + "\" was ended at once by signal " + std::to_string(end.signal) + ".";
+    if (name == "xdg-open") {
+        switch (end.exitCode) {
+        case 1:
+            return "the desktop's opener did not understand its command line.";
+        case 2:
+            return "the file does not exist.";
+        case 3:
+            return "no program to open it is installed.";
+        case 4:
+            return "the program that should open it failed.";
+        default:
+            break;
+        }
+    }
+    return "the program \"" + name + "\" ended at once with exit code " + std::to_string(end.exitCode) + ".";
 }
 
 bool hostShellExecute(const ShellRequest& request) {
-    auto command = resolveShellRequest(request);
-    return command && startDetached(*command);
+    const std::string document = requestDocument(request);
+    ShellResolution resolution = resolveShellRequestWithReason(request);
+    if (!resolution.command) {
+        reportOpenFailure({document, resolution.reason});
+        return false;
+    }
+    const std::filesystem::path program = resolution.command->program;
+    failureReporter(); // made before the watch starts, so it outlives the thread that may call it
+    int error = startWatched(*resolution.command, StartWatch, [document, program](const EarlyEnd& end) {
+        reportOpenFailure({document, earlyEndReason(program, end)});
+    });
+    if (error != 0) {
+        reportOpenFailure({document, "the program \"" + program.string() + "\" could not be started (" +
+                                         std::strerror(error) + ")."});
+        return false;
+    }
+    return true;
 }
 
 bool shellExecute(std::string_view operation, std::string_view file, std::string_view parameters,

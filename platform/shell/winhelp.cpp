@@ -5,6 +5,8 @@
 #include "platform/files/filesystem.h"
 #include "platform/shell/shellexecute.h"
 
+#include <system_error>
+
 namespace orupim::shell {
 
 namespace {
@@ -23,10 +25,17 @@ std::string helpFilePath(std::string_view helpFile) {
 bool hostWinHelp(const HelpRequest& request) {
     if (request.command != HELP_FINDER || request.helpFile.empty())
         return false;
+    const std::string path = helpFilePath(request.helpFile);
+    // Tested here, not left to the viewer, so that a viewer mapped to an editor never makes an empty file.
+    std::error_code error;
+    const std::filesystem::path host = files::toHost(path);
+    if (host.empty() || !std::filesystem::is_regular_file(host, error)) {
+        reportOpenFailure({path, "the help file was not found."});
+        return false;
+    }
     // The viewer is started as the shell starts any program, with the file as its one (quoted) argument, so
     // that the program map and the drive-path translation apply alike.
-    ShellRequest open{"open", "winhlp32.exe", "\"" + helpFilePath(request.helpFile) + "\"", "",
-                      SW_SHOWNORMAL};
+    ShellRequest open{"open", "winhlp32.exe", "\"" + path + "\"", "", SW_SHOWNORMAL};
     return hostShellExecute(open);
 }
 

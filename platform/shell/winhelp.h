@@ -1,7 +1,8 @@
 // The help engine's entry point: the contents-and-index command opens a help file in the help viewer, the
 // host command that <root>/programs.ini maps to winhlp32.exe. A help file named without a directory is the
-// one in the running program's directory. The viewer runs on its own; whether the file exists is the viewer's
-// business. Every call goes through a replaceable implementation, so tests can record it.
+// one in the running program's directory. A help file that does not exist is reported (reportOpenFailure) and
+// nothing is started; the viewer runs on its own. Every call goes through a replaceable implementation, so
+// tests can record it.
 #pragma once
 
 #include <functional>

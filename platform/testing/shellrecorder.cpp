@@ -5,10 +5,14 @@ namespace orupim::testing {
 ShellRecorder::ShellRecorder()
     : previousShell_(shell::setShellImplementation([this](const shell::ShellRequest& request) {
           starts.push_back(request);
+          if (failure)
+              shell::reportOpenFailure({shell::requestDocument(request), *failure});
           return answer;
       })),
       previousHelp_(shell::setHelpImplementation([this](const shell::HelpRequest& request) {
           helps.push_back(request);
+          if (failure)
+              shell::reportOpenFailure({shell::helpFilePath(request.helpFile), *failure});
           return answer;
       })) {}
 

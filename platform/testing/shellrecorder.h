@@ -1,11 +1,15 @@
 // Replaces the shell's start of programs and the help engine for the life of the object: nothing is started,
 // each request is recorded as it was made, and the calls answer `answer` (true unless a test sets otherwise).
+// With `failure` set, each request is also reported as a document that could not be opened for that reason,
+// as the host shell reports one, so a test sees the message the user would read.
 #pragma once
 
 #include "platform/shell/shellexecute.h"
 #include "platform/shell/winhelp.h"
 
+#include <optional>
 #include <ostream>
+#include <string>
 #include <vector>
 
 namespace orupim::testing {
@@ -20,6 +24,7 @@ public:
     std::vector<shell::ShellRequest> starts; // each shellExecute, in order
     std::vector<shell::HelpRequest> helps;   // each winHelp, in order
     bool answer = true;
+    std::optional<std::string> failure;
 
 private:
     shell::ShellFunction previousShell_;

@@ -2,8 +2,10 @@
 
 #include "platform/core/errors.h"
 #include "platform/shell/winhelp.h"
+#include "platform/ui/messagebox.h"
 
 #include <QApplication>
+#include <QThread>
 
 namespace orupim::ui {
 namespace {
@@ -22,9 +24,23 @@ Application::Application() : quitOnLastWindowClosed_(QApplication::quitOnLastWin
     // Only closing the main form ends the loop, not closing whichever window happens to be the last one
     // shown.
     QApplication::setQuitOnLastWindowClosed(false);
+    previousReporter_ = shell::setOpenFailureReporter([](const shell::OpenFailure& failure) {
+        auto show = [text = shell::openFailureText(failure)] {
+            if (Application* application = current())
+                showMessageBox(application->title(), text, MessageIcon::Warning);
+        };
+        QCoreApplication* qt = QCoreApplication::instance();
+        if (!qt)
+            return;
+        if (QThread::currentThread() == qt->thread())
+            show();
+        else
+            QMetaObject::invokeMethod(qt, show, Qt::QueuedConnection);
+    });
 }
 
 Application::~Application() {
+    shell::setOpenFailureReporter(std::move(previousReporter_));
     for (auto form = forms_.rbegin(); form != forms_.rend(); ++form)
         delete form->data();
     QApplication::setQuitOnLastWindowClosed(quitOnLastWindowClosed_);

@@ -9,6 +9,7 @@
 //     return application.run();           // shows the main form; ends when it is closed
 #pragma once
 
+#include "platform/shell/shellexecute.h"
 #include "platform/ui/form.h"
 
 #include <QPointer>
@@ -19,6 +20,8 @@
 
 namespace orupim::ui {
 
+// While it lives, a document the shell could not open is reported in a warning box captioned with the title
+// (on the window system's thread, also when the failure was seen on another).
 class Application {
 public:
     Application();
@@ -71,6 +74,7 @@ private:
     bool terminated_ = false;
     bool running_ = false;
     bool quitOnLastWindowClosed_;
+    shell::OpenFailureReporter previousReporter_;
 };
 
 } // namespace orupim::ui

@@ -44,6 +44,16 @@ void showMessageBox(const std::string& caption, const std::string& text, Message
     box.exec();
 }
 
+bool askYesNo(const std::string& caption, const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(caption), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(QMessageBox::No);
+    box.setTextFormat(Qt::PlainText);
+    box.setAccessibleName(QString::fromStdString(caption));
+    box.setAccessibleDescription(QString::fromStdString(text));
+    return box.exec() == QMessageBox::Yes;
+}
+
 void setMessageBoxHandlerForTesting(MessageBoxHandler handler) {
     testHandler() = std::move(handler);
 }

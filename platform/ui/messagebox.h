@@ -20,6 +20,10 @@ struct MessageBoxRequest {
 // Shows the box with its one "OK" button and returns when the user has closed it.
 void showMessageBox(const std::string& caption, const std::string& text, MessageIcon icon);
 
+// Asks a question with "Yes" and "No" buttons ("No" the default, so that Enter never agrees by accident);
+// answers whether the user chose "Yes". Always shown: a test answers it by pressing a button of the box.
+bool askYesNo(const std::string& caption, const std::string& text);
+
 // Test seam: while a handler is set, showMessageBox hands it the request and shows nothing. An empty handler
 // brings back the real box.
 using MessageBoxHandler = std::function<void(const MessageBoxRequest&)>;

@@ -14,12 +14,32 @@ Printer::~Printer() {
 void Printer::beginDoc() {
     if (job_)
         throw PrinterError::printing();
-    std::unique_ptr<PrintJob> job = openPrintJob();
+    std::unique_ptr<PrintJob> job = openPrintJob(title_);
     if (!job)
         throw PrinterError::noDefaultPrinter();
     job_ = std::move(job);
     canvas_.job_ = job_.get();
     canvas_.font_.setPixelsPerInch(job_->pixelsPerInch());
+}
+
+void Printer::newPage() {
+    if (!job_)
+        throw PrinterError::notPrinting();
+    job_->newPage();
+}
+
+const PrintJob& Printer::job() const {
+    if (!job_)
+        throw PrinterError::notPrinting();
+    return *job_;
+}
+
+int Printer::pageWidth() const {
+    return job().pageWidth();
+}
+
+int Printer::pageHeight() const {
+    return job().pageHeight();
 }
 
 void Printer::endDoc() {

@@ -11,4 +11,10 @@ void PrinterCanvas::textOut(int x, int y, std::string_view text) {
     job_->textOut(x, y, text, {font_.name(), font_.size()});
 }
 
+int PrinterCanvas::textWidth(std::string_view text) const {
+    if (!job_)
+        throw PrinterError::notPrinting();
+    return job_->textWidth(text, {font_.name(), font_.size()});
+}
+
 } // namespace orupim::ui

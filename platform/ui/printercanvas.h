@@ -1,4 +1,5 @@
-// The printer's canvas: text output at a point of the page of the job in progress, in the canvas's font.
+// The printer's canvas: text output at a point of the page of the job in progress, in the canvas's font, and
+// the width a text takes in it.
 #pragma once
 
 #include "platform/ui/printerfont.h"
@@ -13,8 +14,10 @@ class PrinterCanvas {
 public:
     PrinterFont& font() { return font_; }
     const PrinterFont& font() const { return font_; }
-    // Raises PrinterError when no job is in progress.
+    // Both raise PrinterError when no job is in progress.
     void textOut(int x, int y, std::string_view text);
+    // The width of `text` on one line in the canvas's font, in device units.
+    int textWidth(std::string_view text) const;
 
 private:
     friend class Printer;

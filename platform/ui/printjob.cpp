@@ -6,15 +6,15 @@
 namespace orupim::ui {
 namespace {
 
-Replaceable<std::unique_ptr<PrintJob>()>& opener() {
-    static Replaceable<std::unique_ptr<PrintJob>()> implementation(openHostPrintJob);
+Replaceable<std::unique_ptr<PrintJob>(const std::string&)>& opener() {
+    static Replaceable<std::unique_ptr<PrintJob>(const std::string&)> implementation(openHostPrintJob);
     return implementation;
 }
 
 } // namespace
 
-std::unique_ptr<PrintJob> openPrintJob() {
-    return opener()();
+std::unique_ptr<PrintJob> openPrintJob(const std::string& title) {
+    return opener()(title);
 }
 
 PrintJobFunction setPrintJobImplementation(PrintJobFunction implementation) {

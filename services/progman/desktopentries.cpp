@@ -1,10 +1,12 @@
 #include "services/progman/desktopentries.h"
 
 #include "platform/core/text.h"
+#include "platform/dde/servicestarter.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/hostprogram.h"
 #include "platform/shell/commandline.h"
+#include "platform/shell/programmap.h"
 
 #include <cctype>
 #include <cstdlib>
@@ -104,6 +106,23 @@ bool programExists(std::string_view drivePath) {
     return endsInExe(text) && std::filesystem::is_regular_file(text.substr(0, text.size() - 4), ignored);
 }
 
+// The host command that programs.ini gives a program's file name, its program found in $PATH or among the
+// suite's service programs; none when the name is not mapped or its program cannot be found.
+std::vector<std::string> mappedCommand(const std::string& program) {
+    std::optional<std::string> command = shell::ProgramMap::current().commandFor(program);
+    std::vector<std::string> words = command ? shell::splitCommandLine(*command) : std::vector<std::string>{};
+    if (words.empty())
+        return {};
+    std::optional<std::filesystem::path> found = files::findHostProgram(words.front());
+    const std::string_view suitePrefix = "orupim-";
+    if (!found && words.front().rfind(suitePrefix, 0) == 0)
+        found = dde::findServiceProgram(words.front().substr(suitePrefix.size()));
+    if (!found)
+        return {};
+    words.front() = found->string();
+    return words;
+}
+
 // How much of an unquoted command line names the program. The old platform took a program path with blanks
 // unquoted: the first part up to a blank that names an existing file wins; when none exists yet, the first
 // part ending in ".exe"; else the first word.
@@ -192,6 +211,11 @@ std::vector<std::string> hostCommandLine(std::string_view commandLine) {
                                                    : files::findHostProgram(bare).has_value())
             program = bare;
     }
+    // A program of the old platform that is not there, such as the uninstaller, is the host program that
+    // programs.ini maps its name to.
+    if (!files::isExecutableFile(program) && !files::findHostProgram(program))
+        if (std::vector<std::string> mapped = mappedCommand(program); !mapped.empty())
+            words.erase(words.begin()), words.insert(words.begin(), mapped.begin(), mapped.end());
     return words;
 }
 
@@ -241,6 +265,30 @@ bool publishGroup(const std::vector<ProgramGroup>& groups, std::size_t index) {
     }
     menu += "    </Include>\n  </Menu>\n</Menu>\n";
     return writeFile(files.menuFile, menu) && written;
+}
+
+namespace {
+
+std::set<std::filesystem::path> allPublishedFiles(const std::vector<ProgramGroup>& groups) {
+    std::set<std::filesystem::path> result;
+    for (std::size_t i = 0; i < groups.size(); ++i) {
+        PublishedFiles files = publishedFiles(groups, i);
+        result.insert(files.directoryEntry);
+        result.insert(files.menuFile);
+        result.insert(files.itemEntries.begin(), files.itemEntries.end());
+    }
+    return result;
+}
+
+} // namespace
+
+void removeStaleEntries(const std::vector<ProgramGroup>& before, const std::vector<ProgramGroup>& after) {
+    std::set<std::filesystem::path> kept = allPublishedFiles(after);
+    for (const std::filesystem::path& file : allPublishedFiles(before))
+        if (!kept.count(file)) {
+            std::error_code ignored;
+            std::filesystem::remove(file, ignored);
+        }
 }
 
 } // namespace orupim::progman

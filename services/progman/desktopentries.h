@@ -40,4 +40,7 @@ PublishedFiles publishedFiles(const std::vector<ProgramGroup>& groups, std::size
 // Writes the files of group `index` atomically; false when one could not be written.
 bool publishGroup(const std::vector<ProgramGroup>& groups, std::size_t index);
 
+// Removes the files that `before` published and `after` no longer does (a deleted item or group).
+void removeStaleEntries(const std::vector<ProgramGroup>& before, const std::vector<ProgramGroup>& after);
+
 } // namespace orupim::progman

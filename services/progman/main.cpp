@@ -1,7 +1,7 @@
 // orupim-progman: Program Manager, the DDE server of service and topic "PROGMAN". The DDE client starts it
-// when no server answers; it carries out the commands it is sent and exits by itself once no conversation has
-// been open for 30 seconds ($ORUPIM_PROGMAN_IDLE_MS sets another time in milliseconds). A second copy started
-// while one runs exits at once.
+// when no server answers; it carries out the commands it is sent, answering each transaction with whether
+// they were all carried out, and exits by itself once no conversation has been open for 30 seconds
+// ($ORUPIM_PROGMAN_IDLE_MS sets another time in milliseconds). A second copy started while one runs exits.
 #include "platform/dde/server.h"
 #include "services/progman/programmanager.h"
 
@@ -33,6 +33,7 @@ int main() {
             manager.execute(text, &refusal);
             if (!refusal.empty())
                 std::cerr << "orupim-progman: refused: " << refusal << '\n';
+            return refusal.empty();
         });
         server.serve(idleTime());
         return 0;

@@ -1,9 +1,11 @@
 #include "services/progman/programgroups.h"
 
 #include "platform/core/text.h"
+#include "platform/core/textlines.h"
 #include "platform/files/atomicfile.h"
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 namespace orupim::progman {
@@ -15,18 +17,16 @@ ProgramGroups ProgramGroups::load(const std::filesystem::path& file) {
     if (!std::filesystem::exists(file, error))
         return result;
     std::ifstream in(file, std::ios::binary);
-    if (!in)
+    if (!in || !std::filesystem::is_regular_file(file, error))
         throw StoreError("cannot read " + file.string());
+    const std::string content((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     enum class Section { none, manager, group } section = Section::none;
-    std::string line;
-    int number = 0;
+    std::size_t number = 0;
     auto fault = [&] {
         return StoreError(file.string() + ": line " + std::to_string(number) + " is not understood");
     };
-    while (std::getline(in, line)) {
+    for (std::string_view line : splitLines(content, LineEnds::LineFeed).lines) {
         ++number;
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
         if (line.empty())
             continue;
         if (line == "[Program Manager]") {
@@ -39,10 +39,10 @@ ProgramGroups ProgramGroups::load(const std::filesystem::path& file) {
             continue;
         }
         std::size_t equals = line.find('=');
-        if (equals == std::string::npos)
+        if (equals == std::string_view::npos)
             throw fault();
-        std::string key = line.substr(0, equals);
-        std::string value = line.substr(equals + 1);
+        std::string_view key = line.substr(0, equals);
+        std::string value(line.substr(equals + 1));
         if (section == Section::manager && key == "Active") {
             result.active_ = value;
         } else if (section == Section::group && key == "Name") {
@@ -99,6 +99,40 @@ std::optional<std::size_t> ProgramGroups::addItem(std::string_view commandLine, 
         }
     group.items.push_back({std::string(name), std::string(commandLine)});
     return index;
+}
+
+std::optional<std::size_t> ProgramGroups::showGroup(std::string_view name) {
+    for (std::size_t i = 0; i < groups_.size(); ++i)
+        if (equalsIgnoreCase(groups_[i].name, name)) {
+            active_ = groups_[i].name;
+            return i;
+        }
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ProgramGroups::deleteItem(std::string_view name) {
+    const ProgramGroup* found = active();
+    if (!found)
+        return std::nullopt;
+    auto index = static_cast<std::size_t>(found - groups_.data());
+    std::vector<ProgramItem>& items = groups_[index].items;
+    for (auto item = items.begin(); item != items.end(); ++item)
+        if (equalsIgnoreCase(item->name, name)) {
+            items.erase(item);
+            return index;
+        }
+    return std::nullopt;
+}
+
+bool ProgramGroups::deleteGroup(std::string_view name) {
+    for (auto group = groups_.begin(); group != groups_.end(); ++group)
+        if (equalsIgnoreCase(group->name, name)) {
+            if (equalsIgnoreCase(active_, name))
+                active_.clear();
+            groups_.erase(group);
+            return true;
+        }
+    return false;
 }
 
 } // namespace orupim::progman

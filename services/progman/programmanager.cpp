@@ -1,8 +1,8 @@
 #include "services/progman/programmanager.h"
 
 #include "platform/core/text.h"
-#include "platform/dde/commandparser.h"
 #include "platform/shell/commandline.h"
+#include "services/progman/commandparser.h"
 #include "services/progman/desktopentries.h"
 #include "services/progman/programgroups.h"
 
@@ -31,17 +31,22 @@ std::string programName(std::string_view commandLine) {
     return name;
 }
 
-// Carries one command out on `groups`; answers the changed group's index, or throws the reason of a refusal.
-std::size_t carryOut(const dde::DdeCommand& command, ProgramGroups& groups) {
+bool isCommand(const DdeCommand& command, const char* name) {
+    return equalsIgnoreCase(command.name, name);
+}
+
+// Carries one command out on `groups`; answers the index of the group whose entries are to be written again
+// (none when a group was deleted), or throws the reason of a refusal.
+std::optional<std::size_t> carryOut(const DdeCommand& command, ProgramGroups& groups) {
     const std::vector<std::string>& arguments = command.arguments;
     if (hasLineBreak(arguments))
         throw std::invalid_argument(command.name + ": an argument holds a line break");
-    if (equalsIgnoreCase(command.name, "CreateGroup")) {
+    if (isCommand(command, "CreateGroup")) {
         if (arguments.size() != 1 || arguments[0].empty())
             throw std::invalid_argument("CreateGroup takes a group name");
         return groups.createGroup(arguments[0]);
     }
-    if (equalsIgnoreCase(command.name, "AddItem")) {
+    if (isCommand(command, "AddItem")) {
         if (arguments.empty() || arguments.size() > 2 || arguments[0].empty())
             throw std::invalid_argument("AddItem takes a command line and a name");
         std::string name =
@@ -50,6 +55,30 @@ std::size_t carryOut(const dde::DdeCommand& command, ProgramGroups& groups) {
         if (!index)
             throw std::invalid_argument("AddItem: no group has been created or shown");
         return *index;
+    }
+    // The show command and the common-group flag of the old Program Manager change nothing here.
+    if (isCommand(command, "ShowGroup")) {
+        if (arguments.empty() || arguments.size() > 3 || arguments[0].empty())
+            throw std::invalid_argument("ShowGroup takes a group name");
+        std::optional<std::size_t> index = groups.showGroup(arguments[0]);
+        if (!index)
+            throw std::invalid_argument("ShowGroup: there is no group " + arguments[0]);
+        return *index;
+    }
+    if (isCommand(command, "DeleteItem")) {
+        if (arguments.size() != 1 || arguments[0].empty())
+            throw std::invalid_argument("DeleteItem takes an item name");
+        std::optional<std::size_t> index = groups.deleteItem(arguments[0]);
+        if (!index)
+            throw std::invalid_argument("DeleteItem: the active group has no item " + arguments[0]);
+        return *index;
+    }
+    if (isCommand(command, "DeleteGroup")) {
+        if (arguments.empty() || arguments.size() > 2 || arguments[0].empty())
+            throw std::invalid_argument("DeleteGroup takes a group name");
+        if (!groups.deleteGroup(arguments[0]))
+            throw std::invalid_argument("DeleteGroup: there is no group " + arguments[0]);
+        return std::nullopt;
     }
     throw std::invalid_argument("unknown command " + command.name);
 }
@@ -61,14 +90,16 @@ ProgramManager::ProgramManager() : store_(files::platformRoot() / "progman.ini")
 std::size_t ProgramManager::execute(std::string_view text, std::string* refusal) {
     std::string reason;
     std::size_t done = 0;
-    dde::ParsedCommands parsed = dde::parseCommands(text);
+    ParsedCommands parsed = parseCommands(text);
     try {
         ProgramGroups groups = ProgramGroups::load(store_);
-        for (const dde::DdeCommand& command : parsed.commands) {
-            std::size_t changed = carryOut(command, groups);
+        for (const DdeCommand& command : parsed.commands) {
+            const std::vector<ProgramGroup> before = groups.groups();
+            std::optional<std::size_t> changed = carryOut(command, groups);
             groups.save(store_);
-            if (!publishGroup(groups.groups(), changed))
-                throw StoreError("cannot write the menu entries of " + groups.groups()[changed].name);
+            if (changed && !publishGroup(groups.groups(), *changed))
+                throw StoreError("cannot write the menu entries of " + groups.groups()[*changed].name);
+            removeStaleEntries(before, groups.groups());
             ++done;
         }
         if (!parsed.complete)

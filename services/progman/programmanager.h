@@ -1,9 +1,12 @@
 // Carrying out Program Manager's commands: [CreateGroup(name)] creates the group or shows the existing one,
 // and succeeds either way; [AddItem(command line[, name])] adds an item at the end of the group created or
-// shown last (named after its program when no name is given). Every other command, a command with the wrong
-// arguments, a name or command line with a line break, an item before any group, or a malformed text is
-// refused, and the commands after the first refused one are not carried out. After each command the groups
-// are saved to <root>/progman.ini and the changed group is published to the host's menus.
+// shown last (named after its program when no name is given); [ShowGroup(name[, show command])] makes an
+// existing group the active one; [DeleteItem(name)] removes an item of the active group and
+// [DeleteGroup(name)] a group with its items, each with its menu entries. Every other command, a missing
+// group or item, a command with the wrong arguments, a name or command line with a line break, an item before
+// any group, or a malformed text is refused, and the commands after the first refused one are not carried
+// out. After each command the groups are saved to <root>/progman.ini, the changed group is published to the
+// host's menus and the entries of what was deleted are removed.
 #pragma once
 
 #include <filesystem>

@@ -1,6 +1,7 @@
 // The commands that start programs outside the catalogue: Notepad on the list and notices files of the
 // program directory, the help file at its contents and index, and the browser on the maker's three pages or
-// message 17 when there is no browser. The shell is recorded, so nothing is started.
+// message 17 when there is no browser, and the shell's word on what it could not open, in a message box. The
+// shell is recorded, so nothing is started.
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
 #include "platform/files/platformroot.h"
@@ -72,7 +73,7 @@ TEST_F(OutsideCommands, WebLinksWithoutABrowserShowMessage17AndStartNothing) {
 TEST_F(OutsideCommands, WebLinksStartTheBrowserWithOnlyThePageAddress) {
     test::registerBrowser("C:\\WEB\\BROWSE.EXE -nohome \"%1\"");
     start();
-    shell.answer = false; // a browser that fails is not reported
+    shell.answer = false; // a browser that fails leaves the status panel alone
     for (const WebLink& link : WebLinks) {
         SCOPED_TRACE(link.item);
         shell.starts.clear();
@@ -100,7 +101,7 @@ TEST_F(OutsideCommands, NotepadOpensTheProgramDirectorysFilesWhereverTheCurrentD
     const std::filesystem::path elsewhere = orupim::test::tempRoot() / "elsewhere";
     std::filesystem::create_directories(elsewhere);
     std::filesystem::current_path(elsewhere);
-    shell.answer = false; // Notepad missing: not reported
+    shell.answer = false; // Notepad missing leaves the status panel alone
     const std::string editMessage = choose("EditLists1");
     const std::string noticesMessage = choose("ReadNotices1");
     std::filesystem::current_path(before);
@@ -122,6 +123,40 @@ TEST_F(OutsideCommands, NotepadOpensTheProgramDirectorysFilesWhereverTheCurrentD
         ASSERT_TRUE(command.has_value());
         EXPECT_EQ(command->workingDirectory, program->hostDirectory());
         EXPECT_EQ(command->arguments, std::vector<std::string>{request.parameters});
+    }
+}
+
+TEST_F(OutsideCommands, ABrowserWhoseProgramPathIsQuotedStartsThatProgram) {
+    test::registerBrowser("\"C:\\Program Files\\Web\\browse.exe\" -nohome \"%1\"");
+    start();
+    EXPECT_EQ(choose("HomePage1"), "");
+    const ShellRequest browser{"open", "C:\\Program Files\\Web\\browse.exe", "http://www.example.com/", "",
+                               shell::SW_SHOWNORMAL};
+    EXPECT_EQ(shell.starts, std::vector<ShellRequest>{browser});
+}
+
+TEST_F(OutsideCommands, WhatTheShellCouldNotOpenIsToldInAMessageBoxNotTheStatusPanel) {
+    test::registerBrowser("C:\\WEB\\BROWSE.EXE");
+    start();
+    shell.answer = false;
+    shell.failure = "no program to open it is installed.";
+    const std::string directory = program->driveDirectory();
+    const std::pair<const char*, std::string> cases[] = {
+        {"EditLists1", "oruflx.dat"},
+        {"ReadNotices1", "instruct.txt"},
+        {"HomePage1", "http://www.example.com/"},
+        {"FAQ1", "http://www.example.com/faqs/pim.txt"},
+        {"HelpTopics1", directory + "OruPIM.hlp"},
+    };
+    for (const auto& [item, document] : cases) {
+        SCOPED_TRACE(item);
+        program->boxes.boxes.clear();
+        EXPECT_EQ(choose(item), "");
+        ASSERT_EQ(program->boxes.boxes.size(), 1u);
+        EXPECT_EQ(program->boxes.boxes.front().caption, "OruFLX 1.1");
+        EXPECT_EQ(program->boxes.boxes.front().text,
+                  "Cannot open \"" + document + "\": no program to open it is installed.");
+        EXPECT_EQ(program->boxes.boxes.front().icon, ui::MessageIcon::Warning);
     }
 }
 

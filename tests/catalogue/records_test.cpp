@@ -1,6 +1,7 @@
 // The record view and the record commands on a real table: the count walk, the moves with their begin and end
-// flags, add, edit, save, undo and delete (reopening the program to prove what was stored), the refusals of
-// the decision table, and the key re-query on a table that cannot be modified.
+// flags, add, edit, save, undo and delete, dates with two- and four-digit years (reopening the program to
+// prove what was stored), the refusals of the decision table, and the key re-query on a table that cannot be
+// modified.
 #include "catalogue/modulevalues.h"
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QTest>
 #include <algorithm>
+#include <ctime>
 #include <gtest/gtest.h>
 
 namespace orupim::catalogue {
@@ -170,6 +172,48 @@ TEST_F(RecordCommands, CheckBoxMemoAndListFieldEditsAreStored) {
     EXPECT_EQ(stored.at("Notes"), "First line\r\nsecond");
     EXPECT_EQ(stored.at("Format"), "VHS");
     EXPECT_EQ(stored.at("Title"), "Metropolis");
+}
+
+TEST_F(RecordCommands, DatesTakeTwoAndFourDigitYears) {
+    start();
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    const std::string century = std::to_string((today.tm_year + 1900) / 100);
+    struct Case {
+        const char* typed;
+        std::string shown; // "" where the date is refused
+    } cases[] = {
+        {"2/3/01", "02/03/" + century + "01"},
+        {"12/31/99", "12/31/" + century + "99"},
+        {"7/4/1976", "07/04/1976"},
+        {"2/30/01", ""},
+        {"2/3/1", ""},
+    };
+    window().PageControl->setCurrentIndex(2);
+    QWidget* date = window().dataControl("DBEdit11");
+    std::string stored;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        program.boxes.boxes.clear();
+        ASSERT_EQ(run(&TMainWindow::EditRecClick), "");
+        date->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(date, c.typed);
+        run(&TMainWindow::SaveRecClick);
+        if (c.shown.empty()) {
+            ASSERT_EQ(program.boxes.boxes.size(), 1u);
+            EXPECT_EQ(program.boxes.boxes[0].text, "'" + std::string(c.typed) + "' is not a valid date.");
+            EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Edit);
+            EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
+        } else {
+            EXPECT_TRUE(program.boxes.boxes.empty());
+            EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+            stored = c.shown;
+        }
+        EXPECT_EQ(shown("DBEdit11"), stored);
+        EXPECT_EQ(program.storedRecords().front().at("Date"), stored);
+    }
 }
 
 TEST_F(RecordCommands, DeleteOnlyFromEditState) {

@@ -1,11 +1,12 @@
 // Find Record and Reset Data Set through the real search dialog, driven with key events and clicks while it
 // runs modally: the statement formed from the field last entered and the pattern as typed, the counts, the
-// refusals, the three ways of closing the dialog, the engine's error on a broken statement and the cut at 255
-// characters.
+// refusals, the three ways of closing the dialog, quotes matched as text, the pattern cut that keeps the
+// statement whole, and a statement the engine refuses.
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
+#include "platform/core/text.h"
 #include "platform/ui/guard.h"
 #include "platform/ui/label.h"
 #include "platform/ui/pagecontrol.h"
@@ -19,6 +20,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -75,37 +77,41 @@ void closeByTitleBar(TQueryDialog& dialog) {
     dialog.close();
 }
 
+// Find Record through its speed button (or its menu item); while the dialog is up, modal and active, `act`
+// drives it. A dialog that `act` leaves open fails the test and is closed, so nothing hangs.
+DialogSeen findIn(TMainWindow& window, const DialogAction& act, bool byMenuItem = false) {
+    DialogSeen seen;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget() != QueryDialog)
+            return;
+        EXPECT_TRUE(QTest::qWaitForWindowActive(QueryDialog, 2000));
+        seen.shown = true;
+        seen.caption = QueryDialog->caption();
+        seen.fieldLabel = QueryDialog->FieldNameLabel->caption();
+        seen.text = QueryDialog->QueryEd->text().toStdString();
+        seen.textSelected = QueryDialog->QueryEd->hasSelectedText();
+        seen.focusInEdit = QApplication::focusWidget() == QueryDialog->QueryEd;
+        act(*QueryDialog);
+        if (QueryDialog->isVisible()) {
+            ADD_FAILURE() << "the search dialog stayed open";
+            QueryDialog->hide();
+        }
+    });
+    if (byMenuItem)
+        window.findChild<QAction*>("FindRecord1")->trigger();
+    else
+        window.SpeedButtons[4]->click();
+    QApplication::processEvents();
+    return seen;
+}
+
 class Search : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = Films) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
 
-    // Find Record through its speed button (or its menu item); while the dialog is up, modal and active,
-    // `act` drives it. A dialog that `act` leaves open fails the test and is closed, so nothing hangs.
     DialogSeen find(const DialogAction& act, bool byMenuItem = false) {
-        DialogSeen seen;
-        QTimer::singleShot(0, [&] {
-            if (QApplication::activeModalWidget() != QueryDialog)
-                return;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(QueryDialog, 2000));
-            seen.shown = true;
-            seen.caption = QueryDialog->caption();
-            seen.fieldLabel = QueryDialog->FieldNameLabel->caption();
-            seen.text = QueryDialog->QueryEd->text().toStdString();
-            seen.textSelected = QueryDialog->QueryEd->hasSelectedText();
-            seen.focusInEdit = QApplication::focusWidget() == QueryDialog->QueryEd;
-            act(*QueryDialog);
-            if (QueryDialog->isVisible()) {
-                ADD_FAILURE() << "the search dialog stayed open";
-                QueryDialog->hide();
-            }
-        });
-        if (byMenuItem)
-            window().findChild<QAction*>("FindRecord1")->trigger();
-        else
-            window().SpeedButtons[4]->click();
-        QApplication::processEvents();
-        return seen;
+        return findIn(window(), act, byMenuItem);
     }
     void enterField(const char* control) {
         QWidget* widget = window().dataControl(control);
@@ -347,55 +353,87 @@ TEST_F(Search, ExecuteAndCancelByMouseByAccessKeyAndByTheFormsKeys) {
     EXPECT_EQ(shownDirector(), "Robert Wiene");
 }
 
-TEST_F(Search, QuoteInThePatternShowsTheEnginesErrorAndLeavesTheQueryClosed) {
-    start();
-    window().StatusBar->setPanelText(0, "earlier message");
-    find(enter("O'Brien"));
-    ASSERT_EQ(program.boxes.boxes.size(), 1u);
-    EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
-    EXPECT_NE(program.boxes.boxes[0].text.find("Director like '%O'Brien%'"), std::string::npos)
-        << program.boxes.boxes[0].text;
-    EXPECT_FALSE(window().MainQuery.active());
-    EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%O'Brien%'");
-    EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
-    EXPECT_EQ(MatchCount, 4);
-    EXPECT_EQ(program.counts(), " rec. 4 of 4");
-    EXPECT_EQ(program.message(), "earlier message");
-    EXPECT_EQ(SearchPattern, "O'Brien");
-    EXPECT_EQ(shownDirector(), "");
-
-    window().ResetSetClick();
-    EXPECT_TRUE(window().MainQuery.active());
-    EXPECT_EQ(program.counts(), " rec. 4 of 4");
-    EXPECT_EQ(shownDirector(), "Fritz Lang");
-    EXPECT_EQ(program.boxes.boxes.size(), 1u);
+TEST_F(Search, QuotesAreTextAndLongPatternsKeepTheStatementWhole) {
+    std::vector<Record> films = Films;
+    films.push_back({{"Director", "Pat O'Brien"}, {"Title", "Ruins"}});
+    films.push_back({{"Director", "Jo O''Hara"}, {"Title", "Dunes"}});
+    start(films);
+    const std::string head = "Select * from flx where Director like '%";
+    // Director leaves room for 213 characters of pattern in a statement of 255.
+    const std::string wildLang = "Lang" + std::string(246, '%');
+    const std::string quoteAtTheCut = std::string(212, '_') + "'" + std::string(37, 'x');
+    struct Case {
+        std::string pattern;
+        std::string statement; // after the head
+        int matches;
+        const char* firstDirector;
+    } cases[] = {
+        {"O'Brien", "O''Brien%'", 1, "Pat O'Brien"},
+        {"'", "''%'", 2, "Pat O'Brien"},
+        {"O''Hara", "O''''Hara%'", 1, "Jo O''Hara"},
+        {"O''Brien", "O''''Brien%'", 0, ""},
+        {"x' or Director like '", "x'' or Director like ''%'", 0, ""},
+        {"%' ; select * from flx where Title like '", "%'' ; select * from flx where Title like ''%'", 0, ""},
+        {wildLang, "Lang" + std::string(209, '%') + "%'", 1, "Fritz Lang"},
+        // A doubled quote that would pass the last place is left out whole.
+        {quoteAtTheCut, std::string(212, '_') + "%'", 0, ""},
+    };
+    ASSERT_EQ(characterCount(wildLang), 250u);
+    ASSERT_EQ(characterCount(quoteAtTheCut), 250u);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pattern);
+        find(enter(QString::fromStdString(c.pattern)));
+        EXPECT_EQ(SearchPattern, c.pattern);
+        EXPECT_EQ(LastQuery.str(), head + c.statement);
+        EXPECT_LE(LastQuery.length(), 255u);
+        EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
+        EXPECT_TRUE(window().MainQuery.active());
+        EXPECT_EQ(program.counts(), " rec. " + std::to_string(c.matches) + " of 6");
+        EXPECT_EQ(shownDirector(), c.firstDirector);
+    }
+    for (const auto& box : program.boxes.boxes)
+        ADD_FAILURE() << box.text;
+    EXPECT_EQ(program.storedRecords().size(), 6u);
 }
 
-TEST_F(Search, StatementIsCutAt255Characters) {
-    start();
-    // "Lang" and wildcards: 213 characters leave the statement whole at exactly 255.
-    const std::string whole = "Lang" + std::string(209, '%');
-    find(enter(QString::fromStdString(whole)));
-    EXPECT_EQ(LastQuery.length(), 255u);
-    EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%" + whole + "%'");
-    EXPECT_EQ(program.counts(), " rec. 1 of 4");
-    EXPECT_TRUE(program.boxes.boxes.empty());
+// A table made without the Name column: the search on From/to is refused by the engine. The error is shown
+// and the record view stands on the whole table with its counts, as after Reset Data Set.
+TEST(SearchRefused, RefusedStatementLeavesTheWholeTableInView) {
+    Edition edition = videoEdition();
+    db::RecordLayout layout = *edition.layout;
+    layout.fields.erase(std::remove_if(layout.fields.begin(), layout.fields.end(),
+                                       [](const db::FieldDef& field) { return field.name == "Name"; }),
+                        layout.fields.end());
+    edition.layout = &layout;
+    test::CatalogueProgram program(edition);
+    std::vector<Record> films = Films;
+    for (Record& film : films)
+        film.erase("Name");
+    ASSERT_TRUE(program.startWith(films));
+    TMainWindow& window = program.window();
+    window.StatusBar->setPanelText(0, "earlier message");
+    findIn(window, enter("Lang"));
+    ASSERT_EQ(program.counts(), " rec. 1 of 4");
 
-    // One more character, and the cut takes the closing quote: the engine refuses the statement.
-    const std::string longer = whole + "%";
-    find(enter(QString::fromStdString(longer)));
-    EXPECT_EQ(SearchPattern, longer);
-    EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%" + longer + "%");
-    EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
-    EXPECT_EQ(program.boxes.boxes.size(), 1u);
-    EXPECT_FALSE(window().MainQuery.active());
-    EXPECT_EQ(program.counts(), " rec. 1 of 4");
+    QWidget* name = window.dataControl("DBEdit12");
+    window.PageControl->setCurrentWidget(name->parentWidget());
+    name->setFocus(Qt::MouseFocusReason);
+    QApplication::processEvents();
+    ASSERT_EQ(SearchFieldName.str(), "Name");
+    EXPECT_TRUE(findIn(window, enter("Anna")).shown);
 
-    // The next search runs again.
-    find(enter("Murnau"));
-    EXPECT_TRUE(window().MainQuery.active());
-    EXPECT_EQ(program.counts(), " rec. 1 of 4");
-    EXPECT_EQ(shownDirector(), "F. W. Murnau");
+    ASSERT_EQ(program.boxes.boxes.size(), 1u);
+    EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
+    EXPECT_NE(program.boxes.boxes[0].text.find("Name"), std::string::npos) << program.boxes.boxes[0].text;
+    EXPECT_EQ(LastQuery.str(), "Select * from flx where Name like '%Anna%'");
+    EXPECT_TRUE(window.MainQuery.active());
+    EXPECT_EQ(window.MainQuery.sqlText(), "select * from flx");
+    EXPECT_EQ(window.MainQuery.recordCount(), 4);
+    EXPECT_EQ(MatchCount, 4);
+    EXPECT_EQ(program.counts(), " rec. 4 of 4");
+    EXPECT_EQ(window.controlText(0), "Fritz Lang");
+    EXPECT_EQ(program.message(), "earlier message");
+    EXPECT_EQ(SearchPattern, "Anna");
 }
 
 TEST_F(Search, CountsStayThoseTakenAtShowingAfterRecordsAreAdded) {

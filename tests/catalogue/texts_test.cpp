@@ -67,7 +67,7 @@ TEST(SearchFieldLabel, DropsTheLastTwoCharacters) {
     }
 }
 
-TEST(BrowserProgram, IsCutAtTheFirstBlankAndTo128Characters) {
+TEST(BrowserProgram, IsCutAtTheFirstBlankOrClosingQuoteAndTo128Characters) {
     const std::string longPath = "C:\\" + std::string(200, 'p');
     struct Case {
         std::string command;
@@ -77,6 +77,10 @@ TEST(BrowserProgram, IsCutAtTheFirstBlankAndTo128Characters) {
         {"C:\\WEB\\BROWSE.EXE", "C:\\WEB\\BROWSE.EXE"},
         {"C:\\PROGRAM FILES\\WEB\\BROWSE.EXE \"%1\"", "C:\\PROGRAM"},
         {"xdg-open \"%1\"", "xdg-open"},
+        {"\"C:\\PROGRAM FILES\\WEB\\BROWSE.EXE\" -nohome \"%1\"", "C:\\PROGRAM FILES\\WEB\\BROWSE.EXE"},
+        {"\"C:\\WEB\\BROWSE.EXE\"", "C:\\WEB\\BROWSE.EXE"},
+        {"\"C:\\WEB\\NO CLOSE", "C:\\WEB\\NO CLOSE"},
+        {"\"\" x", ""},
         {"Zero", "Zero"},
         {"", ""},
         {" leading", ""},

@@ -71,6 +71,7 @@ TEST_P(EditionWindow, ShowsTheEditionsTexts) {
     EXPECT_EQ(texts[4].text, "Second");
     EXPECT_EQ(texts[6].text, "Third");
     EXPECT_EQ(texts[7].text, x.fourthLabel);
+    EXPECT_EQ(printer.jobs[0].title, std::string(x.heading) + " - Second"); // named by its Title
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -111,7 +111,7 @@ TEST(PackageReader, SamplePackageListsItsOwnNoticesAndPairsEveryFile) {
     readPackage(files::programDirectory() + PackageFileName);
     EXPECT_EQ(AppName.str(), "OruFLX");
     EXPECT_EQ(FilesInNames.items(),
-              (std::vector<std::string>{"OruFLX", "oruflx.dat", "instruct.txt", "flx.db"}));
+              (std::vector<std::string>{"OruFLX", "oruflx.dat", "instruct.txt", "flx.db", "OruPIM.hlp"}));
     EXPECT_GE(FilesOutNames.count(), FilesInNames.count());
     for (const StringList* notices : {&StartInfoNames, &EndInfoNames}) {
         ASSERT_FALSE(notices->empty());

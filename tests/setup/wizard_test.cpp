@@ -2,24 +2,34 @@
 // package of the test's own, with the registry's registration values and the drive map under the test root.
 #include "setup/maindialog.h"
 
+#include "platform/dde/channel.h"
 #include "platform/dde/server.h"
+#include "platform/dde/servicestarter.h"
 #include "platform/files/filesystem.h"
+#include "platform/files/platformroot.h"
 #include "platform/kernel/sleep.h"
 #include "platform/profile/inifile.h"
 #include "platform/registry/keymarks.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
 #include "platform/testing/platformrecorders.h"
+#include "platform/testing/questionanswer.h"
 #include "platform/ui/application.h"
 #include "platform/ui/directorylistbox.h"
 #include "platform/ui/drivecombobox.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
+#include "progmanprogram.h"
+#include "services/progman/programgroups.h"
+#include "services/progman/programmanager.h"
+#include "services/uninst/uninstallerapp.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
 #include "setup/packagereader.h"
+#include "setup/programitems.h"
 #include "setup/startup.h"
 #include "setupprogram.h"
+#include "silentprogrammanager.h"
 #include "temproot.h"
 
 #include <QLabel>
@@ -28,9 +38,15 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QTimer>
+#include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <optional>
+#include <set>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
 
 namespace orupim::setup {
 namespace {
@@ -84,6 +100,7 @@ protected:
     static void retype(QLineEdit* edit, const char* text) {
         edit->setFocus();
         edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
         QTest::keyClicks(edit, text);
     }
 
@@ -251,9 +268,12 @@ TEST_F(Wizard, CloseRequestEmptiesTheInstructionLine) {
     EXPECT_FALSE(wizard().isVisible());
 }
 
-// The installation run, started from the destination page with the path typed in.
+// The installation run, started from the destination page with the path typed in. Program Manager takes every
+// command unless a test puts another in its place (after resetting this one).
 class InstallationRun : public Wizard {
 protected:
+    InstallationRun() { programManager->start(); }
+
     void run(const std::string& package, const char* destination) {
         for (const char* file : {"sys.dll", "a.exe", "b.dll", "c.txt"})
             std::ofstream(directory.path() / file) << "new " << file;
@@ -276,6 +296,8 @@ protected:
 
     std::vector<std::uint32_t> pauses;
     std::vector<int> positions;
+    std::optional<dde::Server> programManager{std::in_place, "PROGMAN", "PROGMAN",
+                                              [](const std::string&) { return true; }};
 };
 
 const std::string RunPackage = std::string(Package) +
@@ -398,44 +420,265 @@ TEST_F(InstallationRun, EmptyKeysEndsTheRunBeforeAnythingIsWritten) {
 }
 
 TEST_F(InstallationRun, CreatesTheGroupAndItemsSendingAnItemAgainUntilProgramManagerTakesIt) {
+    programManager.reset();
     std::mutex lock;
     std::vector<std::string> received;
     int refusals = 0;
+    // The first item is refused twice before it is taken; the run must send it again, and only then go on.
     dde::Server progman("PROGMAN", "PROGMAN", [&](const std::string& command) {
         std::lock_guard<std::mutex> guard(lock);
+        if (command.find("flx.exe") != std::string::npos && ++refusals <= 2)
+            return false;
         received.push_back(command);
-    });
-    // The first item is refused twice before it is taken; the run must send it again, and only then go on.
-    progman.setAcceptFunction([&](const std::string& command) {
-        std::lock_guard<std::mutex> guard(lock);
-        return command.find("flx.exe") == std::string::npos || ++refusals > 2;
+        return true;
     });
     progman.start();
     run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n", "C:\\dest");
-    ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
-    const std::vector<std::string> expected = {
-        "[CreateGroup(OruWare)]\r\n",
-        "[AddItem(C:\\dest\\flx.exe,Video catalogue)]\r\n",
-        "[AddItem(C:\\dest\\readme.txt,Read me)]\r\n",
-        "[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest,Uninstall OruFLX)]\r\n",
-    };
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        std::lock_guard<std::mutex> guard(lock);
-        return received.size() >= expected.size();
-    }));
     progman.stop();
-    EXPECT_EQ(received, expected);
+    ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
+    EXPECT_EQ(received, (std::vector<std::string>{
+                            "[CreateGroup(OruWare)]\r\n",
+                            "[AddItem(C:\\dest\\flx.exe,Video catalogue)]\r\n",
+                            "[AddItem(C:\\dest\\readme.txt,Read me)]\r\n",
+                            "[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX C:\\dest,Uninstall OruFLX)]\r\n",
+                        }));
     EXPECT_EQ(refusals, 3);
     EXPECT_FALSE(wizard().DdeClientConv.isOpen());
+    EXPECT_EQ(wizard().infoText(), "OruFLX 1.1 was installed successfuly. Please select next to continue.");
 }
 
-TEST_F(InstallationRun, AProgramManagerThatNeverAnswersDoesNotHoldTheRun) {
-    // No server, and the recorder starts none: every send answers no, and the bounded repeats let the run
-    // finish with the registry step.
-    run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\n", "C:\\dest");
-    EXPECT_TRUE(platform.messages.boxes.empty());
+// Every file below a directory, by its path there.
+std::set<std::string> filesBelow(const std::filesystem::path& directory) {
+    std::set<std::string> found;
+    std::error_code ignored;
+    for (auto it = std::filesystem::recursive_directory_iterator(directory, ignored);
+         it != std::filesystem::recursive_directory_iterator(); ++it)
+        found.insert(std::filesystem::relative(it->path(), directory).string());
+    return found;
+}
+
+TEST_F(InstallationRun, TheSamplePackageInstallsAndTheUninstallerLeavesNothingOfIt) {
+    const std::filesystem::path xdg = orupim::test::tempRoot() / "xdg";
+    qputenv("XDG_DATA_HOME", QByteArray::fromStdString((xdg / "data").string()));
+    qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((xdg / "config").string()));
+    const std::filesystem::path store = files::platformRoot() / "progman.ini";
+    auto itemsOf = [&](const std::string& name) -> std::optional<std::size_t> {
+        const progman::ProgramGroups groups = progman::ProgramGroups::load(store);
+        for (const progman::ProgramGroup& group : groups.groups())
+            if (group.name == name)
+                return group.items.size();
+        return std::nullopt;
+    };
+    programManager.reset();
+    dde::Server progman("PROGMAN", "PROGMAN", [&](const std::string& text) {
+        std::string refusal;
+        progman::ProgramManager(store).execute(text, &refusal);
+        return refusal.empty();
+    });
+    progman.start();
+    for (const char* file : {"OruFLX", "oruflx.dat", "instruct.txt", "flx.db", "license.txt", "thanks.txt"})
+        std::ofstream(directory.path() / file) << file;
+    std::ifstream sample(std::filesystem::path(ORUPIM_TEST_DATA) / "../../package/setup/OruInst.ipi");
+    std::ostringstream package;
+    package << sample.rdbuf();
+    open(package.str());
+    files::windowsDirectory();
+    const std::set<std::string> before = filesBelow(driveC());
+    for (int pages = 0; WizardState != StepDestination && pages < 5; ++pages)
+        next();
+    ASSERT_EQ(WizardState, StepDestination);
+    retype(wizard().EditPath, "C:\\Oru Apps\\OruFLX");
+    next();
+    ASSERT_TRUE(platform.messages.boxes.empty()) << platform.messages.boxes.front().text;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return itemsOf("OruPIM") == std::optional<std::size_t>(3); }));
+    EXPECT_EQ(filesBelow(xdg / "data/applications").size(), 3u);
+
+    // Started as its uninstall entry says: the name and the directory, unquoted, after the program.
+    RegIniFile machine("");
+    machine.setRootKey(RootKey::LocalMachine);
+    const std::string uninstallKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\OruFLX";
+    std::istringstream command(machine.readString(uninstallKey, "UninstallString", ""));
+    std::vector<std::string> words{std::istream_iterator<std::string>(command), {}};
+    ASSERT_GE(words.size(), 3u);
+    testing::pressWhenShown(QMessageBox::Yes);
+    EXPECT_EQ(uninst::runUninstaller({words.begin() + 1, words.end()}), 0);
+    ASSERT_EQ(platform.messages.boxes.size(), 1u);
+    EXPECT_EQ(platform.messages.boxes[0].text, "OruFLX 1.1 was removed from your computer.");
+
+    EXPECT_EQ(filesBelow(driveC()), before);
+    EXPECT_FALSE(Registry().keyExists("\\Software\\Brenmoor\\OruPIM"));
+    EXPECT_EQ(machine.readString(uninstallKey, "DisplayName", "gone"), "gone");
+    // Program Manager carries the commands out after it has taken them.
+    EXPECT_TRUE(QTest::qWaitFor([&] {
+        return !itemsOf("OruPIM") && filesBelow(xdg / "data/applications").empty() &&
+               filesBelow(xdg / "config/menus/applications-merged").empty() &&
+               filesBelow(xdg / "data/desktop-directories").empty();
+    }));
+    progman.stop();
+}
+
+// However Program Manager fails, the run ends within the step's bound, finishes its other steps, and its last
+// page names what was not created instead of success.
+TEST_F(InstallationRun, AProgramManagerThatNeverAnswersHoldsTheRunOnlyForTheBound) {
+    struct Case {
+        const char* name;
+        bool listening;
+    };
+    programManager.reset();
+    for (Case c : {Case{"no Program Manager at all", false}, Case{"one that never answers", true}}) {
+        SCOPED_TRACE(c.name);
+        std::optional<orupim::test::SilentProgramManager> hung;
+        if (c.listening)
+            hung.emplace();
+        setProgramManagerWaitForTesting(std::chrono::milliseconds(1500));
+        auto start = std::chrono::steady_clock::now();
+        run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n", "C:\\dest");
+        auto took = std::chrono::steady_clock::now() - start;
+        setProgramManagerWaitForTesting(std::chrono::seconds(15));
+        EXPECT_LT(took, std::chrono::milliseconds(1500 + 2000));
+        EXPECT_TRUE(platform.messages.boxes.empty());
+        EXPECT_EQ(WizardState, StepEndNotices);
+        EXPECT_EQ(IniFile("C:\\dest\\oruinst.upi").readString("Install", "Path", "-"), "C:\\dest");
+        EXPECT_EQ(
+            wizard().infoText(),
+            "OruFLX 1.1 was installed, but some menu items are missing. Please select next to continue.");
+        next();
+        EXPECT_EQ(WizardState, StepFinal);
+        EXPECT_EQ(wizard().infoText(),
+                  "OruInstall has installed OruFLX 1.1, but some menu items are missing.");
+        EXPECT_EQ(memo(), "Program Manager did not create the group \"OruWare\" or any of its items:\n    "
+                          "Video catalogue\n    Read me\n    Uninstall OruFLX\n\nProgram Manager did not "
+                          "answer in time.\n\nThe files are installed in C:\\dest; start the programs from "
+                          "there, or install again once Program Manager works.");
+        MainDialog->close();
+        delete MainDialog;
+        std::filesystem::remove_all(driveC() / "dest");
+    }
+}
+
+// An empty or relative path, a drive root or a drive this computer lacks is refused on the destination page:
+// the user is told, the field keeps the text and nothing is installed.
+TEST_F(InstallationRun, ADestinationThatIsNoFullPathIsRefusedOnItsPage) {
+    const std::string relative = "\" is not a directory OruInstall can install to. Please enter a full path "
+                                 "below a drive's root, such as c:\\OruFLX.";
+    struct Case {
+        const char* path;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"", "Please enter the directory to install OruFLX 1.1 in."},
+        {"   ", "Please enter the directory to install OruFLX 1.1 in."},
+        {"oru\\flx", "\"oru\\flx" + relative},
+        {"c:oru", "\"c:oru" + relative},
+        {"c:\\", "\"c:\\" + relative},
+        {"\\", "\"\\" + relative},
+        {"d:\\apps\\..", "\"d:\\apps\\.." + relative},
+        {"q:\\oru", "\"q:\\oru" + relative},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.path);
+        platform.messages.boxes.clear();
+        run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\n", c.path);
+        ASSERT_EQ(platform.messages.boxes.size(), 1u);
+        EXPECT_EQ(platform.messages.boxes[0].text, c.message);
+        EXPECT_EQ(platform.messages.boxes[0].caption, "OruFLX 1.1 Installation");
+        EXPECT_EQ(WizardState, StepDestination);
+        EXPECT_TRUE(wizard().Panel4->isVisible());
+        EXPECT_EQ(text(wizard().EditPath), c.path);
+        EXPECT_TRUE(pauses.empty()) << "the run started"; // its closing steps always pause
+        EXPECT_TRUE(platform.services.services.empty());
+        MainDialog->close();
+        delete MainDialog;
+    }
+}
+
+// The real Program Manager program of the build, its refusals read from its standard error.
+class WithProgramManager : public InstallationRun {
+protected:
+    WithProgramManager() {
+        const auto root = orupim::test::tempRoot();
+        std::filesystem::remove_all(root / "xdg");
+        setenv("XDG_DATA_HOME", (root / "xdg/data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root / "xdg/config").c_str(), 1);
+        setenv("ORUPIM_PROGMAN_IDLE_MS", "300", 1);
+        orupim::test::useBuiltProgramManager();
+        programManager.reset();
+        previousStarter = dde::setServiceStarter(dde::hostStartServiceProgram);
+        // The program started during the run inherits this standard error.
+        savedError = ::dup(2);
+        int log = ::open(errorLog().c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        ::dup2(log, 2);
+        ::close(log);
+    }
+    ~WithProgramManager() override {
+        ::dup2(savedError, 2);
+        ::close(savedError);
+        dde::setServiceStarter(previousStarter);
+    }
+    std::filesystem::path errorLog() const { return orupim::test::tempRoot() / "progman-errors.txt"; }
+    std::filesystem::path store() const { return orupim::test::tempRoot() / "progman.ini"; }
+    int refusals() const {
+        const std::string log = read(errorLog());
+        int count = 0;
+        for (std::size_t at = 0; (at = log.find("refused", at)) != std::string::npos; ++at)
+            ++count;
+        return count;
+    }
+    // Runs, then waits for the program to exit by itself once the run's conversation has ended.
+    void runAndLetItExit(const std::string& package) {
+        pid_t server = 0;
+        std::thread watcher([&] {
+            for (int i = 0; i < 500 && server == 0; ++i) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                server = orupim::test::programManagerProcess();
+            }
+        });
+        run(package, "C:\\dest");
+        watcher.join();
+        ASSERT_NE(server, 0);
+        EXPECT_TRUE(orupim::test::awaitProgramManagerExit(server));
+    }
+
+    dde::StartFunction previousStarter;
+    int savedError = -1;
+};
+
+const std::string ItemsPackage = RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\n";
+
+TEST_F(WithProgramManager, ADamagedStoreIsReportedOnTheLastPageAndKept) {
+    const std::string damaged = "[Program Manager]\r\nnot a setting\r\n";
+    std::ofstream(store(), std::ios::binary) << damaged;
+    setProgramManagerWaitForTesting(std::chrono::milliseconds(2000));
+    runAndLetItExit(ItemsPackage);
+    setProgramManagerWaitForTesting(std::chrono::seconds(15));
+    EXPECT_GE(refusals(), 2) << "the group was not sent again";
+    EXPECT_EQ(read(store()), damaged);
     EXPECT_EQ(WizardState, StepEndNotices);
-    EXPECT_FALSE(platform.services.services.empty());
+    next();
+    EXPECT_EQ(memo(), "Program Manager did not create the group \"OruWare\" or any of its items:\n    Video "
+                      "catalogue\n    Uninstall OruFLX\n\nProgram Manager refused them; its file progman.ini "
+                      "may be damaged.\n\nThe files are installed in C:\\dest; start the programs from "
+                      "there, or install again once Program Manager works.");
+}
+
+TEST_F(WithProgramManager, ARefusedGroupIsSentAgainUntilProgramManagerCarriesItOut) {
+    std::ofstream(store(), std::ios::binary) << "[Program Manager]\r\nnot a setting\r\n";
+    // Once the program has refused the group, the store is mended; the run's next send must then succeed.
+    std::thread mender([&] {
+        for (int i = 0; i < 500 && refusals() == 0; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        std::filesystem::remove(store());
+    });
+    runAndLetItExit(ItemsPackage);
+    mender.join();
+    EXPECT_GE(refusals(), 1);
+    const std::string groups = read(store());
+    EXPECT_NE(groups.find("Name=OruWare"), std::string::npos) << groups;
+    EXPECT_NE(groups.find("Item=Video catalogue"), std::string::npos) << groups;
+    EXPECT_NE(groups.find("Item=Uninstall OruFLX"), std::string::npos) << groups;
+    EXPECT_EQ(wizard().infoText(), "OruFLX 1.1 was installed successfuly. Please select next to continue.");
+    next();
+    EXPECT_EQ(wizard().infoText(), "OruInstall has installed OruFLX 1.1 successfully, congratulations.");
 }
 
 } // namespace

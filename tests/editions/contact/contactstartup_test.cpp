@@ -94,7 +94,7 @@ TEST_F(ContactStartUp, PrintedRecordPairsEachCaptionWithItsControlsValue) {
     window().SpeedButtons[14]->click(); // Print Record
     ASSERT_EQ(printer.jobs.size(), 1u);
     const auto& texts = printer.jobs[0].texts;
-    ASSERT_EQ(texts.size(), 25u);
+    ASSERT_EQ(texts.size(), 26u); // the Notes' line break starts a line of their own
     EXPECT_EQ(texts[0].text, "PPL Record");
     const std::pair<const char*, const char*> lines[] = {
         {"Name :", "Ann Lee"},
@@ -108,7 +108,7 @@ TEST_F(ContactStartUp, PrintedRecordPairsEachCaptionWithItsControlsValue) {
         {"Fax :", "555-0101"},
         {"E-mail :", "ann@example.com"},
         {"URL :", "www.example.com"},
-        {"Notes :", "Met\r\nin 1996"},
+        {"Notes :", "Met"},
     };
     for (std::size_t i = 0; i < 12; ++i) {
         SCOPED_TRACE(i);
@@ -116,7 +116,9 @@ TEST_F(ContactStartUp, PrintedRecordPairsEachCaptionWithItsControlsValue) {
         EXPECT_EQ(texts[2 + 2 * i].text, lines[i].second);
         EXPECT_EQ(texts[1 + 2 * i].y, texts[2 + 2 * i].y);
     }
+    EXPECT_EQ(texts[25], (orupim::testing::PrinterRecorder::TextOut{560, texts[24].y + 72, "in 1996", 10}));
     EXPECT_TRUE(printer.jobs[0].ended);
+    EXPECT_EQ(printer.jobs[0].title, "PPL Record - Ann Lee");
 }
 
 } // namespace

@@ -36,11 +36,24 @@ TEST(NumberRule, ReadsDecimalAndHexadecimalTexts) {
         {"-", std::nullopt},
         {"010", 10},
         {"0x-1", std::nullopt},
+        {"+-1", std::nullopt},
+        {"0x+1", std::nullopt},
+        {"--1", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         EXPECT_EQ(parseNumber(c.text), c.expected);
     }
+}
+
+TEST(NumberRule, HexDigitsStopAtTheirLimit) {
+    EXPECT_EQ(parseHexDigits("ff", 2), 255u);
+    EXPECT_EQ(parseHexDigits("FFFFFFFF", 8), 0xFFFFFFFFu);
+    for (const char* text : {"", "fff", "-1", "+1", "0x1", "1 ", "g"}) {
+        SCOPED_TRACE(text);
+        EXPECT_EQ(parseHexDigits(text, 2), std::nullopt);
+    }
+    EXPECT_EQ(parseHexDigits("123456789", 9), std::nullopt);
 }
 
 TEST(NumberRule, FallsBackOnlyForNoNumber) {

@@ -2,6 +2,7 @@
 
 #include "platform/core/errors.h"
 
+#include <ctime>
 #include <gtest/gtest.h>
 
 namespace orupim::db {
@@ -13,6 +14,11 @@ TEST(FieldValue, TakesTextInTheFieldsForm) {
     const FieldDef logical{"Flag", FieldKind::Logical};
     const FieldDef date{"When", FieldKind::Date};
     const std::string longMemo(1000, 'm');
+    // Two-digit years fall in the current century.
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    const std::string century = std::to_string((today.tm_year + 1900) / 100);
     struct Case {
         const FieldDef* def;
         std::string text;
@@ -32,6 +38,9 @@ TEST(FieldValue, TakesTextInTheFieldsForm) {
         {&date, "12/31/1999", std::string("12/31/1999")},
         {&date, "1/2/2024", std::string("01/02/2024")},
         {&date, "02/29/2000", std::string("02/29/2000")},
+        {&date, "2/3/01", "02/03/" + century + "01"},
+        {&date, " 12/31/99 ", "12/31/" + century + "99"},
+        {&date, "10/1/00", "10/01/" + century + "00"},
         {&date, "", std::nullopt},
     };
     for (const auto& c : cases) {
@@ -42,8 +51,8 @@ TEST(FieldValue, TakesTextInTheFieldsForm) {
 
 TEST(FieldValue, BadDatesAndLogicalsAreConvertErrors) {
     const FieldDef date{"When", FieldKind::Date};
-    for (const char* bad : {"32.13.1999", "13/01/2000", "02/29/1900", "1/1/99", "a/b/cdef", "1/1", "0/1/2000",
-                            "1/1/2000x", "04/31/2001"}) {
+    for (const char* bad : {"32.13.1999", "13/01/2000", "02/29/1900", "1/1/9", "1/1/099", "2/30/24",
+                            "13/1/24", "1/1/+9", "a/b/cdef", "1/1", "0/1/2000", "1/1/2000x", "04/31/2001"}) {
         SCOPED_TRACE(bad);
         try {
             valueFromText(date, bad);

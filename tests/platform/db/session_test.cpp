@@ -118,11 +118,60 @@ TEST(Session, DamagedConfigurationIsReportedAndNeverOverwritten) {
     }
 }
 
-TEST(Session, AcceptsCrLfLinesAndComments) {
+TEST(Session, AcceptsCrLfLinesCommentsAndAByteOrderMark) {
     const auto file = configIn("crlf");
-    std::ofstream(file) << "; written elsewhere\r\n\r\n[ORUPIM]\r\nTYPE=STANDARD\r\nPARAM=PATH=C:\\A\\\r\n";
+    std::ofstream(file)
+        << "\xEF\xBB\xBF; written elsewhere\r\n\r\n[ORUPIM]\r\nTYPE=STANDARD\r\nPARAM=PATH=C:\\A\\\r\n";
     Session session(file);
     EXPECT_EQ(session.aliasPath("ORUPIM"), "C:\\A\\");
+}
+
+// A parameter's carriage returns, wherever they stand, survive any number of rewrites; a line feed is
+// refused.
+TEST(Session, ParametersKeepTheirCarriageReturnsThroughRewrites) {
+    const auto file = configIn("cr");
+    std::ofstream(file, std::ios::binary) << "[HAND]\nTYPE=STANDARD\nPARAM=PATH=C:\\\r\r\n";
+    const StringList params{"END=x\r", "MID=a\rb", "\r", "TWO=\r\r"};
+    for (int rewrite = 0; rewrite < 3; ++rewrite) {
+        Session session(file);
+        if (rewrite == 0)
+            session.addStandardAlias("ORUPIM", "C:\\", "PARADOX");
+        session.modifyAlias("ORUPIM", params);
+        session.saveConfig();
+    }
+    Session later(file);
+    StringList got;
+    later.aliasParams("ORUPIM", got);
+    EXPECT_EQ(got, params);
+    later.aliasParams("HAND", got);
+    EXPECT_EQ(got, (StringList{"PATH=C:\\\r"}));
+    EXPECT_THROW(later.modifyAlias("ORUPIM", {"A=b\nPARAM=c"}), DatabaseError);
+}
+
+// Two sessions over one file each save their own changes onto what the other saved.
+TEST(Session, SavesKeepWhatOtherSessionsSavedMeanwhile) {
+    const auto file = configIn("shared");
+    {
+        Session first(file);
+        first.addStandardAlias("KEEP", "C:\\", "PARADOX");
+        first.addStandardAlias("GONE", "C:\\", "PARADOX");
+        first.saveConfig();
+    }
+    Session one(file);
+    Session two(file);
+    one.addStandardAlias("ONE", "D:\\", "PARADOX");
+    one.deleteAlias("gone");
+    two.addStandardAlias("TWO", "E:\\", "PARADOX");
+    two.modifyAlias("KEEP", {"PATH=F:\\"});
+    one.saveConfig();
+    two.saveConfig();
+    Session later(file);
+    StringList names;
+    later.aliasNames(names);
+    EXPECT_EQ(names, (StringList{"KEEP", "ONE", "TWO"}));
+    EXPECT_EQ(later.aliasPath("KEEP"), "F:\\");
+    two.aliasNames(names); // a save leaves the session holding what the file holds
+    EXPECT_EQ(names, (StringList{"KEEP", "ONE", "TWO"}));
 }
 
 TEST(Session, FailedSaveRaisesAndKeepsTheOldFile) {

@@ -1,53 +1,27 @@
 // The client against an in-process server on the test's own platform root.
 #include "platform/dde/conversation.h"
 
+#include "ddetestsupport.h"
 #include "platform/dde/channel.h"
 #include "platform/dde/server.h"
 #include "platform/dde/servicestarter.h"
+#include "silentprogrammanager.h"
 
-#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
-#include <mutex>
 #include <thread>
 
 namespace orupim::dde {
 namespace {
 
-// The commands a server received, for a test to wait on (they are carried out after the client's answer).
-class Received {
-public:
-    void add(const std::string& command) {
-        std::lock_guard<std::mutex> hold(mutex_);
-        commands_.push_back(command);
-        changed_.notify_all();
-    }
-    std::vector<std::string> waitFor(std::size_t count) {
-        std::unique_lock<std::mutex> hold(mutex_);
-        changed_.wait_for(hold, std::chrono::seconds(10), [&] { return commands_.size() >= count; });
-        return commands_;
-    }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable changed_;
-    std::vector<std::string> commands_;
-};
-
-class StarterGuard {
-public:
-    explicit StarterGuard(StartFunction starter) : previous_(setServiceStarter(std::move(starter))) {}
-    ~StarterGuard() { setServiceStarter(previous_); }
-
-private:
-    StartFunction previous_;
-};
+using test::Received;
+using test::StarterGuard;
 
 TEST(Conversation, ExecuteIsAcceptedAndCarriedOutInOrder) {
     Received received;
-    Server server("PROGMAN", "PROGMAN", [&](const std::string& command) { received.add(command); });
+    Server server("PROGMAN", "PROGMAN", [&](const std::string& command) { return received.add(command); });
     server.start();
     int starts = 0;
     StarterGuard starter([&](std::string_view) { return ++starts, false; });
@@ -63,11 +37,11 @@ TEST(Conversation, ExecuteIsAcceptedAndCarriedOutInOrder) {
     EXPECT_FALSE(conversation.execute("[CreateGroup(Late)]"));
 }
 
-TEST(Conversation, RefusedTransactionAnswersNoAndIsNotCarriedOut) {
+TEST(Conversation, RefusedTransactionAnswersNo) {
     Received received;
-    Server server("PROGMAN", "PROGMAN", [&](const std::string& command) { received.add(command); });
     int offered = 0;
-    server.setAcceptFunction([&](const std::string&) { return ++offered > 2; });
+    Server server("PROGMAN", "PROGMAN",
+                  [&](const std::string& command) { return ++offered > 2 && received.add(command); });
     server.start();
 
     Conversation conversation("PROGMAN", "PROGMAN");
@@ -95,7 +69,7 @@ TEST(Conversation, NoServerStartsTheServiceProgramAndTriesOnceMore) {
     StarterGuard starter([&](std::string_view service) {
         started.emplace_back(service);
         server = std::make_unique<Server>("PROGMAN", "PROGMAN",
-                                          [&](const std::string& command) { received.add(command); });
+                                          [&](const std::string& command) { return received.add(command); });
         server->start();
         return true;
     });
@@ -115,6 +89,23 @@ TEST(Conversation, NoServerAfterTheStartLeavesItClosed) {
     EXPECT_EQ(starts, 1);
     EXPECT_FALSE(conversation.execute("[CreateGroup(A)]"));
     Conversation::setStartWaitForTesting(std::chrono::milliseconds(10000));
+}
+
+// However long its own waits, a conversation waits no longer than the deadline its caller set.
+TEST(Conversation, ADeadlineBoundsEveryWait) {
+    orupim::test::SilentProgramManager hung;
+    int starts = 0;
+    StarterGuard starter([&](std::string_view) { return ++starts, true; });
+    Conversation conversation("PROGMAN", "PROGMAN");
+    auto start = std::chrono::steady_clock::now();
+    conversation.setDeadline(start + std::chrono::milliseconds(300));
+    EXPECT_FALSE(conversation.open());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_TRUE(conversation.pastDeadline());
+    EXPECT_FALSE(conversation.open());
+    EXPECT_LE(starts, 1);
+    conversation.setDeadline(std::nullopt);
+    EXPECT_FALSE(conversation.pastDeadline());
 }
 
 TEST(Conversation, ServerThatWentAwayEndsTheConversation) {
@@ -140,7 +131,7 @@ namespace orupim::dde {
 namespace {
 
 TEST(Server, StopsListeningWhenIdleButNotWhileAConversationIsOpen) {
-    Server server("PROGMAN", "PROGMAN", nullptr);
+    Server server("PROGMAN", "PROGMAN", [](const std::string&) { return true; });
     Conversation conversation("PROGMAN", "PROGMAN");
     std::thread closer;
     auto start = std::chrono::steady_clock::now();
@@ -158,6 +149,7 @@ TEST(Server, StopsListeningWhenIdleButNotWhileAConversationIsOpen) {
 }
 
 TEST(Server, TakesOverTheSocketOfAServerThatDied) {
+    ASSERT_TRUE(makeServiceDirectory());
     std::filesystem::path stale = serviceSocketPath("PROGMAN");
     { std::ofstream(stale) << "left behind"; }
     Server server("PROGMAN", "PROGMAN", nullptr);

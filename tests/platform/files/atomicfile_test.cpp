@@ -4,7 +4,11 @@
 
 #include "hostfiles.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orupim::files {
 namespace {
@@ -25,12 +29,12 @@ protected:
 TEST_F(AtomicFile, CreatesAndReplacesKeepingTheMode) {
     ASSERT_TRUE(writeFileAtomically(dir / "a.ini", "first"));
     EXPECT_EQ(readText(dir / "a.ini"), "first");
-    EXPECT_EQ(fs::status(dir / "a.ini").permissions(), fs::perms(0644));
+    EXPECT_EQ(fs::status(dir / "a.ini").permissions(), fs::perms(0600));
 
-    fs::permissions(dir / "a.ini", fs::perms(0600));
+    fs::permissions(dir / "a.ini", fs::perms(0640));
     ASSERT_TRUE(writeFileAtomically(dir / "a.ini", std::string(200000, 'x')));
     EXPECT_EQ(readText(dir / "a.ini"), std::string(200000, 'x'));
-    EXPECT_EQ(fs::status(dir / "a.ini").permissions(), fs::perms(0600));
+    EXPECT_EQ(fs::status(dir / "a.ini").permissions(), fs::perms(0640));
     EXPECT_EQ(namesIn(dir), std::vector<std::string>{"a.ini"});
 }
 
@@ -68,6 +72,38 @@ TEST_F(AtomicFile, ReadOnlyByModeBitsEvenForRoot) {
         EXPECT_EQ(readText(file), c.readOnly ? "old" : "new");
     }
     EXPECT_FALSE(isReadOnlyFile(dir / "missing"));
+}
+
+// A killed writer's temporary file goes at the next write of its target; a live writer's (it holds the
+// temporary file's lock), other targets' and names of another pattern stay.
+TEST_F(AtomicFile, NextWriteRemovesStaleTemporaryFilesOnly) {
+    const char* stale[] = {"a.ini.tmpAb12Cd", "a.ini.tmp000000"};
+    const char* kept[] = {"a.ini.tmpLive01", "b.ini.tmpAb12Cd",  "a.ini.tmpAb12C", "a.ini.tmpAb12Cd3",
+                          "a.ini.tmp-b12Cd", "xa.ini.tmpAb12Cd", "a.ini.bak"};
+    for (const char* name : stale)
+        writeText(dir / name, "half");
+    for (const char* name : kept)
+        writeText(dir / name, "other");
+    fs::create_directory(dir / "a.ini.tmpDirect");
+    int live = ::open((dir / "a.ini.tmpLive01").c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(live, 0);
+    ASSERT_EQ(::flock(live, LOCK_EX), 0);
+
+    pid_t child = ::fork(); // the live writer is another process, as in life
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(writeFileAtomically(dir / "a.ini", "new") ? 0 : 1);
+    int status = -1;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ::close(live);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+
+    EXPECT_EQ(readText(dir / "a.ini"), "new");
+    std::vector<std::string> expected(std::begin(kept), std::end(kept));
+    expected.push_back("a.ini");
+    expected.push_back("a.ini.tmpDirect");
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(namesIn(dir), expected);
 }
 
 TEST_F(AtomicFile, FollowsASymbolicLink) {

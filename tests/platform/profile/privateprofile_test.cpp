@@ -250,12 +250,14 @@ TEST(PrivateProfile, WritesOneValueKeepingTheRestOfTheFile) {
 
 TEST(PrivateProfile, RefusesNamesThatWouldNotReadBack) {
     const std::string before = "[a]\r\nx=1\r\n";
-    const std::pair<const char*, const char*> cases[] = {
-        {"a", ""},    {"a", "  "},  {"a", "k=j"}, {"a", ";k"},  {"a", "[b]"}, {"a]b", "k"},
-        {"a", "\tk"}, {"a", "k\t"}, {"a", "\t"},  {"a\t", "k"}, {"\ta", "k"},
+    using namespace std::string_view_literals;
+    const std::pair<std::string_view, std::string_view> cases[] = {
+        {"a", ""},    {"a", "  "},     {"a", "k=j"},  {"a", ";k"},     {"a", "[b]"},
+        {"a]b", "k"}, {"a", "\tk"},    {"a", "k\t"},  {"a", "\t"},     {"a\t", "k"},
+        {"\ta", "k"}, {"a", "k\0x"sv}, {"a", "\0"sv}, {"a\0b"sv, "k"}, {"\0"sv, "k"},
     };
     for (const auto& [section, key] : cases) {
-        SCOPED_TRACE(std::string(section) + " | " + key);
+        SCOPED_TRACE(std::string(section) + " | " + std::string(key));
         putFile(File, before);
         EXPECT_FALSE(writeProfileString(section, key, "v", File));
         EXPECT_EQ(fileBytes(File), before);

@@ -69,9 +69,8 @@ TEST_F(HiveStore, ReadsSeeTheLatestFile) {
     writeFile(userHive(), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\A]\r\n\"V\"=\"edited\"\r\n\r\n");
     EXPECT_EQ(reg.readString("", "V", ""), "edited");
     reg.writeString("", "W", "added");
-    EXPECT_EQ(readFile(userHive()),
-              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\r\n[HKEY_CURRENT_USER\\Software\\A]\r\n"
-              "\"V\"=\"edited\"\r\n\"W\"=\"added\"\r\n\r\n");
+    EXPECT_EQ(readFile(userHive()), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\A]\r\n"
+                                    "\"V\"=\"edited\"\r\n\"W\"=\"added\"\r\n\r\n");
 }
 
 std::string expectedOwner() {

@@ -21,6 +21,50 @@ std::string fixture(const std::string& name) {
 
 class RegeditFormat : public RegistryRootTest {};
 
+// A user hive's key line `depth` levels below the root, every level named "k".
+std::string keyLine(std::size_t depth) {
+    std::string line = "[HKEY_CURRENT_USER";
+    for (std::size_t i = 0; i < depth; ++i)
+        line += "\\k";
+    return line + "]\r\n";
+}
+
+// Hives at the depth limit and with very many siblings read and write back as they were: the text written
+// holds each key once, not once per level above it.
+TEST_F(RegeditFormat, DeepAndWideHivesWriteBackAsTheyWere) {
+    std::string deep = "REGEDIT4\r\n\r\n" + keyLine(MaxKeyDepth) + "\"v\"=\"deepest\"\r\n\r\n";
+    std::string wide = "REGEDIT4\r\n";
+    for (int i = 0; i < 100000; ++i)
+        wide += "\r\n[HKEY_CURRENT_USER\\Software\\k" + std::to_string(i) + "]\r\n";
+    wide += "\r\n";
+    for (const std::string& text : {deep, wide}) {
+        RegKey top = parseHive(text, Hive::User, "user.reg");
+        EXPECT_EQ(formatHive(top, Hive::User), text);
+    }
+    EXPECT_EQ(parseHive(wide, Hive::User, "user.reg").find({"Software"})->subKeys().size(), 100000u);
+}
+
+TEST_F(RegeditFormat, KeysAreNotCreatedBelowTheDepthLimit) {
+    std::string path = "Software";
+    for (std::size_t depth = 2; depth <= MaxKeyDepth; ++depth)
+        path += "\\k";
+    Registry reg;
+    EXPECT_TRUE(reg.createKey(path));
+    EXPECT_THROW(reg.createKey(path + "\\one too deep"), RegistryError);
+    EXPECT_TRUE(reg.keyExists(path));
+    EXPECT_FALSE(reg.keyExists(path + "\\one too deep"));
+    EXPECT_NO_THROW(parseHive(readFile(userHive()), Hive::User, "user.reg"));
+}
+
+TEST_F(RegeditFormat, ByteOrderMarkBeforeTheHeaderIsPassedOver) {
+    writeFile(userHive(), "\xEF\xBB\xBFREGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"V\"=\"bom\"\r\n");
+    RegIniFile reg("Software");
+    EXPECT_EQ(reg.readString("", "V", "unread"), "bom");
+    reg.writeString("", "W", "x");
+    EXPECT_EQ(readFile(userHive()),
+              "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software]\r\n\"V\"=\"bom\"\r\n\"W\"=\"x\"\r\n\r\n");
+}
+
 TEST_F(RegeditFormat, FixtureWritesBackByteForByte) {
     std::string text = fixture("canonical.reg");
     EXPECT_EQ(formatHive(parseHive(text, Hive::User, "canonical.reg"), Hive::User), text);
@@ -86,8 +130,6 @@ TEST_F(RegeditFormat, AChangeKeepsEveryOtherValueAndType) {
 TEST_F(RegeditFormat, LooserHandWrittenFormsRead) {
     const std::string expected = "REGEDIT4\r\n"
                                  "\r\n"
-                                 "[HKEY_CURRENT_USER\\Software]\r\n"
-                                 "\r\n"
                                  "[HKEY_CURRENT_USER\\Software\\Brenmoor]\r\n"
                                  "\"Text\"=\"second\"\r\n"
                                  "\"Count\"=dword:0000002a\r\n"
@@ -148,6 +190,9 @@ TEST_F(RegeditFormat, DamagedFilesGiveClearErrorsAndStayUntouched) {
         {Hive::User, head + "\"x\"=hex:01,\\\r\n  02,\\\r\n", 5, "the file ends inside a continued hex list"},
         {Hive::User, head + "\"x\"=hex:01,\\\r\n  0g\r\n", 5, "\"0g\" is not a hex byte"},
         {Hive::User, head + "\"x\"=-\r\n", 4, "the value's data must be \"text\", dword:, hex: or hex(N):"},
+        {Hive::User, "REGEDIT4\r\n\r\n" + keyLine(MaxKeyDepth + 1), 3,
+         "a key is nested deeper than 512 levels"},
+        {Hive::User, "REGEDIT4\r\n" + keyLine(100000), 2, "a key is nested deeper than 512 levels"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -147,6 +147,39 @@ TEST_F(RegistryObject, CreateKeyMakesEveryMissingKeyAndKeepsTheHeldKey) {
     EXPECT_TRUE(reg.createKey("A\\B")); // already there
 }
 
+TEST_F(RegistryObject, DeletesKeysAndValues) {
+    Registry reg;
+    ASSERT_TRUE(reg.openKey("\\Software\\A\\B", true));
+    reg.writeString("One", "1");
+    reg.writeString("Two", "2");
+    EXPECT_EQ(reg.valueNames(), (std::vector<std::string>{"One", "Two"}));
+    EXPECT_TRUE(reg.deleteValue("one"));
+    EXPECT_FALSE(reg.deleteValue("one"));
+    EXPECT_EQ(reg.valueNames(), std::vector<std::string>{"Two"});
+    EXPECT_FALSE(reg.hasSubKeys());
+    ASSERT_TRUE(reg.openKey("\\Software\\A", false));
+    EXPECT_TRUE(reg.hasSubKeys());
+    // A key goes with everything below it; the held key inside it is closed.
+    ASSERT_TRUE(reg.openKey("B", false));
+    EXPECT_TRUE(reg.deleteKey("\\software\\a"));
+    EXPECT_FALSE(reg.hasCurrentKey());
+    EXPECT_FALSE(reg.keyExists("\\Software\\A"));
+    EXPECT_FALSE(reg.deleteKey("\\Software\\A"));
+    EXPECT_FALSE(reg.deleteKey("\\"));
+    // A parent that cannot be opened for full access keeps its keys, and a key without values set keeps its.
+    ASSERT_TRUE(reg.createKey("\\Locked\\Inner"));
+    setKeyMarksForTesting(RootKey::CurrentUser, "Locked", KeyMarks{true, false, false});
+    EXPECT_FALSE(reg.deleteKey("\\Locked\\Inner"));
+    clearKeyMarksForTesting();
+    ASSERT_TRUE(reg.openKey("\\Fixed", true));
+    reg.writeString("V", "v");
+    setKeyMarksForTesting(RootKey::CurrentUser, "Fixed", KeyMarks{false, false, true});
+    EXPECT_FALSE(reg.deleteValue("V"));
+    clearKeyMarksForTesting();
+    EXPECT_TRUE(reg.keyExists("\\Locked\\Inner"));
+    EXPECT_EQ(reg.readString("V"), "v");
+}
+
 TEST_F(RegistryObject, NamesMatchWithoutCaseAndKeepTheirCase) {
     Registry reg;
     ASSERT_TRUE(reg.openKey("Software\\Brenmoor", true));

@@ -8,6 +8,8 @@
 namespace orupim::shell {
 namespace {
 
+namespace fs = std::filesystem;
+
 using test::makeHostFile;
 using test::useOnlyHostBin;
 
@@ -20,21 +22,103 @@ std::string fileText(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-TEST(ProgramMap, FirstUseMapsTheEditorAndHelpViewerToTheFirstHostEditorFound) {
+// XDG directories of the test's own, so that only the mime defaults a case writes count.
+fs::path useOwnDesktopDirectories() {
+    const fs::path desktop = orupim::test::tempRoot() / "desktop";
+    setenv("XDG_CONFIG_HOME", (desktop / "config").c_str(), 1);
+    setenv("XDG_CONFIG_DIRS", (desktop / "etc").c_str(), 1);
+    setenv("XDG_DATA_HOME", (desktop / "data").c_str(), 1);
+    setenv("XDG_DATA_DIRS", (desktop / "share").c_str(), 1);
+    fs::create_directories(desktop / "share" / "applications");
+    fs::create_directories(desktop / "config");
+    return desktop;
+}
+
+void writeFile(const fs::path& file, const std::string& text) {
+    fs::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << text;
+}
+
+std::string desktopEntry(const std::string& exec, bool terminal) {
+    return "[Desktop Entry]\nType=Application\nName=Editor\nExec=" + exec +
+           "\nTerminal=" + (terminal ? "true" : "false") + "\nMimeType=text/plain;\n";
+}
+
+TEST(ProgramMap, FirstUseMapsTheHelpViewerAndAGraphicalEditor) {
     useOnlyHostBin();
+    useOwnDesktopDirectories();
     makeHostFile("mousepad", "#!/bin/sh\n");
     makeHostFile("kate", "#!/bin/sh\n");
     makeHostFile("gedit", "not executable\n", 0644);
     ProgramMap map = ProgramMap::current();
-    EXPECT_EQ(fileText(programsFile()), "[Programs]\r\nnotepad.exe=kate\r\nwinhlp32.exe=kate\r\n");
+    EXPECT_EQ(fileText(programsFile()), "[Programs]\r\nnotepad.exe=kate\r\nwinhlp32.exe=orupim-"
+                                        "helpviewer\r\nOruUninst.exe=orupim-uninst\r\n");
     EXPECT_EQ(map.commandFor("notepad.exe"), "kate");
-    EXPECT_EQ(map.commandFor("winhlp32.exe"), "kate");
+    EXPECT_EQ(map.commandFor("winhlp32.exe"), "orupim-helpviewer");
+    EXPECT_EQ(map.commandFor("C:\\WINDOWS\\OruUninst.exe"), "orupim-uninst");
 }
 
-TEST(ProgramMap, WithoutAnyHostEditorTheDesktopOpenerIsUsed) {
+TEST(ProgramMap, AFileWrittenBeforeANameWasMappedGetsItsDefault) {
     useOnlyHostBin();
-    EXPECT_EQ(ProgramMap::current().commandFor("notepad.exe"), "xdg-open");
-    EXPECT_EQ(defaultEditorCommand(), "xdg-open");
+    std::ofstream(programsFile(), std::ios::binary) << "[Programs]\r\nnotepad.exe=ed\r\n";
+    EXPECT_EQ(ProgramMap::current().commandFor("OruUninst.exe"), "orupim-uninst");
+    EXPECT_EQ(ProgramMap::current().commandFor("winhlp32.exe"), "orupim-helpviewer");
+    EXPECT_EQ(ProgramMap::current().commandFor("notepad.exe"), "ed");
+    EXPECT_EQ(ProgramMap::current().commandFor("calc.exe"), std::nullopt);
+}
+
+TEST(ProgramMap, TheEditorIsTheMimeDefaultOnlyWhenItIsGraphical) {
+    useOnlyHostBin();
+    const fs::path desktop = useOwnDesktopDirectories();
+    makeHostFile("vim", "#!/bin/sh\n");
+    makeHostFile("texteditor", "#!/bin/sh\n");
+    makeHostFile("mousepad", "#!/bin/sh\n");
+    const fs::path apps = desktop / "share" / "applications";
+    writeFile(apps / "vim.desktop", desktopEntry("vim %F", true));
+    writeFile(apps / "org.example.TextEditor.desktop", desktopEntry("texteditor --new-window %U", false));
+    writeFile(apps / "gone.desktop", desktopEntry("no-such-editor %F", false));
+    writeFile(apps / "wrapped.desktop", desktopEntry("texteditor run \"my editor\" --new %U", false));
+    struct Case {
+        const char* file; // below the desktop directory
+        const char* text;
+        const char* editor;
+    };
+    const Case cases[] = {
+        {"config/mimeapps.list", "[Default Applications]\ntext/plain=org.example.TextEditor.desktop\n",
+         "texteditor --new-window"},
+        // The entry's options stay, its field codes go.
+        {"config/mimeapps.list", "[Default Applications]\ntext/plain=wrapped.desktop\n",
+         "texteditor run \"my editor\" --new"},
+        // A terminal editor is passed over for the next one named, then for the list of common editors.
+        {"config/mimeapps.list",
+         "[Default Applications]\ntext/plain=vim.desktop;org.example.TextEditor.desktop;\n",
+         "texteditor --new-window"},
+        {"config/mimeapps.list", "[Default Applications]\ntext/plain=vim.desktop\n", "mousepad"},
+        {"config/mimeapps.list", "[Default Applications]\ntext/plain=gone.desktop\n", "mousepad"},
+        {"config/mimeapps.list", "[Added Associations]\ntext/plain=org.example.TextEditor.desktop\n",
+         "mousepad"},
+        {"etc/mimeapps.list", "[Default Applications]\ntext/plain=org.example.TextEditor.desktop\n",
+         "texteditor --new-window"},
+        {"share/applications/mimeinfo.cache",
+         "[MIME Cache]\ntext/plain=vim.desktop;org.example.TextEditor.desktop;\n", "texteditor --new-window"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + ": " + c.text);
+        fs::remove_all(desktop / "config");
+        fs::remove(desktop / "etc" / "mimeapps.list");
+        fs::remove(apps / "mimeinfo.cache");
+        writeFile(desktop / c.file, c.text);
+        EXPECT_EQ(defaultEditorCommand(), c.editor);
+    }
+}
+
+TEST(ProgramMap, WithoutAGraphicalEditorNotepadIsMappedToNothing) {
+    useOnlyHostBin();
+    useOwnDesktopDirectories();
+    makeHostFile("vim", "#!/bin/sh\n");
+    makeHostFile("nano", "#!/bin/sh\n");
+    EXPECT_EQ(defaultEditorCommand(), "");
+    EXPECT_EQ(ProgramMap::current().commandFor("notepad.exe"), "");
 }
 
 TEST(ProgramMap, LooksUpNamesWithoutRegardToCase) {

@@ -4,12 +4,21 @@
 
 #include "hostbin.h"
 
+#include <algorithm>
+#include <condition_variable>
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <mutex>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace orupim::shell {
+
+// Readable failure messages for tests that compare failures.
+std::ostream& operator<<(std::ostream& out, const OpenFailure& failure) {
+    return out << openFailureText(failure);
+}
+
 namespace {
 
 using test::hostBin;
@@ -43,6 +52,34 @@ protected:
                "local.exe=/bin/true -x\r\n";
         fs::current_path(driveC());
     }
+};
+
+// Collects the reported failures, from whichever thread reports them.
+class FailureCollector {
+public:
+    FailureCollector()
+        : previous_(setOpenFailureReporter([this](const OpenFailure& failure) {
+              std::lock_guard lock(mutex_);
+              failures_.push_back(failure);
+              arrived_.notify_all();
+          })) {}
+    ~FailureCollector() { setOpenFailureReporter(std::move(previous_)); }
+
+    // The failures once `count` have come (at most ten seconds), sorted by document.
+    std::vector<OpenFailure> waitFor(std::size_t count) {
+        std::unique_lock lock(mutex_);
+        arrived_.wait_for(lock, std::chrono::seconds(10), [&] { return failures_.size() >= count; });
+        std::vector<OpenFailure> sorted = failures_;
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const OpenFailure& a, const OpenFailure& b) { return a.document < b.document; });
+        return sorted;
+    }
+
+private:
+    std::mutex mutex_;
+    std::condition_variable arrived_;
+    std::vector<OpenFailure> failures_;
+    OpenFailureReporter previous_;
 };
 
 TEST_F(ShellExecute, ResolvesRequestsToHostCommands) {
@@ -101,6 +138,66 @@ TEST_F(ShellExecute, StartsNothingWithoutAProgramOrItsDirectory) {
         EXPECT_FALSE(shellExecute(request.operation, request.file, request.parameters, request.directory,
                                   request.showCommand));
     }
+}
+
+TEST_F(ShellExecute, SaysWhichDocumentCouldNotBeOpenedAndWhy) {
+    makeHostFile("garbage", "\x7f"
+                            "ELF but not really\n");
+    struct Case {
+        ShellRequest request;
+        OpenFailure failure;
+    };
+    const Case cases[] = {
+        {{"print", "tool", "a.txt", "", SW_SHOWNORMAL}, {"a.txt", "the operation \"print\" is not known."}},
+        {{"open", "broken.exe", "oruflx.dat", "", SW_SHOWNORMAL},
+         {"oruflx.dat", "no program is set for broken.exe in programs.ini."}},
+        {{"open", "missing.exe", "\"my notes.txt\" -x", "", SW_SHOWNORMAL},
+         {"my notes.txt",
+          "the program \"no-such-program\" that programs.ini names for missing.exe is not installed."}},
+        {{"open", "C:\\Web\\browse.exe", "http://www.example.com/", "", SW_SHOWNORMAL},
+         {"http://www.example.com/", "the program \"C:\\Web\\browse.exe\" was not found."}},
+        {{"open", "notepad.exe", "instruct.txt", "C:\\Missing\\", SW_SHOWNORMAL},
+         {"instruct.txt", "the folder \"C:\\Missing\\\" does not exist."}},
+        {{"open", "garbage", "", "", SW_SHOWNORMAL},
+         {"garbage", "the program \"" + (hostBin() / "garbage").string() +
+                         "\" could not be started (Exec format error)."}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.request.file);
+        FailureCollector collector;
+        EXPECT_FALSE(shellExecute(c.request.operation, c.request.file, c.request.parameters,
+                                  c.request.directory, c.request.showCommand));
+        std::vector<OpenFailure> failures = collector.waitFor(1);
+        ASSERT_EQ(failures.size(), 1u);
+        EXPECT_EQ(failures.front(), c.failure);
+    }
+}
+
+TEST_F(ShellExecute, SaysWhenTheStartedProgramFailsAtOnce) {
+    makeHostFile("fine", "#!/bin/sh\nexit 0\n");
+    makeHostFile("xdg-open", "#!/bin/sh\nexit \"$1\"\n");
+    makeHostFile("failing", "#!/bin/sh\nexit 7\n");
+    makeHostFile("crashing", "#!/bin/sh\nkill -9 $$\n");
+    FailureCollector collector;
+    const std::pair<const char*, const char*> starts[] = {
+        {"fine", "ok.txt"}, {"xdg-open", "1"}, {"xdg-open", "2"},        {"xdg-open", "3"},
+        {"xdg-open", "4"},  {"xdg-open", "9"}, {"failing", "seven.txt"}, {"crashing", "core.txt"},
+    };
+    for (const auto& [program, parameters] : starts)
+        EXPECT_TRUE(shellExecute("open", program, parameters, "", SW_SHOWNORMAL)) << program;
+    const std::vector<OpenFailure> expected = {
+        {"1", "the desktop's opener did not understand its command line."},
+        {"2", "the file does not exist."},
+        {"3", "no program to open it is installed."},
+        {"4", "the program that should open it failed."},
+        {"9", "the program \"xdg-open\" ended at once with exit code 9."},
+        {"core.txt", "the program \"crashing\" was ended at once by signal 9."},
+        {"seven.txt", "the program \"failing\" ended at once with exit code 7."},
+    };
+    EXPECT_EQ(collector.waitFor(expected.size()), expected);
+    // The program that ended well started first; by now its watch is long over, and it said nothing.
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    EXPECT_EQ(collector.waitFor(expected.size()).size(), expected.size());
 }
 
 TEST_F(ShellExecute, StartsTheProgramDetached) {

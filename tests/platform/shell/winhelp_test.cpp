@@ -4,6 +4,7 @@
 
 #include "hostbin.h"
 #include "platform/files/filesystem.h"
+#include "platform/shell/shellexecute.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,7 @@ TEST(WinHelp, ContentsAndIndexStartsTheMappedViewerOnTheHelpFile) {
     std::ofstream(orupim::test::tempRoot() / "programs.ini")
         << "[Programs]\r\nwinhlp32.exe=viewer \"" << report.string() << "\"\r\n";
     fs::create_directories(driveC() / "My Apps");
+    std::ofstream(driveC() / "My Apps" / "OruPIM.hlp") << "help";
     files::setProgramFileForTesting(driveC() / "My Apps" / "OruFLX");
 
     EXPECT_FALSE(winHelp("OruPIM.hlp", 2, 0)); // only the contents-and-index command is given
@@ -49,6 +51,31 @@ TEST(WinHelp, ContentsAndIndexStartsTheMappedViewerOnTheHelpFile) {
     ASSERT_EQ(lines->size(), 6u);
     EXPECT_TRUE(test::waitUntilEnded(lines->back()));
     EXPECT_EQ((*lines)[4], (driveC() / "My Apps" / "OruPIM.hlp").string());
+}
+
+TEST(WinHelp, AMissingHelpFileIsReportedAndNothingIsStartedOrMade) {
+    test::useOnlyHostBin();
+    test::makeReporter("viewer");
+    fs::path report = orupim::test::tempRoot() / "viewer-report.txt";
+    std::ofstream(orupim::test::tempRoot() / "programs.ini")
+        << "[Programs]\r\nwinhlp32.exe=viewer \"" << report.string() << "\"\r\n";
+    fs::create_directories(driveC() / "Apps");
+    files::setProgramFileForTesting(driveC() / "Apps" / "OruFLX");
+    std::vector<OpenFailure> failures;
+    OpenFailureReporter previous =
+        setOpenFailureReporter([&](const OpenFailure& failure) { failures.push_back(failure); });
+
+    EXPECT_FALSE(winHelp("OruPIM.hlp", HELP_FINDER, 0));
+    fs::create_directories(driveC() / "Apps" / "Help.hlp"); // a directory is no help file either
+    EXPECT_FALSE(winHelp("C:\\Apps\\Help.hlp", HELP_FINDER, 0));
+    setOpenFailureReporter(std::move(previous));
+
+    const std::vector<OpenFailure> expected = {{"C:\\Apps\\OruPIM.hlp", "the help file was not found."},
+                                               {"C:\\Apps\\Help.hlp", "the help file was not found."}};
+    EXPECT_EQ(failures, expected);
+    EXPECT_FALSE(fs::exists(driveC() / "Apps" / "OruPIM.hlp"));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(fs::exists(report)) << "no viewer was started";
 }
 
 } // namespace

@@ -52,6 +52,23 @@ TEST(PlatformRecorders, AnswerAsTheTestSays) {
     EXPECT_EQ(platform.shell.helps.size(), 1u);
 }
 
+TEST(PlatformRecorders, ReportTheFailureTheTestGivesAsTheShellWould) {
+    testing::PlatformRecorders platform;
+    std::vector<shell::OpenFailure> failures;
+    shell::OpenFailureReporter previous = shell::setOpenFailureReporter(
+        [&](const shell::OpenFailure& failure) { failures.push_back(failure); });
+    EXPECT_TRUE(shell::shellExecute("open", "notepad.exe", "oruflx.dat", "", shell::SW_SHOWNORMAL));
+    platform.shell.failure = "the file does not exist.";
+    EXPECT_TRUE(shell::shellExecute("open", "notepad.exe", "\"my list.dat\" x", "", shell::SW_SHOWNORMAL));
+    EXPECT_TRUE(shell::shellExecute("open", "C:\\Web\\browse.exe", "", "", shell::SW_SHOWNORMAL));
+    EXPECT_TRUE(shell::winHelp("C:\\Help\\OruPIM.hlp", shell::HELP_FINDER, 0));
+    shell::setOpenFailureReporter(std::move(previous));
+    EXPECT_EQ(failures,
+              (std::vector<shell::OpenFailure>{{"my list.dat", "the file does not exist."},
+                                               {"C:\\Web\\browse.exe", "the file does not exist."},
+                                               {"C:\\Help\\OruPIM.hlp", "the file does not exist."}}));
+}
+
 TEST(PlatformRecorders, PutBackWhatWasInstalledBefore) {
     // As the form framework installs the window system's beep (and the others) before a test records.
     std::vector<std::string> before;

@@ -1,5 +1,7 @@
-// The printer object: the font height rule, one job at a time, the errors of a missing printer and of a
-// canvas without a job, a job that is abandoned, and the host's PDF printer named in printer.ini.
+// The printer object: the font height rule, one job at a time under its title, pages, widths, the errors of a
+// missing printer and of a canvas without a job, a job that is abandoned, and the host's PDF printer named in
+// printer.ini.
+#include "pdfwords.h"
 #include "platform/core/errors.h"
 #include "platform/files/platformroot.h"
 #include "platform/testing/printerrecorder.h"
@@ -47,12 +49,17 @@ TEST(Printer, WritesOneJobAtATimeInTheCanvasFont) {
     recorder.pixelsPerInch = 600;
     Printer printer;
     EXPECT_FALSE(printer.printing());
+    printer.setTitle("FLX Record - Metropolis");
     printer.beginDoc();
     EXPECT_TRUE(printer.printing());
     EXPECT_EQ(printer.canvas().font().pixelsPerInch(), 600);
+    EXPECT_EQ(printer.pageWidth(), 4800);
+    EXPECT_EQ(printer.pageHeight(), 6300);
     printer.canvas().textOut(1, 2, "default size");
     printer.canvas().font().setSize(10);
     EXPECT_EQ(printer.canvas().font().height(), -83);
+    EXPECT_EQ(printer.canvas().textWidth("ten"), 125); // the recorder's half em: 3 × 10 × 600 / 144
+    printer.newPage();
     printer.canvas().textOut(3, 4, "ten points");
 
     try {
@@ -71,8 +78,9 @@ TEST(Printer, WritesOneJobAtATimeInTheCanvasFont) {
     EXPECT_FALSE(printer.printing());
 
     ASSERT_EQ(recorder.jobs.size(), 2u);
+    EXPECT_EQ(recorder.jobs[0].title, "FLX Record - Metropolis");
     EXPECT_EQ(recorder.jobs[0].texts, (std::vector<Recorded>{{1, 2, "default size", PrinterFont::DefaultSize},
-                                                             {3, 4, "ten points", 10}}));
+                                                             {3, 4, "ten points", 10, 1}}));
     EXPECT_TRUE(recorder.jobs[0].ended);
     EXPECT_FALSE(recorder.jobs[0].aborted);
     EXPECT_EQ(recorder.jobs[1].texts, (std::vector<Recorded>{{5, 6, "next page", 10}}));
@@ -91,7 +99,9 @@ TEST(Printer, RefusesWithoutADefaultPrinterOrAJob) {
         EXPECT_EQ(error.message(), "There is no default printer currently selected");
     }
     EXPECT_FALSE(printer.printing());
-    for (auto step : {+[](Printer& p) { p.canvas().textOut(0, 0, "x"); }, +[](Printer& p) { p.endDoc(); }}) {
+    for (auto step : {+[](Printer& p) { p.canvas().textOut(0, 0, "x"); }, +[](Printer& p) { p.endDoc(); },
+                      +[](Printer& p) { p.newPage(); }, +[](Printer& p) { p.canvas().textWidth("x"); },
+                      +[](Printer& p) { p.pageWidth(); }}) {
         try {
             step(printer);
             ADD_FAILURE() << "worked without a job";
@@ -119,11 +129,25 @@ TEST(HostPrinter, PrintsAPageToTheNamedPdf) {
     Printer printer;
     printer.beginDoc();
     EXPECT_EQ(printer.canvas().font().pixelsPerInch(), 300);
+    // The whole page is printable: A4 or US Letter, as the locale has it, at 300 dpi.
+    const auto near = [](int units, int expected) { return std::abs(units - expected) <= 1; };
+    EXPECT_TRUE(near(printer.pageWidth(), 2480) || near(printer.pageWidth(), 2550)) << printer.pageWidth();
+    EXPECT_TRUE(near(printer.pageHeight(), 3508) || near(printer.pageHeight(), 3300)) << printer.pageHeight();
     printer.canvas().textOut(100, 80, "Heading");
     printer.canvas().font().setSize(10);
+    const int width = printer.canvas().textWidth("Director :");
+    EXPECT_GT(width, printer.canvas().textWidth("Director"));
+    EXPECT_LT(width, 300); // under an inch at 10 points
+    printer.newPage();
     printer.canvas().textOut(160, 152, "Director :");
     printer.endDoc();
     EXPECT_EQ(fileStart(pdf, 5), "%PDF-");
+    const orupim::test::PdfText text = orupim::test::readPdfText(pdf);
+    EXPECT_EQ(text.pages, 2);
+    ASSERT_EQ(text.words.size(), 3u);
+    EXPECT_EQ(text.words[0].page, 0);
+    EXPECT_EQ(text.words[2].page, 1);
+    EXPECT_EQ(text.words[2].text, ":");
 }
 
 TEST(HostPrinter, APdfThatCannotBeWrittenIsNamedInTheError) {

@@ -35,8 +35,8 @@ TEST(DesktopEntries, TurnsDrivePathsIntoHostPaths) {
     std::string drive = files::toHost("C:\\").string();
     if (drive.back() == '/')
         drive.pop_back();
-    EXPECT_EQ(hostCommandLine("C:\\WINDOWS\\OruUninst.exe OruFLX c:\\Program Files\\OruFLX"),
-              (std::vector<std::string>{drive + "/WINDOWS/OruUninst.exe", "OruFLX", drive + "/Program",
+    EXPECT_EQ(hostCommandLine("C:\\WINDOWS\\Tool.exe OruFLX c:\\Program Files\\OruFLX"),
+              (std::vector<std::string>{drive + "/WINDOWS/Tool.exe", "OruFLX", drive + "/Program",
                                         "Files\\OruFLX"}));
     EXPECT_EQ(execValue("\"C:\\My Apps\\a b.exe\" \"C:\\x y\\doc.txt\""),
               "\"" + drive + "/My Apps/a b.exe\" \"" + drive + "/x y/doc.txt\"");

@@ -1,9 +1,10 @@
 // The real Program Manager program, started by the DDE client because no server answers, carrying out the
-// setup's commands and exiting by itself once idle.
+// setup's commands, refusing those it cannot carry out, and exiting by itself once idle.
 #include "platform/dde/channel.h"
 #include "platform/dde/conversation.h"
 #include "platform/dde/servicestarter.h"
 #include "platform/files/platformroot.h"
+#include "progmanprogram.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -15,72 +16,79 @@
 namespace orupim::progman {
 namespace {
 
-// The server's process id, asked of the socket itself.
-pid_t serverProcess() {
-    int socket = dde::connectToService("PROGMAN");
-    if (socket < 0)
-        return 0;
-    ucred credentials{};
-    socklen_t size = sizeof credentials;
-    getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &credentials, &size);
-    ::close(socket);
-    return credentials.pid;
-}
-
-// Whether a process has ended (gone, or a zombie its new parent has not reaped yet).
-bool hasEnded(pid_t pid) {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string line;
-    if (!std::getline(stat, line))
-        return true;
-    std::size_t close = line.rfind(')');
-    return close != std::string::npos && line.substr(close + 2, 1) == "Z";
-}
-
-bool waitForEnd(pid_t pid, std::chrono::seconds limit) {
-    auto deadline = std::chrono::steady_clock::now() + limit;
-    while (!hasEnded(pid)) {
-        if (std::chrono::steady_clock::now() >= deadline)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+class ProgmanProcess : public ::testing::Test {
+protected:
+    ProgmanProcess() {
+        std::filesystem::remove_all(root / "xdg");
+        std::filesystem::remove(root / "progman.ini");
+        std::filesystem::remove(root / "programs.ini");
+        setenv("XDG_DATA_HOME", (root / "xdg/data").c_str(), 1);
+        setenv("XDG_CONFIG_HOME", (root / "xdg/config").c_str(), 1);
+        setenv("ORUPIM_PROGMAN_IDLE_MS", "300", 1);
+        test::useBuiltProgramManager();
     }
-    return true;
-}
+    // Closes the conversation and waits for the server to exit by itself (killed if it does not).
+    static bool endsWhenIdle(dde::Conversation& conversation, pid_t server) {
+        conversation.close();
+        return test::awaitProgramManagerExit(server);
+    }
 
-TEST(ProgmanProcess, ClientStartsTheServerWhichCarriesOutAndExitsWhenIdle) {
     std::filesystem::path root = files::platformRoot();
-    setenv("XDG_DATA_HOME", (root / "xdg/data").c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (root / "xdg/config").c_str(), 1);
-    setenv("ORUPIM_PROGMAN_IDLE_MS", "300", 1);
-    ASSERT_TRUE(dde::findServiceProgram("PROGMAN").has_value());
+};
+
+TEST_F(ProgmanProcess, ClientStartsTheServerWhichCarriesOutAndExitsWhenIdle) {
 
     dde::Conversation conversation("PROGMAN", "PROGMAN");
     ASSERT_TRUE(conversation.open());
-    pid_t server = serverProcess();
+    pid_t server = test::programManagerProcess();
     ASSERT_GT(server, 0);
     EXPECT_NE(server, getpid());
     EXPECT_TRUE(conversation.execute("[CreateGroup(Tools)]\r\n"));
     EXPECT_TRUE(conversation.execute("[AddItem(c:\\tmp\\App\\app.exe,My App)]\r\n"));
-    conversation.close();
-
-    bool ended = waitForEnd(server, std::chrono::seconds(10));
-    if (!ended)
-        kill(server, SIGKILL);
-    ASSERT_TRUE(ended);
+    ASSERT_TRUE(endsWhenIdle(conversation, server));
     EXPECT_FALSE(std::filesystem::exists(dde::serviceSocketPath("PROGMAN")));
     EXPECT_TRUE(std::filesystem::exists(root / "xdg/data/applications/orupim-tools-my-app.desktop"));
     EXPECT_TRUE(std::filesystem::exists(root / "progman.ini"));
 
     // Once it has gone, the next conversation starts it again.
     ASSERT_TRUE(conversation.open());
-    pid_t second = serverProcess();
+    pid_t second = test::programManagerProcess();
     ASSERT_GT(second, 0);
     EXPECT_NE(second, server);
-    conversation.close();
-    ended = waitForEnd(second, std::chrono::seconds(10));
-    if (!ended)
-        kill(second, SIGKILL);
-    EXPECT_TRUE(ended);
+    EXPECT_TRUE(endsWhenIdle(conversation, second));
+}
+
+// What it cannot carry out it refuses, and the client hears so; a damaged store refuses everything and is
+// kept.
+TEST_F(ProgmanProcess, RefusesWhatItCannotCarryOut) {
+    struct Case {
+        const char* command;
+        bool accepted;
+    };
+    const Case cases[] = {
+        {"[AddItem(c:\\tmp\\app.exe,App)]\r\n", false}, // no group created or shown yet
+        {"[DeleteGroup(Tools)]\r\n", false},            // a command it does not know
+        {"[CreateGroup(Tools)\r\n", false},             // malformed
+        {"[CreateGroup(Tools)]\r\n", true},
+        {"[AddItem(c:\\tmp\\app.exe,App)]\r\n", true},
+        {"[AddItem(c:\\tmp\\app.exe)][AddItem()]\r\n", false}, // the second has no command line
+    };
+    dde::Conversation conversation("PROGMAN", "PROGMAN");
+    ASSERT_TRUE(conversation.open());
+    pid_t server = test::programManagerProcess();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.command);
+        EXPECT_EQ(conversation.execute(c.command), c.accepted);
+        EXPECT_TRUE(conversation.isOpen());
+    }
+    const std::string damaged = "[Program Manager]\r\nthis line is no setting\r\n";
+    std::ofstream(root / "progman.ini", std::ios::binary) << damaged;
+    EXPECT_FALSE(conversation.execute("[CreateGroup(Other)]\r\n"));
+    EXPECT_FALSE(conversation.execute("[AddItem(c:\\tmp\\other.exe,Other)]\r\n"));
+    ASSERT_TRUE(endsWhenIdle(conversation, server));
+    std::ifstream kept(root / "progman.ini", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), damaged);
+    EXPECT_FALSE(std::filesystem::exists(root / "xdg/data/applications/orupim-other-other.desktop"));
 }
 
 } // namespace

@@ -41,6 +41,9 @@ protected:
 };
 
 TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
+    // The uninstaller is the suite's program that programs.ini maps its old name to.
+    const std::string uninstaller = ORUPIM_UNINST_PROGRAM;
+    std::ofstream(root / "programs.ini") << "[Programs]\r\nOruUninst.exe=\"" << uninstaller << "\"\r\n";
     EXPECT_EQ(manager.execute("[CreateGroup(Tools)]\r\n"), 1u);
     EXPECT_EQ(manager.execute("[AddItem(C:\\Program Files\\App\\app.exe,My App)]\r\n"), 1u);
     EXPECT_EQ(manager.execute("[AddItem(C:\\WINDOWS\\OruUninst.exe OruFLX C:\\App,Uninstall OruFLX)]\r\n"),
@@ -54,9 +57,10 @@ TEST_F(ProgramManagerTest, CreatesTheGroupAndItsItemsAsTheSetupSendsThem) {
     EXPECT_EQ(readFile(applications() / "orupim-tools-my-app.desktop"),
               "[Desktop Entry]\nType=Application\nName=My App\nExec=\"" + driveC() +
                   "/Program Files/App/app.exe\"\n");
+    // The uninstaller, which is no file of the Windows directory, is the program programs.ini maps it to.
     EXPECT_EQ(readFile(applications() / "orupim-tools-uninstall-oruflx.desktop"),
-              "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + driveC() +
-                  "/WINDOWS/OruUninst.exe OruFLX " + driveC() + "/App\n");
+              "[Desktop Entry]\nType=Application\nName=Uninstall OruFLX\nExec=" + uninstaller + " OruFLX " +
+                  driveC() + "/App\n");
     EXPECT_EQ(readFile(root / "xdg/data/desktop-directories/orupim-tools.directory"),
               "[Desktop Entry]\nType=Directory\nName=Tools\n");
     EXPECT_EQ(readFile(root / "xdg/config/menus/applications-merged/orupim-tools.menu"),
@@ -92,7 +96,10 @@ TEST_F(ProgramManagerTest, AddsToTheGroupCreatedOrShownLast) {
 TEST_F(ProgramManagerTest, StopsAtTheFirstRefusedCommand) {
     const std::pair<const char*, std::size_t> cases[] = {
         {"[AddItem(C:\\x.exe,X)][CreateGroup(G)]", 0},
-        {"[CreateGroup(G)][DeleteGroup(G)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][Reload(G)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][DeleteGroup(G)][AddItem(C:\\x.exe,X)]", 2},
+        {"[CreateGroup(G)][ShowGroup(H,1)][AddItem(C:\\x.exe,X)]", 1},
+        {"[CreateGroup(G)][DeleteItem(X)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem()][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][AddItem(a,b,c)][AddItem(C:\\x.exe,X)]", 1},
         {"[CreateGroup(G)][CreateGroup(\"a\r\nb\")][AddItem(C:\\x.exe,X)]", 1},
@@ -107,6 +114,26 @@ TEST_F(ProgramManagerTest, StopsAtTheFirstRefusedCommand) {
         EXPECT_FALSE(refusal.empty());
         EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-g-x.desktop"));
     }
+}
+
+TEST_F(ProgramManagerTest, DeletesItemsAndGroupsWithTheirEntries) {
+    ASSERT_EQ(manager.execute("[CreateGroup(One)][AddItem(C:\\a.exe,A)][AddItem(C:\\b.exe,B)]"
+                              "[CreateGroup(Two)][AddItem(C:\\c.exe,C)]"),
+              5u);
+    const std::filesystem::path menus = root / "xdg/config/menus/applications-merged";
+    ASSERT_TRUE(std::filesystem::exists(applications() / "orupim-one-a.desktop"));
+    // An item is deleted from the group shown last, whatever group was active before.
+    EXPECT_EQ(manager.execute("[ShowGroup(\"one\",1)][DeleteItem(a)]"), 2u);
+    EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-one-a.desktop"));
+    EXPECT_TRUE(std::filesystem::exists(applications() / "orupim-one-b.desktop"));
+    EXPECT_EQ(readFile(menus / "orupim-one.menu").find("orupim-one-a.desktop"), std::string::npos);
+    EXPECT_EQ(manager.execute("[DeleteGroup(Two)]"), 1u);
+    EXPECT_FALSE(std::filesystem::exists(applications() / "orupim-two-c.desktop"));
+    EXPECT_FALSE(std::filesystem::exists(menus / "orupim-two.menu"));
+    EXPECT_FALSE(std::filesystem::exists(root / "xdg/data/desktop-directories/orupim-two.directory"));
+    ProgramGroups groups = ProgramGroups::load(store());
+    ASSERT_EQ(groups.groups().size(), 1u);
+    EXPECT_EQ(groups.groups()[0].items, (std::vector<ProgramItem>{{"B", "C:\\b.exe"}}));
 }
 
 TEST_F(ProgramManagerTest, ADamagedStoreIsReportedAndKept) {

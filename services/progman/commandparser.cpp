@@ -1,8 +1,8 @@
-#include "platform/dde/commandparser.h"
+#include "services/progman/commandparser.h"
 
 #include <optional>
 
-namespace orupim::dde {
+namespace orupim::progman {
 namespace {
 
 bool isBlank(char c) {
@@ -109,4 +109,4 @@ ParsedCommands parseCommands(std::string_view text) {
     }
 }
 
-} // namespace orupim::dde
+} // namespace orupim::progman

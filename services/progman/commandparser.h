@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-namespace orupim::dde {
+namespace orupim::progman {
 
 struct DdeCommand {
     std::string name;
@@ -26,4 +26,4 @@ struct ParsedCommands {
 
 ParsedCommands parseCommands(std::string_view text);
 
-} // namespace orupim::dde
+} // namespace orupim::progman

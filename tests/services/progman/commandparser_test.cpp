@@ -1,9 +1,9 @@
 // The command language as the setup program and a user's own commands write it.
-#include "platform/dde/commandparser.h"
+#include "services/progman/commandparser.h"
 
 #include <gtest/gtest.h>
 
-namespace orupim::dde {
+namespace orupim::progman {
 namespace {
 
 struct Case {
@@ -44,4 +44,4 @@ TEST(CommandParser, ParsesCommandsArgumentsQuotesAndBlanks) {
 }
 
 } // namespace
-} // namespace orupim::dde
+} // namespace orupim::progman

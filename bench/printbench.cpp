@@ -1,0 +1,108 @@
+// orupim-bench-print: how long Print Record can hold the window, measured on the platform's printer in a
+// temporary platform root:
+//   - a print service that takes the connection and never answers (a socket that listens and reads nothing):
+//     the time until beginDoc gives up with its message;
+//   - a print service that is not there (no socket): the same;
+//   - laying out and writing a PDF page with a Notes value of 64 KiB in words, wrapped at the value's column
+//     over as many pages as it needs (the catalogue's own line breaking, the PDF output's measuring).
+// Each figure is the best of three runs.
+#include "catalogue/printedlines.h"
+#include "platform/core/errors.h"
+#include "platform/ui/printer.h"
+
+#include <QGuiApplication>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cups/cups.h>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+using namespace orupim;
+
+double bestOfThree(const std::function<void()>& work) {
+    double best = 1e9;
+    for (int run = 0; run < 3; ++run) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        best =
+            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return best;
+}
+
+// beginDoc on the service at `server`; answers the error it gave.
+std::string printOn(const std::filesystem::path& server) {
+    cupsSetServer(server.c_str());
+    try {
+        ui::printer().beginDoc();
+        ui::printer().abort();
+        return "a job began";
+    } catch (const Error& error) {
+        return error.message();
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    std::string pattern = (std::filesystem::temp_directory_path() / "orupim-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data()))
+        return 1;
+    const std::filesystem::path root = pattern;
+    setenv("ORUPIM_ROOT", root.c_str(), 1);
+    QGuiApplication application(argc, argv);
+
+    const std::filesystem::path silent = root / "silent.sock";
+    const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", silent.c_str());
+    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+        ::listen(listener, 8) != 0)
+        return 1;
+    std::string message;
+    const double silentSeconds = bestOfThree([&] { message = printOn(silent); });
+    std::printf("service that never answers: %.2f s (\"%s\")\n", silentSeconds, message.c_str());
+    const double missingSeconds = bestOfThree([&] { message = printOn(root / "missing.sock"); });
+    std::printf("service that is not there:  %.4f s (\"%s\")\n", missingSeconds, message.c_str());
+    ::close(listener);
+
+    std::ofstream(root / "printer.ini", std::ios::binary) << "[Printer]\r\nPdfFile=page.pdf\r\n";
+    std::string notes;
+    while (notes.size() < 64 * 1024)
+        notes += "word" + std::to_string(notes.size() % 997) + " ";
+    int pages = 0;
+    const double pdfSeconds = bestOfThree([&] {
+        ui::Printer& printer = ui::printer();
+        printer.beginDoc();
+        ui::PrinterCanvas& canvas = printer.canvas();
+        canvas.font().setSize(10);
+        const int room = printer.pageWidth() - 720;
+        const auto lines =
+            catalogue::printedLines(notes, room, [&](std::string_view t) { return canvas.textWidth(t); });
+        pages = 1;
+        int y = 152;
+        for (const std::string& line : lines) {
+            if (y + 42 > printer.pageHeight() - 80) {
+                printer.newPage();
+                ++pages;
+                y = 152;
+            }
+            canvas.textOut(560, y, line);
+            y += 72;
+        }
+        printer.endDoc();
+    });
+    std::printf("64 KiB of Notes on a PDF:   %.3f s (%d pages)\n", pdfSeconds, pages);
+    std::filesystem::remove_all(root);
+    return 0;
+}

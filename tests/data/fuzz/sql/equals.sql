@@ -1,0 +1,1 @@
+SELECT * FROM flx WHERE Title = 'it''s' and Director = 'x'

@@ -1,0 +1,1 @@
+select * from flx where Title like '%abc%';
