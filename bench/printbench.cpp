@@ -12,9 +12,9 @@
 
 #include <QGuiApplication>
 #include <chrono>
-#include <cups/cups.h>
 #include <cstdio>
 #include <cstdlib>
+#include <cups/cups.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# The main job: builds the suite in build/ and starts OruFLX on its staged program directory
+# The main job: builds OruFLX (and only what it needs) in build/ and starts it on its staged program directory
 # (build/stage/OruFLX/, with its empty table and lookup lists). On a fresh Debian machine, run as root, it
 # first installs the build's packages, the same ones as .ci/run.
 set -euo pipefail
@@ -12,5 +12,5 @@ if ! command -v cmake >/dev/null || ! dpkg -s qt6-base-dev libsqlite3-dev libgte
     scripts/install-packages.sh
 fi
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build build -j"$(nproc)"
+cmake --build build -j"$(nproc)" --target stage_flx
 exec build/stage/OruFLX/OruFLX

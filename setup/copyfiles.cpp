@@ -15,17 +15,9 @@
 
 #include <QLabel>
 #include <QProgressBar>
-#include <algorithm>
-#include <cctype>
 
 namespace orupim::setup {
 namespace {
-
-std::string lowerCase(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
-}
 
 // Creates a directory path and its missing parents. A path that reaches a bare name without any "\" (empty,
 // or relative without a drive) has no parent to create and is passed over, as an uncreatable directory is.
@@ -76,9 +68,9 @@ void TMainDialog::copyOneFile(const std::string& source, const std::string& dest
                               const std::string& flag, int step) {
     const CountedString from(source);
     const CountedString to(destination);
-    SourceLabel->setCaption(lowerCase(from.str()));
+    SourceLabel->setCaption(toLowerAscii(from.str()));
     SourceLabel->repaint();
-    DestinationLabel->setCaption(lowerCase(to.str()));
+    DestinationLabel->setCaption(toLowerAscii(to.str()));
     DestinationLabel->repaint();
     files::copyFile(from.str(), to.str(), flag != "0");
     ProgressBar->setValue(ProgressBar->value() + step);

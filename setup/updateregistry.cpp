@@ -5,19 +5,15 @@
 
 #include "platform/core/countedstring.h"
 #include "platform/core/stringlist.h"
+#include "platform/core/text.h"
 #include "platform/profile/inifile.h"
 #include "platform/registry/reginifile.h"
 #include "setup/modulevalues.h"
 
 #include <QDateTime>
-#include <strings.h>
 
 namespace orupim::setup {
 namespace {
-
-bool sameText(const std::string& a, const char* b) {
-    return strcasecmp(a.c_str(), b) == 0;
-}
 
 // The class library's default date-and-time text: the short date, then the long time unless it is midnight.
 std::string dateText() {
@@ -42,10 +38,10 @@ void TMainDialog::UpdateRegistry() {
         package.readSection(KeysNames.at(i), names);
         for (const std::string& name : names) {
             const std::string value = CountedString(package.readString(KeysNames.at(i), name, "")).str();
-            if (sameText(name, "Name") && sameText(value, "$NAME")) {
+            if (equalsIgnoreCase(name, "Name") && equalsIgnoreCase(value, "$NAME")) {
                 registry.writeString(key, name, UserName.str());
                 record.writeString(KeysValues.at(i), name, UserName.str());
-            } else if (sameText(name, "Organization") && sameText(value, "$ORG")) {
+            } else if (equalsIgnoreCase(name, "Organization") && equalsIgnoreCase(value, "$ORG")) {
                 registry.writeString(key, name, UserOrg.str());
                 record.writeString(KeysValues.at(i), name, UserOrg.str());
             } else {

@@ -9,8 +9,12 @@ CountedString& CountedString::operator+=(std::string_view text) {
     return *this;
 }
 
-std::size_t CountedString::length() const { return characterCount(text_); }
+std::size_t CountedString::length() const {
+    return characterCount(text_);
+}
 
-std::string CountedString::cut(std::string_view text, std::size_t limit) { return leftCharacters(text, limit); }
+std::string CountedString::cut(std::string_view text, std::size_t limit) {
+    return leftCharacters(text, limit);
+}
 
 } // namespace orupim

@@ -1,5 +1,6 @@
-// Counted strings: the class library's short strings hold at most 255 characters, and a longer text assigned to
-// one is cut to its first 255. Several stored texts (window title, field labels, statements) rely on that cut.
+// Counted strings: the class library's short strings hold at most 255 characters, and a longer text assigned
+// to one is cut to its first 255. Several stored texts (window title, field labels, statements) rely on that
+// cut.
 #pragma once
 
 #include <string>

@@ -4,7 +4,8 @@
 
 namespace orupim {
 
-FileOpenError::FileOpenError(std::string_view fileName) : Error(formatText("Cannot open file %s", {fileName})) {}
+FileOpenError::FileOpenError(std::string_view fileName)
+    : Error(formatText("Cannot open file %s", {fileName})) {}
 
 RegistryError RegistryError::createKeyFailed(std::string_view keyPath) {
     return RegistryError(formatText("Failed to create key %s", {keyPath}));
@@ -18,13 +19,16 @@ RegistryError RegistryError::invalidDataType(std::string_view valueName) {
     return RegistryError(formatText("Invalid data type for '%s'", {valueName}));
 }
 
-IniFileError::IniFileError(std::string_view fileName) : Error(formatText("Unable to write to %s", {fileName})) {}
+IniFileError::IniFileError(std::string_view fileName)
+    : Error(formatText("Unable to write to %s", {fileName})) {}
 
 DatabaseError DatabaseError::fieldRequired(std::string_view fieldName) {
     return DatabaseError(formatText("Field '%s' must have a value", {fieldName}));
 }
 
-DatabaseError DatabaseError::readOnlyDataset() { return DatabaseError("Cannot modify a read-only dataset"); }
+DatabaseError DatabaseError::readOnlyDataset() {
+    return DatabaseError("Cannot modify a read-only dataset");
+}
 
 ConvertError ConvertError::invalidDate(std::string_view text) {
     return ConvertError(formatText("'%s' is not a valid date", {text}));
@@ -34,10 +38,16 @@ PrinterError PrinterError::noDefaultPrinter() {
     return PrinterError("There is no default printer currently selected");
 }
 
-PrinterError PrinterError::printing() { return PrinterError("Printing in progress"); }
+PrinterError PrinterError::printing() {
+    return PrinterError("Printing in progress");
+}
 
-PrinterError PrinterError::notPrinting() { return PrinterError("Printer is not currently printing"); }
+PrinterError PrinterError::notPrinting() {
+    return PrinterError("Printer is not currently printing");
+}
 
-PrinterError PrinterError::invalidPrinter() { return PrinterError("Printer selected is not valid"); }
+PrinterError PrinterError::invalidPrinter() {
+    return PrinterError("Printer selected is not valid");
+}
 
 } // namespace orupim

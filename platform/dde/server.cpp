@@ -1,5 +1,6 @@
 #include "platform/dde/server.h"
 
+#include "platform/core/text.h"
 #include "platform/dde/channel.h"
 
 #include <algorithm>
@@ -8,7 +9,6 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdexcept>
-#include <strings.h>
 #include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
@@ -174,7 +174,7 @@ void Server::takeFrames(Connection& connection) {
         connection.input.erase(0, frameHeaderSize + size);
         connection.frameStart = Clock::now();
         if (kind == topicFrame && !connection.topicAccepted) {
-            connection.topicAccepted = strcasecmp(payload.c_str(), topic_.c_str()) == 0;
+            connection.topicAccepted = equalsIgnoreCase(payload, topic_);
             connection.closing = !connection.topicAccepted;
             connection.output.push_back(connection.topicAccepted ? acceptedReply : refusedReply);
         } else if (kind != executeFrame || !connection.topicAccepted) {

@@ -1,6 +1,7 @@
 #include "platform/dde/servicestarter.h"
 
 #include "platform/core/replaceable.h"
+#include "platform/core/text.h"
 #include "platform/shell/commandline.h"
 #include "platform/shell/hostcommand.h"
 #include "platform/shell/programmap.h"
@@ -18,15 +19,8 @@ Replaceable<bool(std::string_view)>& starter() {
     return instance;
 }
 
-std::string lowerCase(std::string_view text) {
-    std::string result(text);
-    std::transform(result.begin(), result.end(), result.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return result;
-}
-
 std::optional<shell::HostCommand> serviceCommand(std::string_view service) {
-    std::string oldName = lowerCase(service) + ".exe";
+    std::string oldName = toLowerAscii(service) + ".exe";
     if (std::optional<std::string> mapped = shell::ProgramMap::current().commandFor(oldName)) {
         std::vector<std::string> words = shell::splitCommandLine(*mapped);
         if (words.empty())
@@ -44,7 +38,7 @@ std::optional<shell::HostCommand> serviceCommand(std::string_view service) {
 } // namespace
 
 std::optional<std::filesystem::path> findServiceProgram(std::string_view service) {
-    return shell::findSuiteProgram("orupim-" + lowerCase(service));
+    return shell::findSuiteProgram("orupim-" + toLowerAscii(service));
 }
 
 bool hostStartServiceProgram(std::string_view service) {

@@ -6,6 +6,8 @@ MessageBoxRecorder::MessageBoxRecorder() {
     ui::setMessageBoxHandlerForTesting([this](const ui::MessageBoxRequest& box) { boxes.push_back(box); });
 }
 
-MessageBoxRecorder::~MessageBoxRecorder() { ui::setMessageBoxHandlerForTesting({}); }
+MessageBoxRecorder::~MessageBoxRecorder() {
+    ui::setMessageBoxHandlerForTesting({});
+}
 
 } // namespace orupim::testing

@@ -50,8 +50,8 @@ public:
 
     // Makes an existing group the active group; answers its index, or nothing when there is no such group.
     std::optional<std::size_t> showGroup(std::string_view name);
-    // Removes the item of that name from the active group; answers the group's index, or nothing when there is
-    // no active group or no such item in it.
+    // Removes the item of that name from the active group; answers the group's index, or nothing when there
+    // is no active group or no such item in it.
     std::optional<std::size_t> deleteItem(std::string_view name);
     // Removes the group of that name with its items; answers whether there was one.
     bool deleteGroup(std::string_view name);

@@ -24,9 +24,7 @@ const Record Full = {{"Director", "Lang"},  {"Title", "Metropolis"}, {"Publisher
 
 class DuplicateRecord : public ::testing::Test {
 protected:
-    void start(const std::vector<Record>& records) {
-        ASSERT_TRUE(program.startWith(records));
-    }
+    void start(const std::vector<Record>& records) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
     std::string duplicate() {
         window().StatusBar->setPanelText(0, "");

@@ -4,12 +4,12 @@
 #include "catalogue/modulevalues.h"
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
+#include "paintcounter.h"
 #include "platform/kernel/messagebeep.h"
 #include "platform/registry/reginifile.h"
 #include "platform/testing/displaybeeprecorder.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
-#include "tests/platform/ui/paintcounter.h"
 
 #include <QLabel>
 #include <QTest>

@@ -34,9 +34,7 @@ const Record Album = {{"Artist", "Nina"},   {"Title", "Pastel"},    {"Publisher"
 
 class AudioEdition : public ::testing::Test {
 protected:
-    void start(const std::vector<Record>& records) {
-        ASSERT_TRUE(program.startWith(records));
-    }
+    void start(const std::vector<Record>& records) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
     void enter(const char* name) {
         QWidget* widget = window().dataControl(name);

@@ -45,9 +45,7 @@ const Record Bob = {{"Name", "Bob Ray"}, {"Street", "2 Hill Rd"}, {"Notes", "Old
 
 class ContactCommands : public ::testing::Test {
 protected:
-    void start(const std::vector<Record>& records = {Ann, Bob}) {
-        ASSERT_TRUE(program.startWith(records));
-    }
+    void start(const std::vector<Record>& records = {Ann, Bob}) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
     QWidget* control(const char* name) { return window().dataControl(name); }
     QLineEdit* lineEdit(const char* name) { return static_cast<QLineEdit*>(control(name)); }

@@ -1,8 +1,8 @@
 #include "platform/ui/statusbar.h"
 
+#include "paintcounter.h"
 #include "platform/core/errors.h"
 #include "platform/ui/guard.h"
-#include "tests/platform/ui/paintcounter.h"
 
 #include <QAccessible>
 #include <QEvent>
