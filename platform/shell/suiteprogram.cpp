@@ -2,7 +2,6 @@
 
 #include "platform/files/hostprogram.h"
 
-#include <string>
 #include <system_error>
 
 namespace orupim::shell {
@@ -16,12 +15,6 @@ std::optional<std::filesystem::path> findSuiteProgram(std::string_view name) {
     std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
     if (!error && files::isExecutableFile(self.parent_path() / name))
         return self.parent_path() / name;
-    if (name.substr(0, SuitePrefix.size()) == SuitePrefix) {
-        std::filesystem::path built = std::filesystem::path(ORUPIM_SERVICES_BINARY_DIR) /
-                                      std::string(name.substr(SuitePrefix.size())) / std::string(name);
-        if (files::isExecutableFile(built))
-            return built;
-    }
     return files::findHostProgram(name);
 }
 

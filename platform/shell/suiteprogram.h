@@ -1,6 +1,6 @@
-// Finding the suite's own host programs (orupim-progman, orupim-helpviewer): beside the running executable,
-// then in the build tree's services/<name without "orupim-">, then in $PATH, so that a program run from the
-// build tree, from its staged directory or from an installation finds its services alike.
+// Finding the suite's own host programs (orupim-progman, orupim-helpviewer, orupim-uninst): beside the
+// running executable, else in $PATH. The build stages each service beside every program that starts it, and
+// an installation puts them together too; nothing here knows where the program was built.
 #pragma once
 
 #include <filesystem>

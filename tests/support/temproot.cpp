@@ -99,8 +99,10 @@ void addCaseReset(std::function<void()> reset) {
 void installCaseIsolation() {
     ProcessState& process = state();
     process.startDir = std::filesystem::current_path();
+    // The build's service programs come first in $PATH, which every case starts with and gets back at its
+    // end.
     const char* path = std::getenv("PATH");
-    process.path = path ? path : "/usr/bin:/bin";
+    process.path = std::string(ORUPIM_TEST_SERVICE_DIRS) + ":" + (path ? path : "/usr/bin:/bin");
     // What runs before the first case (a test main's QApplication) gets directories of its own too.
     startCase();
     std::atexit(removeCase);
