@@ -71,7 +71,6 @@ struct ControlDescription {
     int page = 0;        // index into Edition::pages
     int tabOrder = 0;    // within its page, from 0
     Place place;
-    std::string enterHandler; // the field-enter handler its OnEnter runs ("DBEdit1Enter")
     SearchLabelSource searchLabel = SearchLabelSource::Label;
     bool searchable = true; // false: the handler sets NotSearchable to 1
     ClipboardStep copy;
@@ -107,8 +106,6 @@ struct Edition {
     std::string applicationTitle; // the application's title
     std::string printHeading;     // the heading of Print Record
     std::string printJobField;    // the field whose value names the record in the print job's name
-    std::string dataSourceName;   // the data source's component name
-    std::string fileDescription;  // version information: file description
     std::string designCaption;    // the main window's caption before creation sets WindowTitle
 
     // The record layout of the edition's table, in the order of the query's field list.

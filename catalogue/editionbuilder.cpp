@@ -60,7 +60,6 @@ ControlDescription& addLabelledControl(Edition& edition, int number, ControlKind
     control.place = place;
     if (control.place.height == 0)
         control.place.height = defaultHeight(kind);
-    control.enterHandler = control.name + "Enter";
     control.copy = defaultCopy(kind);
     control.paste = defaultPaste(kind);
     edition.controls.push_back(control);
@@ -109,8 +108,8 @@ void addThreePageRecordView(Edition& edition, const std::vector<RecordViewField>
         edition.lists.push_back({edition.control(name)->field, name});
 }
 
-void setEditionConstants(Edition& edition, std::string deliverable, std::string code, std::string windowTitle,
-                         std::string fileDescription, std::string dataSourceName) {
+void setEditionConstants(Edition& edition, std::string deliverable, std::string code,
+                         std::string windowTitle) {
     edition.deliverable = std::move(deliverable);
     edition.code = std::move(code);
     edition.table = toLowerAscii(edition.code);
@@ -121,8 +120,6 @@ void setEditionConstants(Edition& edition, std::string deliverable, std::string 
     edition.applicationTitle = edition.deliverable + " 1.1";
     edition.printHeading = edition.code + " Record";
     edition.printJobField = "Title";
-    edition.dataSourceName = std::move(dataSourceName);
-    edition.fileDescription = std::move(fileDescription);
     edition.designCaption = edition.code;
     edition.menus.aboutHint = "About " + edition.code;
     edition.keyColumns = {edition.controls.at(0).field, edition.controls.at(1).field};

@@ -49,8 +49,8 @@ void addThreePageRecordView(Edition& edition, const std::vector<RecordViewField>
 // The constants that follow from the edition code and its title words: table, statements, list file,
 // application title, print heading, about hint, and the key re-query over the fields of DBEdit1 and DBEdit2
 // (so the controls come first).
-void setEditionConstants(Edition& edition, std::string deliverable, std::string code, std::string windowTitle,
-                         std::string fileDescription, std::string dataSourceName);
+void setEditionConstants(Edition& edition, std::string deliverable, std::string code,
+                         std::string windowTitle);
 
 // The menu texts of every edition after the video edition: Newsletter1 "&Newsletter", MenuHelp, and the
 // about item About "&About <code>...".

@@ -11,7 +11,7 @@ namespace {
 Edition makeVideoEdition() {
     Edition e;
     addThreePageRecordView(e, videoRecordViewFields());
-    setEditionConstants(e, "OruFLX", "FLX", "Filmdex 1.1", "Filmdex", "VideoDataSource");
+    setEditionConstants(e, "OruFLX", "FLX", "Filmdex 1.1");
     e.layout = &videoLayout();
     e.looksUpBrowser = true;
 

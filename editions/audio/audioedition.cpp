@@ -20,9 +20,7 @@ Edition makeAudioEdition() {
     fields[4].tabOrder = 4; // Category
     fields[5].tabOrder = 5; // Language
     addThreePageRecordView(e, fields);
-    // One handler serves Code and Date; each records the control that was entered.
-    e.controls[3].enterHandler = "DBEdit11Enter";
-    setEditionConstants(e, "OruSND", "SND", "Sounddex 1.1", "Sounddex", "AudioDataSource");
+    setEditionConstants(e, "OruSND", "SND", "Sounddex 1.1");
     e.layout = &audioLayout();
     e.looksUpBrowser = true;
     e.duplicateKept = {"DBEdit1", "DBEdit2", "DBEdit3", "DBEdit5", "DBEdit6"};

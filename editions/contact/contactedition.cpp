@@ -27,7 +27,6 @@ ControlDescription typeCheckBox(int number, std::string field, std::string capti
     box.tabOrder = tabOrder;
     box.place = place;
     box.place.height = defaultHeight(box.kind);
-    box.enterHandler = box.name + "Enter";
     box.searchLabel = SearchLabelSource::OwnCaption;
     box.searchable = false;
     box.copy = defaultCopy(box.kind);
@@ -47,8 +46,6 @@ Edition makeContactEdition() {
     e.applicationTitle = "OruPPL 1.1";
     e.printHeading = "PPL Record";
     e.printJobField = "Name";
-    e.dataSourceName = "ContactDataSource";
-    e.fileDescription = "Peopledex";
     e.designCaption = "PPL";
     e.layout = &contactLayout();
 

@@ -18,7 +18,7 @@ Edition makePrintedMediaEdition() {
     fields[3] = {"ISBN", "ISBN :", 4};
     fields[4] = {"Subject", "Subject :", 5};
     addThreePageRecordView(e, fields);
-    setEditionConstants(e, "OruBKS", "BKS", "Pagedex 1.1", "Bookdex", "BooksDataSource");
+    setEditionConstants(e, "OruBKS", "BKS", "Pagedex 1.1");
     e.layout = &printedMediaLayout();
     e.looksUpBrowser = false;
     e.duplicateKept = {"DBEdit1", "DBEdit2", "DBEdit3", "DBEdit5", "DBEdit6", "DBEdit7"};

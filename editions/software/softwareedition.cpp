@@ -15,7 +15,7 @@ Edition makeSoftwareEdition() {
     std::vector<RecordViewField> fields = videoRecordViewFields();
     fields[0] = {"Author", "Author :", 0};
     addThreePageRecordView(e, fields);
-    setEditionConstants(e, "OruPRG", "PRG", "Progdex 1.1", "Progdex", "SoftwareDataSource");
+    setEditionConstants(e, "OruPRG", "PRG", "Progdex 1.1");
     e.layout = &softwareLayout();
     e.looksUpBrowser = true;
     e.duplicateKept = {"DBEdit1", "DBEdit2", "DBEdit3", "DBEdit5", "DBEdit6", "DBEdit7"};

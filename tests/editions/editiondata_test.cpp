@@ -24,8 +24,6 @@ struct Expected {
     const char* windowTitle;
     const char* applicationTitle;
     const char* printHeading;
-    const char* dataSourceName;
-    const char* fileDescription;
     const char* keyReQuery;
     const char* noticesCaption;
     const char* aboutCaption;
@@ -52,8 +50,6 @@ const Expected Editions[] = {
      "Progdex 1.1",
      "OruPRG 1.1",
      "PRG Record",
-     "SoftwareDataSource",
-     "Progdex",
      "select * from prg where Author = '%s' and Title = '%s'",
      "&Read Notices...",
      "&About PRG...",
@@ -73,8 +69,6 @@ const Expected Editions[] = {
      "Sounddex 1.1",
      "OruSND 1.1",
      "SND Record",
-     "AudioDataSource",
-     "Sounddex",
      "select * from snd where Artist = '%s' and Title = '%s'",
      "&Read Notices...",
      "&About SND...",
@@ -94,8 +88,6 @@ const Expected Editions[] = {
      "Pagedex 1.1",
      "OruBKS 1.1",
      "BKS Record",
-     "BooksDataSource",
-     "Bookdex",
      "select * from bks where Author = '%s' and Title = '%s'",
      "Read Notices...",
      "&About BKS...",
@@ -126,8 +118,6 @@ TEST_P(EditionValues, Constants) {
     EXPECT_EQ(e.windowTitle, x.windowTitle);
     EXPECT_EQ(e.applicationTitle, x.applicationTitle);
     EXPECT_EQ(e.printHeading, x.printHeading);
-    EXPECT_EQ(e.dataSourceName, x.dataSourceName);
-    EXPECT_EQ(e.fileDescription, x.fileDescription);
     EXPECT_EQ(e.keyReQueryFormat, x.keyReQuery);
     EXPECT_EQ(e.looksUpBrowser, x.looksUpBrowser);
     ASSERT_NE(e.layout, nullptr);
@@ -198,16 +188,6 @@ TEST_P(EditionValues, OnlyNotesAndBorrowedAreNotSearchable) {
 
 INSTANTIATE_TEST_SUITE_P(Editions, EditionValues, ::testing::ValuesIn(Editions),
                          [](const auto& info) { return std::string(info.param.deliverable); });
-
-TEST(EnterHandlers, OnlyTheAudioCodeControlSharesTheDateControlsHandler) {
-    for (const Edition* e : {&softwareEdition(), &audioEdition(), &printedMediaEdition()}) {
-        SCOPED_TRACE(e->deliverable);
-        for (const auto& control : e->controls) {
-            const bool shared = e == &audioEdition() && control.name == "DBEdit4";
-            EXPECT_EQ(control.enterHandler, shared ? "DBEdit11Enter" : control.name + "Enter");
-        }
-    }
-}
 
 TEST(RecordLayouts, PrintedMediaRequiresAuthorTitleAndPublisherAndTakes80CharacterTitles) {
     Texts required;

@@ -27,8 +27,6 @@ TEST(ContactEdition, Constants) {
     EXPECT_EQ(e.windowTitle, "Peopledex 1.1");
     EXPECT_EQ(e.applicationTitle, "OruPPL 1.1");
     EXPECT_EQ(e.printHeading, "PPL Record");
-    EXPECT_EQ(e.dataSourceName, "ContactDataSource");
-    EXPECT_EQ(e.fileDescription, "Peopledex");
     ASSERT_NE(e.layout, nullptr);
     EXPECT_EQ(e.layout->table, "ppl");
     EXPECT_EQ(e.layout->fields.size(), 13u);
@@ -87,7 +85,6 @@ TEST(ContactEdition, PagesAndControls) {
         const std::string name = "DBEdit" + std::to_string(i + 1);
         SCOPED_TRACE(name);
         EXPECT_EQ(c.name, name);
-        EXPECT_EQ(c.enterHandler, name + "Enter");
         EXPECT_EQ(c.kind, r.kind);
         EXPECT_EQ(c.field, r.field);
         EXPECT_EQ(c.caption, r.caption);
