@@ -240,17 +240,41 @@ double processorSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
+// Names the topic on a raw connection; whether the server answered before the wait ran out (it cannot answer
+// a connection it has no descriptor to take).
+bool answered(int socket, milliseconds wait) {
+    if (!sendBytes(socket, encodeFrame({topicFrame, "PROGMAN"})))
+        return false;
+    pollfd entry{socket, POLLIN, 0};
+    char reply = 0;
+    return ::poll(&entry, 1, static_cast<int>(wait.count())) == 1 && ::recv(socket, &reply, 1, 0) == 1 &&
+           reply == acceptedReply;
+}
+
 TEST_F(ServerUnderLoad, RunningOutOfDescriptorsNeitherSpinsNorShutsOutTheNextClient) {
     Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); },
-                  {.idle = milliseconds(1500)});
+                  {.idle = milliseconds(3000)});
     server.start();
+    Conversation::setReplyTimeoutForTesting(milliseconds(4000));
     Leftovers clients;
     DescriptorLimit limit(40);
     ASSERT_TRUE(limit.lowered());
-    int spare = ::open("/dev/null", O_RDONLY | O_CLOEXEC); // for the conversation after the exhaustion
-    for (int socket; (socket = connectRaw()) >= 0;)
+    // Two descriptors kept aside: one for a client left waiting, one for the conversation after the
+    // exhaustion.
+    int spares[2] = {::open("/dev/null", O_RDONLY | O_CLOEXEC), ::open("/dev/null", O_RDONLY | O_CLOEXEC)};
+    // Each connection is taken and answered before the next is made, so that the server, not this thread that
+    // shares its descriptors, runs out first and the queue holds only the one client it could not take.
+    bool oneWaits = false;
+    for (int socket; !oneWaits && (socket = connectRaw()) >= 0;) {
         clients.sockets.push_back(socket);
-    auto exhausted = Clock::now();
+        oneWaits = !answered(socket, milliseconds(1000));
+    }
+    if (!oneWaits) {
+        ::close(spares[0]);
+        int socket = connectRaw();
+        ASSERT_GE(socket, 0);
+        clients.sockets.push_back(socket);
+    }
     EXPECT_GT(clients.sockets.size(), 10u);
 
     // While the waiting client cannot be taken, the server rests instead of polling the listener again.
@@ -260,12 +284,14 @@ TEST_F(ServerUnderLoad, RunningOutOfDescriptorsNeitherSpinsNorShutsOutTheNextCli
     EXPECT_LT(busy, 0.3) << "the server spun while out of descriptors";
 
     // The quiet connections are dropped at the idle deadline, and the next client is served.
-    ::close(spare);
+    auto exhausted = Clock::now();
+    ::close(spares[1]);
     long long waited = converse();
     EXPECT_GE(waited, 0);
-    long long recovered = millisecondsSince(exhausted);
+    if (oneWaits)
+        ::close(spares[0]);
     RecordProperty("processor_ms_while_exhausted", std::to_string(static_cast<int>(busy * 1000)));
-    RecordProperty("next_client_served_after_ms", std::to_string(recovered));
+    RecordProperty("next_client_served_after_ms", std::to_string(millisecondsSince(exhausted)));
 }
 
 TEST_F(ServerUnderLoad, AConnectionToAListenerThatTakesNoOneTimesOut) {
