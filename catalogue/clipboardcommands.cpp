@@ -18,9 +18,6 @@
 namespace orupim::catalogue {
 namespace {
 
-constexpr std::uint32_t InvalidSelection = 14;
-constexpr std::uint32_t SelectDestinationFirst = 15;
-
 enum class Direction { Copy, Paste };
 
 // The edit control's own copy or paste of its selection; a drop-down field's edit box is such a control too.
@@ -52,7 +49,7 @@ void TMainWindow::clipboardCommand(bool copy) {
     QWidget* control = ActiveField;
     const auto found = std::find(DataControls.begin(), DataControls.end(), control);
     if (!control || found == DataControls.end()) {
-        ShowErr(copy ? InvalidSelection : SelectDestinationFirst);
+        ShowErr(copy ? Message::InvalidSelection : Message::SelectDestinationFirst);
         return;
     }
     const ControlDescription& description =

@@ -8,16 +8,10 @@
 #include <map>
 
 namespace orupim::catalogue {
-namespace {
-
-constexpr std::uint32_t UndoOrSaveFirst = 8;
-constexpr std::uint32_t RecordDuplicated = 16;
-
-} // namespace
 
 void TMainWindow::DupRecClick() {
     if (editing()) {
-        ShowErr(UndoOrSaveFirst);
+        ShowErr(Message::UndoOrSaveFirst);
         return;
     }
     // Each kept text goes back into the field of the control it was read from.
@@ -29,7 +23,7 @@ void TMainWindow::DupRecClick() {
     MainQuery.insert();
     for (const std::string& field : edition_.duplicateWriteOrder)
         MainQuery.fieldByName(field).setAsText(kept.at(field).str());
-    ShowErr(RecordDuplicated);
+    ShowErr(Message::RecordDuplicated);
 }
 
 } // namespace orupim::catalogue

@@ -6,6 +6,7 @@
 // do per field, which field-enter handler each control runs and whether its field is searchable.
 #pragma once
 
+#include "catalogue/messagetable.h"
 #include "platform/db/fielddef.h"
 
 #include <cstdint>
@@ -52,7 +53,7 @@ struct ClipboardStep {
         Refuse,    // a status message and nothing else
     };
     Action action = Action::Edit;
-    std::uint32_t message = 0; // the message code of a refusal
+    Message message = Message::FieldNotCopiable; // the message of a refusal
 };
 
 // Where a field-enter handler takes the caption that becomes the search field's label.

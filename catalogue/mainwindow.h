@@ -6,6 +6,7 @@
 #pragma once
 
 #include "catalogue/edition.h"
+#include "catalogue/messagetable.h"
 #include "platform/db/datasource.h"
 #include "platform/db/query.h"
 #include "platform/ui/form.h"
@@ -76,7 +77,7 @@ public:
     void fieldEnter(int controlIndex);
 
     // Writes the text of a message code into the left status panel at once, with a beep when Sound is on.
-    void ShowErr(std::uint32_t code);
+    void ShowErr(Message code);
 
     // Components.
     db::Query MainQuery;
@@ -114,12 +115,12 @@ private:
     // The name of Print Record's job: the print heading and the value that names the record.
     std::string printJobTitle();
 
-    // A web link: the browser started on the maker's page, or message 17 when no browser is configured.
+    // A web link: the browser started on the maker's page, or a message when no browser is configured.
     void openWebPage(std::string_view page);
 
     bool editing() const;
-    // A move of the decision table: refused while editing (message 8) or at the edge it tests.
-    void moveUnlessAtEdge(bool atEdge, std::uint32_t edgeMessage, void (db::Query::*move)());
+    // A move of the decision table: refused while editing or at the edge it tests.
+    void moveUnlessAtEdge(bool atEdge, Message edgeMessage, void (db::Query::*move)());
     // Re-opens the main query on the records whose key fields equal the texts DBEdit1 and DBEdit2 show.
     void keyReQuery();
     // Copy To Clipboard (true) or Paste From Clipboard (false) on the field last entered.

@@ -141,7 +141,7 @@ void TMainWindow::ExitClick() {
 
 void TMainWindow::ResetSetClick() {
     if (editing()) {
-        ShowErr(8);
+        ShowErr(Message::UndoOrSaveFirst);
         return;
     }
     showWholeTable();

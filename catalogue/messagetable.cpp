@@ -7,7 +7,7 @@ namespace {
 
 // Texts as the program has always shown them, spelling included ("begining", "Unknow"): users and their
 // documentation quote them.
-constexpr std::array<std::string_view, 18> Messages = {
+constexpr std::array<std::string_view, MessageCount> Messages = {
     "Greetings from Brenmoor.",
     "Service currently not available.",
     "Field not searchable.",
@@ -28,12 +28,11 @@ constexpr std::array<std::string_view, 18> Messages = {
     "No web browser configured.",
 };
 
-constexpr std::string_view DefaultMessage = " Unknow error occurred.";
-
 } // namespace
 
-std::string_view messageText(std::uint32_t code) {
-    return code < Messages.size() ? Messages[code] : DefaultMessage;
+std::string_view messageText(Message code) {
+    const auto index = static_cast<std::uint32_t>(code);
+    return index < Messages.size() ? Messages[index] : UnknownMessageText;
 }
 
 } // namespace orupim::catalogue

@@ -20,7 +20,6 @@ constexpr std::string_view NoticesFile = "instruct.txt";
 constexpr std::string_view WebSite = "http://www.example.com/";
 constexpr std::string_view NewsletterPage = "newsletter.html";
 constexpr std::string_view FaqPage = "faqs/pim.txt";
-constexpr std::uint32_t NoBrowserMessage = 17;
 
 // Notepad on a file of the program directory: the file is named alone and the program directory is the
 // working directory, so the process's current directory (which other programs may change) plays no part.
@@ -45,7 +44,7 @@ void TMainWindow::HelpTopics1Click() {
 
 void TMainWindow::openWebPage(std::string_view page) {
     if (!BrowserConfigured) {
-        ShowErr(NoBrowserMessage);
+        ShowErr(Message::NoBrowserConfigured);
         return;
     }
     const std::string address = std::string(WebSite) + std::string(page);

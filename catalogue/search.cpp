@@ -11,20 +11,14 @@
 #include "platform/ui/statusbar.h"
 
 namespace orupim::catalogue {
-namespace {
-
-constexpr std::uint32_t FieldNotSearchable = 2;
-constexpr std::uint32_t UndoOrSaveFirst = 8;
-
-} // namespace
 
 void TMainWindow::FindRecClick() {
     if (NotSearchable == 1) {
-        ShowErr(FieldNotSearchable);
+        ShowErr(Message::FieldNotSearchable);
         return;
     }
     if (editing()) {
-        ShowErr(UndoOrSaveFirst);
+        ShowErr(Message::UndoOrSaveFirst);
         return;
     }
     QueryDialog->showModal();

@@ -14,7 +14,7 @@ constexpr int MessagePanel = 0;
 
 } // namespace
 
-void TMainWindow::ShowErr(std::uint32_t code) {
+void TMainWindow::ShowErr(Message code) {
     StatusBar->setPanelText(MessagePanel, messageText(code));
     StatusBar->repaintNow();
     if (SoundOn)

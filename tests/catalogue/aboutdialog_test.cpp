@@ -4,7 +4,6 @@
 #include "catalogue/modulevalues.h"
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
-#include "platform/ui/dbcombobox.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
 
@@ -24,9 +23,7 @@ namespace {
 class AboutBox : public ::testing::Test {
 protected:
     void SetUp() override {
-        program.createTable({{{"Director", "Lang"}, {"Title", "Metropolis"}}});
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(program.startWith({{{"Director", "Lang"}, {"Title", "Metropolis"}}}));
     }
     // Opens the box with `open` and runs `whileOpen` once it is up. A box still open a while later is closed,
     // so that a fault cannot hang the test; answers whether the box was closed by `whileOpen`.
@@ -148,10 +145,7 @@ TEST_F(AboutBox, OpeningWhileEditingKeepsTheRecordAsTyped) {
         (window.*command)();
         const db::DataSetState state = window.MainDataSource.state();
         ASSERT_NE(state, db::DataSetState::Browse);
-        QWidget* title = window.dataControl("DBEdit2");
-        title->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-        QTest::keyClicks(title, "Faust");
+        program.type("DBEdit2", "Faust");
         const std::string typed = window.controlText(1);
 
         EXPECT_TRUE(openAndRun([&] { window.AboutClick(); }, [] { AboutDialog->CloseBut->click(); }));

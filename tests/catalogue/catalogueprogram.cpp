@@ -11,12 +11,20 @@
 #include "platform/kernel/sleep.h"
 #include "platform/registry/registry.h"
 #include "platform/ui/application.h"
+#include "platform/ui/dbcombobox.h"
+#include "platform/ui/guard.h"
+#include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 #include "temproot.h"
+#include "userinput.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QTest>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace orupim::catalogue::test {
@@ -102,6 +110,13 @@ std::vector<Record> CatalogueProgram::storedRecords() const {
     return records;
 }
 
+std::vector<std::string> CatalogueProgram::storedValues(const std::string& field) const {
+    std::vector<std::string> values;
+    for (const Record& record : storedRecords())
+        values.push_back(record.at(field));
+    return values;
+}
+
 void CatalogueProgram::makeTableReadOnly() const {
     std::filesystem::permissions(directory_ / (edition_.table + ".db"),
                                  std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
@@ -149,6 +164,78 @@ std::string CatalogueProgram::message() const {
 
 std::string CatalogueProgram::counts() const {
     return MainWindow->StatusBar->panelText(1);
+}
+
+QWidget* CatalogueProgram::control(const std::string& name) const {
+    QWidget* widget = MainWindow->dataControl(name);
+    if (!widget)
+        ADD_FAILURE() << "no data control " << name;
+    return widget;
+}
+
+std::string CatalogueProgram::shown(const std::string& control) const {
+    return MainWindow->controlText(edition_.controlIndex(control));
+}
+
+QLineEdit* CatalogueProgram::editBox(const std::string& name) const {
+    QWidget* widget = control(name);
+    if (auto* list = qobject_cast<QComboBox*>(widget))
+        return list->lineEdit();
+    return qobject_cast<QLineEdit*>(widget);
+}
+
+StringList CatalogueProgram::entries(const std::string& listField) const {
+    auto* list = qobject_cast<ui::DBComboBox*>(control(listField));
+    if (!list) {
+        ADD_FAILURE() << listField << " is no drop-down field";
+        return {};
+    }
+    return list->entries();
+}
+
+std::string CatalogueProgram::field(const std::string& name) const {
+    return MainWindow->MainQuery.fieldByName(name).asText();
+}
+
+void CatalogueProgram::enter(const std::string& name) const {
+    QWidget* widget = control(name);
+    orupim::test::enter(widget);
+    EXPECT_EQ(ActiveField, widget) << name << " was not entered";
+}
+
+void CatalogueProgram::type(const std::string& name, const QString& text) const {
+    enter(name);
+    orupim::test::typeAtEnd(control(name), text);
+}
+
+namespace {
+
+// Clears the message panel, runs a step of the user's and answers the message it left.
+std::string messageAfter(const std::function<void()>& step) {
+    MainWindow->StatusBar->setPanelText(0, "");
+    step();
+    QApplication::processEvents();
+    return MainWindow->StatusBar->panelText(0);
+}
+
+} // namespace
+
+std::string CatalogueProgram::click(std::size_t speedButton) const {
+    return messageAfter([&] { orupim::test::click(MainWindow->SpeedButtons.at(speedButton)); });
+}
+
+std::string CatalogueProgram::choose(const std::string& menuItem) const {
+    return messageAfter([&] {
+        auto* item = MainWindow->findChild<QAction*>(QString::fromStdString(menuItem));
+        if (item)
+            item->trigger();
+        else
+            ADD_FAILURE() << "no menu item " << menuItem;
+    });
+}
+
+std::string CatalogueProgram::run(void (TMainWindow::*command)()) const {
+    return messageAfter([&] { ui::runGuarded([&] { (MainWindow->*command)(); }); });
 }
 
 void registerBrowser(const std::string& command) {

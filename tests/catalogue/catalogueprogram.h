@@ -5,8 +5,11 @@
 
 #include "catalogue/edition.h"
 #include "catalogue/mainwindow.h"
+#include "platform/core/stringlist.h"
 #include "platform/testing/messageboxrecorder.h"
 
+#include <QString>
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -14,6 +17,8 @@
 #include <memory>
 #include <string>
 #include <vector>
+
+class QLineEdit;
 
 namespace orupim::ui {
 class Application;
@@ -40,6 +45,8 @@ public:
     void createTable(const std::vector<Record>& records = {}) const;
     // The records the table holds now, read through a query of its own (every field as text).
     std::vector<Record> storedRecords() const;
+    // One field of each stored record, in the table's order.
+    std::vector<std::string> storedValues(const std::string& field) const;
     // Marks the table file read-only (no one may write it), so that its results cannot be modified.
     void makeTableReadOnly() const;
 
@@ -55,6 +62,21 @@ public:
     TMainWindow& window() const;
     std::string message() const; // the left status panel
     std::string counts() const;  // the right status panel
+
+    // The user's steps on the main window. The commands clear the message panel first and answer the message
+    // the command left there ("" when it left none).
+    QWidget* control(const std::string& name) const;        // a data control, "DBEdit3"
+    std::string shown(const std::string& control) const;    // the text the control shows
+    QLineEdit* editBox(const std::string& control) const;   // the edit box of a text or drop-down field
+    StringList entries(const std::string& listField) const; // a drop-down field's choices
+    std::string field(const std::string& name) const;       // the current record's field, as text
+    // Enters a data control, as a click in it does; it must become the field last entered.
+    void enter(const std::string& control) const;
+    // Enters a data control and types after what it holds.
+    void type(const std::string& control, const QString& text) const;
+    std::string click(std::size_t speedButton) const;      // SpeedButtons[speedButton]
+    std::string choose(const std::string& menuItem) const; // "ReloadLists1"
+    std::string run(void (TMainWindow::*command)()) const; // the handler, as the form runs it
     orupim::testing::MessageBoxRecorder boxes;
 
     // The pauses start-up made (they return at once), and the beeps.

@@ -4,7 +4,6 @@
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
 #include "platform/ui/speedbutton.h"
-#include "platform/ui/statusbar.h"
 
 #include <QApplication>
 #include <filesystem>
@@ -15,7 +14,7 @@ namespace {
 
 using test::Record;
 
-constexpr int DuplicateButton = 11; // SpeedButton12
+constexpr std::size_t DuplicateButton = 11; // SpeedButton12
 
 const Record Full = {{"Director", "Lang"},  {"Title", "Metropolis"}, {"Publisher", "UFA"},
                      {"Category", "Drama"}, {"Language", "German"},  {"Format", "VHS"},
@@ -26,13 +25,7 @@ class DuplicateRecord : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
-    std::string duplicate() {
-        window().StatusBar->setPanelText(0, "");
-        window().SpeedButtons[DuplicateButton]->click();
-        QApplication::processEvents();
-        return program.message();
-    }
-    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
+    std::string duplicate() { return program.click(DuplicateButton); }
 
     test::CatalogueProgram program{videoEdition()};
 };
@@ -43,11 +36,11 @@ TEST_F(DuplicateRecord, NewRecordKeepsTheSixValuesAndLeavesTheRestEmpty) {
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
     for (const char* kept : {"Director", "Title", "Publisher", "Category", "Language", "Format"}) {
         SCOPED_TRACE(kept);
-        EXPECT_EQ(field(kept), Full.at(kept));
+        EXPECT_EQ(program.field(kept), Full.at(kept));
     }
     for (const char* empty : {"Code", "Notes", "Borrowed", "Lent", "Date", "Name"}) {
         SCOPED_TRACE(empty);
-        EXPECT_EQ(field(empty), "");
+        EXPECT_EQ(program.field(empty), "");
     }
     EXPECT_EQ(program.counts(), " rec. 1 of 1");
     EXPECT_EQ(duplicate(), "Undo or save the current record first.");
@@ -101,8 +94,8 @@ TEST_F(DuplicateRecord, ResultThatCannotBeModifiedIsReQueriedFirst) {
     EXPECT_EQ(window().MainQuery.sqlText(),
               "select * from flx where Director = 'Lang' and Title = 'Metropolis'");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
-    EXPECT_EQ(field("Publisher"), "Kino");
-    EXPECT_EQ(field("Format"), "DVD");
+    EXPECT_EQ(program.field("Publisher"), "Kino");
+    EXPECT_EQ(program.field("Format"), "DVD");
 }
 
 TEST_F(DuplicateRecord, ReadOnlyTableRefusesTheInsertAfterTheReQuery) {

@@ -1,18 +1,17 @@
 // The edition descriptions hold together: each control's label, page and tab order, the lists' fields, the
-// key columns, the caption table and the values Duplicate keeps name things that exist. A description that
-// breaks one of these would build a window that silently misbehaves, so every edition is checked here.
-#include "catalogue/edition.h"
-#include "catalogue/videoedition.h"
-#include "editions/audio/audioedition.h"
-#include "editions/contact/contactedition.h"
-#include "editions/printedmedia/printedmediaedition.h"
-#include "editions/software/softwareedition.h"
+// key columns, the caption table and the values Duplicate keeps name things that exist; every text a user
+// reads is there, and the texts that speak of the program differ between editions. A description that breaks
+// one of these would build a window that silently misbehaves, so every edition is checked here. What the
+// windows make of the descriptions is checked in recordview_test.cpp.
+#include "alleditions.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orupim::catalogue {
@@ -24,6 +23,8 @@ std::size_t countOf(const std::string& text, const std::string& part) {
         ++count;
     return count;
 }
+
+using test::AllEditions;
 
 class EditionDescription : public ::testing::TestWithParam<const Edition*> {};
 
@@ -134,37 +135,112 @@ TEST_P(EditionDescription, StatementsNameTheTable) {
     EXPECT_EQ(e.menus.aboutHint, "About " + e.code);
 }
 
-INSTANTIATE_TEST_SUITE_P(Editions, EditionDescription,
-                         ::testing::Values(&videoEdition(), &editions::softwareEdition(),
-                                           &editions::audioEdition(), &editions::printedMediaEdition(),
-                                           &editions::contactEdition()),
-                         [](const auto& info) { return info.param->deliverable; });
-
-TEST(VideoEdition, OnlyNotesAndBorrowedAreNotSearchable) {
-    std::vector<std::string> notSearchable;
-    for (const auto& control : videoEdition().controls)
-        if (!control.searchable)
-            notSearchable.push_back(control.field);
-    EXPECT_EQ(notSearchable, (std::vector<std::string>{"Notes", "Borrowed"}));
+TEST_P(EditionDescription, EveryTextAUserReadsIsThere) {
+    const Edition& e = *GetParam();
+    for (const std::string* text :
+         {&e.windowTitle, &e.applicationTitle, &e.printHeading, &e.designCaption, &e.menus.newsletterCaption,
+          &e.menus.noticesCaption, &e.menus.aboutCaption, &e.menus.aboutHint}) {
+        EXPECT_FALSE(text->empty());
+    }
+    for (const auto& page : e.pages) {
+        EXPECT_FALSE(page.name.empty());
+        EXPECT_FALSE(page.caption.empty()) << page.name;
+    }
+    for (const auto& label : e.labels)
+        EXPECT_FALSE(label.caption.empty()) << label.name;
+    for (const auto& control : e.controls)
+        if (control.label.empty()) {
+            EXPECT_FALSE(control.caption.empty()) << control.name << " has neither a label nor a caption";
+        }
 }
 
-TEST(VideoEdition, ClipboardFollowsTheKindOfField) {
-    for (const auto& control : videoEdition().controls) {
-        SCOPED_TRACE(control.name);
-        switch (control.kind) {
-        case ControlKind::CheckBox:
-            EXPECT_EQ(control.copy.action, ClipboardStep::Action::Refuse);
-            EXPECT_EQ(control.copy.message, 13u);
-            EXPECT_EQ(control.paste.message, 13u);
-            break;
-        case ControlKind::ListField:
-            EXPECT_EQ(control.copy.action, ClipboardStep::Action::ListField);
-            EXPECT_EQ(control.paste.action, ClipboardStep::Action::ListField);
-            break;
-        default:
-            EXPECT_EQ(control.copy.action, ClipboardStep::Action::Edit);
-            EXPECT_EQ(control.paste.action, ClipboardStep::Action::Edit);
+// A field the program reads or writes by name is a field of the table; a field the table requires has a
+// control to fill it in, or no record could ever be saved.
+TEST_P(EditionDescription, FieldsTheProgramNamesAreInTheTable) {
+    const Edition& e = *GetParam();
+    std::set<std::string> fields, shown;
+    for (const auto& field : e.layout->fields)
+        fields.insert(field.name);
+    for (const auto& control : e.controls)
+        shown.insert(control.field);
+    EXPECT_EQ(fields.count(e.printJobField), 1u) << e.printJobField;
+    for (const auto& name : e.duplicateWriteOrder)
+        EXPECT_EQ(fields.count(name), 1u) << name;
+    for (const auto& field : e.layout->fields)
+        if (field.required) {
+            EXPECT_EQ(shown.count(field.name), 1u) << field.name << " is required but shown by no control";
         }
+}
+
+TEST_P(EditionDescription, ClipboardFollowsTheKindOfField) {
+    for (const auto& control : GetParam()->controls) {
+        SCOPED_TRACE(control.name);
+        for (const ClipboardStep& step : {control.copy, control.paste}) {
+            switch (control.kind) {
+            case ControlKind::CheckBox:
+                EXPECT_EQ(step.action, ClipboardStep::Action::Refuse);
+                EXPECT_EQ(step.message, Message::FieldNotCopiable);
+                break;
+            case ControlKind::ListField:
+                EXPECT_EQ(step.action, ClipboardStep::Action::ListField);
+                break;
+            case ControlKind::TextField:
+            case ControlKind::Memo:
+                EXPECT_NE(step.action, ClipboardStep::Action::ListField);
+            }
+            if (step.action == ClipboardStep::Action::Refuse) {
+                EXPECT_LT(static_cast<std::uint32_t>(step.message), MessageCount);
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Editions, EditionDescription, ::testing::ValuesIn(AllEditions),
+                         [](const auto& info) { return info.param->deliverable; });
+
+// The program file and the table each edition keeps its records in: packages, menus and stored tables name
+// them, so they never change.
+TEST(EditionNames, EachProgramAndItsTable) {
+    const struct {
+        const Edition* edition;
+        const char* deliverable;
+        const char* table;
+    } names[] = {
+        {&videoEdition(), "OruFLX", "flx"},
+        {&editions::softwareEdition(), "OruPRG", "prg"},
+        {&editions::audioEdition(), "OruSND", "snd"},
+        {&editions::printedMediaEdition(), "OruBKS", "bks"},
+        {&editions::contactEdition(), "OruPPL", "ppl"},
+    };
+    for (const auto& name : names) {
+        EXPECT_EQ(name.edition->deliverable, name.deliverable);
+        EXPECT_EQ(name.edition->table, name.table);
+    }
+}
+
+// A user running two of the programs tells them apart by every name and text that speaks of the program.
+TEST(EditionTexts, DifferBetweenEditions) {
+    const std::vector<std::pair<const char*, std::string Edition::*>> constants = {
+        {"deliverable", &Edition::deliverable},
+        {"code", &Edition::code},
+        {"table", &Edition::table},
+        {"list file", &Edition::listFile},
+        {"window title", &Edition::windowTitle},
+        {"application title", &Edition::applicationTitle},
+        {"print heading", &Edition::printHeading},
+        {"design caption", &Edition::designCaption},
+    };
+    for (const auto& [what, member] : constants) {
+        std::set<std::string> seen;
+        for (const Edition* edition : AllEditions)
+            EXPECT_TRUE(seen.insert(edition->*member).second) << what << " shared: " << edition->*member;
+    }
+    for (const auto& [what, member] : std::vector<std::pair<const char*, std::string MenuTexts::*>>{
+             {"about item", &MenuTexts::aboutCaption}, {"about hint", &MenuTexts::aboutHint}}) {
+        std::set<std::string> seen;
+        for (const Edition* edition : AllEditions)
+            EXPECT_TRUE(seen.insert(edition->menus.*member).second)
+                << what << " shared: " << edition->menus.*member;
     }
 }
 

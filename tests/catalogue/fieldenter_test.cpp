@@ -45,11 +45,7 @@ TEST(FieldEnter, EachControlRecordsItsLabelFieldAndSearchability) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
-        QWidget* control = window.dataControl(c.control);
-        window.PageControl->setCurrentWidget(control->parentWidget());
-        control->setFocus(Qt::MouseFocusReason);
-        QApplication::processEvents();
-        EXPECT_EQ(ActiveField, control);
+        program.enter(c.control);
         EXPECT_EQ(SearchFieldLabel.str(), c.label);
         EXPECT_EQ(SearchFieldName.str(), c.field);
         EXPECT_EQ(NotSearchable, c.notSearchable);

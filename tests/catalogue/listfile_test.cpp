@@ -4,13 +4,9 @@
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
 #include "platform/registry/reginifile.h"
-#include "platform/ui/dbcombobox.h"
 #include "platform/ui/screencursor.h"
-#include "platform/ui/statusbar.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QTest>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -19,10 +15,6 @@ namespace {
 
 std::string storedSound() {
     return RegIniFile("Software\\Brenmoor\\OruPIM").readString("Settings", "Sound", "<none>");
-}
-
-StringList entriesOf(TMainWindow& window, const char* control) {
-    return qobject_cast<ui::DBComboBox*>(window.dataControl(control))->entries();
 }
 
 TEST(Sound, FirstStartSeedsItFromTheListFileOnlyOnce) {
@@ -47,15 +39,15 @@ TEST(LookupLists, EachSectionFillsItsFieldSorted) {
                           "[Format]\nVHS=\nDVD=\n[Language]\n[Unrelated]\nX=\n");
     program.start();
     TMainWindow& window = program.window();
-    EXPECT_EQ(entriesOf(window, "DBEdit5"), (StringList{"Action", "Comedy", "Drama"}));
-    EXPECT_EQ(entriesOf(window, "DBEdit7"), (StringList{"DVD", "VHS"}));
-    EXPECT_EQ(entriesOf(window, "DBEdit6").count(), 0);
-    EXPECT_EQ(entriesOf(window, "DBEdit3").count(), 0);
+    EXPECT_EQ(program.entries("DBEdit5"), (StringList{"Action", "Comedy", "Drama"}));
+    EXPECT_EQ(program.entries("DBEdit7"), (StringList{"DVD", "VHS"}));
+    EXPECT_EQ(program.entries("DBEdit6").count(), 0);
+    EXPECT_EQ(program.entries("DBEdit3").count(), 0);
 
     program.writeListFile("[Category]\nWestern=\nDrama=\n");
     window.ReloadLists1Click();
-    EXPECT_EQ(entriesOf(window, "DBEdit5"), (StringList{"Drama", "Western"}));
-    EXPECT_EQ(entriesOf(window, "DBEdit7").count(), 0);
+    EXPECT_EQ(program.entries("DBEdit5"), (StringList{"Drama", "Western"}));
+    EXPECT_EQ(program.entries("DBEdit7").count(), 0);
 }
 
 const char* const FourLists = "[Publisher]\nStudio=\nClub=\n[Category]\nDrama=\nComedy=\n"
@@ -66,32 +58,26 @@ struct ListField {
     StringList entries;
 };
 
-void expectLists(TMainWindow& window, const std::vector<ListField>& fields) {
+void expectLists(const test::CatalogueProgram& program, const std::vector<ListField>& fields) {
     for (const ListField& field : fields) {
         SCOPED_TRACE(field.control);
-        EXPECT_EQ(entriesOf(window, field.control), field.entries);
+        EXPECT_EQ(program.entries(field.control), field.entries);
     }
 }
 
 class ReloadLists : public ::testing::Test {
 protected:
     void start() {
-        program.createTable({{{"Director", "Lang"},
-                              {"Publisher", "Ufa"},
-                              {"Category", "Drama"},
-                              {"Language", "German"},
-                              {"Format", "VHS"}}});
         program.writeListFile(FourLists);
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
-        window().StatusBar->setPanelText(0, "");
+        ASSERT_TRUE(program.startWith({{{"Director", "Lang"},
+                                        {"Publisher", "Ufa"},
+                                        {"Category", "Drama"},
+                                        {"Language", "German"},
+                                        {"Format", "VHS"}}}));
     }
     TMainWindow& window() { return program.window(); }
     // Chooses Reload Lists from its menu.
-    void reload() { window().findChild<QAction*>("ReloadLists1")->trigger(); }
-    std::string shown(const char* control) {
-        return window().controlText(window().edition().controlIndex(control));
-    }
+    std::string reload() { return program.choose("ReloadLists1"); }
     test::CatalogueProgram program{videoEdition()};
 };
 
@@ -100,10 +86,10 @@ TEST_F(ReloadLists, AnAddedEntryShowsSortedAndEveryEntryOnce) {
     program.writeListFile("[Publisher]\nStudio=\nClub=\n[Category]\nDrama=\nWestern=\nComedy=\n"
                           "[Language]\nGerman=\nEnglish=\n[Format]\nVHS=\nDVD=\n");
     reload();
-    expectLists(window(), {{"DBEdit3", {"Club", "Studio"}},
-                           {"DBEdit5", {"Comedy", "Drama", "Western"}},
-                           {"DBEdit6", {"English", "German"}},
-                           {"DBEdit7", {"DVD", "VHS"}}});
+    expectLists(program, {{"DBEdit3", {"Club", "Studio"}},
+                          {"DBEdit5", {"Comedy", "Drama", "Western"}},
+                          {"DBEdit6", {"English", "German"}},
+                          {"DBEdit7", {"DVD", "VHS"}}});
     EXPECT_EQ(program.message(), "");
     EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
 }
@@ -112,11 +98,11 @@ TEST_F(ReloadLists, AMissingFileEmptiesTheListsAndKeepsTheShownTexts) {
     start();
     std::filesystem::remove(program.hostDirectory() / "oruflx.dat");
     reload();
-    expectLists(window(), {{"DBEdit3", {}}, {"DBEdit5", {}}, {"DBEdit6", {}}, {"DBEdit7", {}}});
-    EXPECT_EQ(shown("DBEdit3"), "Ufa");
-    EXPECT_EQ(shown("DBEdit5"), "Drama");
-    EXPECT_EQ(shown("DBEdit6"), "German");
-    EXPECT_EQ(shown("DBEdit7"), "VHS");
+    expectLists(program, {{"DBEdit3", {}}, {"DBEdit5", {}}, {"DBEdit6", {}}, {"DBEdit7", {}}});
+    EXPECT_EQ(program.shown("DBEdit3"), "Ufa");
+    EXPECT_EQ(program.shown("DBEdit5"), "Drama");
+    EXPECT_EQ(program.shown("DBEdit6"), "German");
+    EXPECT_EQ(program.shown("DBEdit7"), "VHS");
     EXPECT_EQ(program.message(), "");
     EXPECT_TRUE(program.boxes.boxes.empty());
     EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
@@ -125,19 +111,14 @@ TEST_F(ReloadLists, AMissingFileEmptiesTheListsAndKeepsTheShownTexts) {
 TEST_F(ReloadLists, WhileEditingTheTypedValuesStay) {
     start();
     window().EditRecClick();
-    for (const char* control : {"DBEdit1", "DBEdit5"}) {
-        QWidget* widget = window().dataControl(control);
-        widget->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-        QTest::keyClick(widget, Qt::Key_End); // after the shown text, whatever focusing selected
-        QTest::keyClicks(widget, "X");
-    }
+    for (const char* control : {"DBEdit1", "DBEdit5"})
+        program.type(control, "X");
     program.writeListFile("[Category]\nWestern=\n");
     reload();
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Edit);
-    EXPECT_EQ(shown("DBEdit1"), "LangX");
-    EXPECT_EQ(shown("DBEdit5"), "DramaX");
-    EXPECT_EQ(entriesOf(window(), "DBEdit5"), StringList{"Western"});
+    EXPECT_EQ(program.shown("DBEdit1"), "LangX");
+    EXPECT_EQ(program.shown("DBEdit5"), "DramaX");
+    EXPECT_EQ(program.entries("DBEdit5"), StringList{"Western"});
     EXPECT_EQ(program.message(), "");
 }
 
@@ -150,7 +131,7 @@ TEST(ReloadListsOfAnEdition, OnlyItsOwnSectionsAndFields) {
     program.start();
     program.writeListFile("[Publisher]\nStudio=\n[Category]\nDrama=\n[Format]\nVHS=\nBetamax=\n");
     program.window().ReloadLists1Click();
-    expectLists(program.window(),
+    expectLists(program,
                 {{"DBEdit3", {}}, {"DBEdit5", {"Drama"}}, {"DBEdit6", {}}, {"DBEdit7", {"Betamax", "VHS"}}});
 }
 

@@ -1,43 +1,35 @@
-// The message table: every code's exact text, and the default text for codes past the table.
+// The message table holds together: every code a command can show has a text of its own, no two codes say the
+// same, and a code past the table shows the unknown-error text. What a command shows is checked through the
+// window (statusmessages_test.cpp, records_test.cpp and the other command tests).
 #include "catalogue/messagetable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
+#include <set>
+#include <string_view>
 
-using orupim::catalogue::messageText;
+namespace orupim::catalogue {
+namespace {
 
-TEST(MessageTable, EachCodeHasItsText) {
-    const char* expected[] = {
-        "Greetings from Brenmoor.",
-        "Service currently not available.",
-        "Field not searchable.",
-        "Clicking here is good for nothing...!",
-        "Already at the begining.",
-        "No previous record.",
-        "Already at the end.",
-        "No next record.",
-        "Undo or save the current record first.",
-        "To delete, first go to edit record.",
-        "Add or edit the current record first.",
-        "No next page.",
-        "No previous page.",
-        "Field not copiable.",
-        "Invalid selection.",
-        "Select a destination first.",
-        "Record duplicated.",
-        "No web browser configured.",
-    };
-    for (std::uint32_t code = 0; code < 18; ++code) {
+TEST(MessageTable, EveryCodeHasATextOfItsOwn) {
+    std::set<std::string_view> texts;
+    for (std::uint32_t code = 0; code < MessageCount; ++code) {
         SCOPED_TRACE(code);
-        EXPECT_EQ(messageText(code), expected[code]);
+        const std::string_view text = messageText(static_cast<Message>(code));
+        EXPECT_FALSE(text.empty());
+        EXPECT_NE(text, UnknownMessageText);
+        EXPECT_NE(text, StatusBarClickText);
+        EXPECT_TRUE(texts.insert(text).second) << "said by two codes: " << text;
     }
 }
 
-TEST(MessageTable, OtherCodesGiveTheDefaultWithItsLeadingBlank) {
-    for (std::uint32_t code : {18u, 19u, 1000u, 0xFFFFFFFFu}) {
+TEST(MessageTable, CodesPastTheTableGiveTheUnknownErrorText) {
+    for (std::uint32_t code : {MessageCount, MessageCount + 1, 1000u, 0xFFFFFFFFu}) {
         SCOPED_TRACE(code);
-        EXPECT_EQ(messageText(code), " Unknow error occurred.");
+        EXPECT_EQ(messageText(static_cast<Message>(code)), UnknownMessageText);
     }
 }
+
+} // namespace
+} // namespace orupim::catalogue

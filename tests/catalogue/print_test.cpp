@@ -11,9 +11,7 @@
 #include "platform/ui/speedbutton.h"
 #include "temproot.h"
 
-#include <QAction>
 #include <QApplication>
-#include <QTest>
 #include <fstream>
 #include <gtest/gtest.h>
 
@@ -23,7 +21,7 @@ namespace {
 using test::Record;
 using Text = orupim::testing::PrinterRecorder::TextOut;
 
-constexpr int PrintButton = 14; // SpeedButton15
+constexpr std::size_t PrintButton = 14; // SpeedButton15
 
 const Record Film = {
     {"Director", "Lang"},  {"Title", "Metropolis"}, {"Publisher", "UFA"}, {"Code", "M-1"},
@@ -47,10 +45,7 @@ class PrintRecord : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = {Film}) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
-    void print() {
-        window().SpeedButtons[PrintButton]->click();
-        QApplication::processEvents();
-    }
+    void print() { program.click(PrintButton); }
     // The job's texts printed for the Notes, from its caption to the caption after it.
     static std::vector<Text> notesTexts(const std::vector<Text>& texts) {
         auto notes =
@@ -86,7 +81,7 @@ TEST_F(PrintRecord, PrintsTheHeadingAndTwelveLinesAtThreeHundredDpi) {
 
 TEST_F(PrintRecord, MenuItemPrintsLikeTheButton) {
     start();
-    window().findChild<QAction*>("PrintRecord1")->trigger();
+    program.choose("PrintRecord1");
     print();
     ASSERT_EQ(printer.jobs.size(), 2u);
     std::vector<Text> first = printer.jobs[0].texts;
@@ -126,11 +121,8 @@ TEST_F(PrintRecord, PrintsTheDateInItsShortFormAndTheNewRecordAsItStands) {
     start({dated});
     print();
     window().AddRecClick();
-    QWidget* director = window().dataControl("DBEdit1");
-    director->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(director, "Murnau");
-    window().dataControl("DBEdit2")->setFocus(Qt::TabFocusReason); // hands Director's text to the record
-    QApplication::processEvents();
+    program.type("DBEdit1", "Murnau");
+    program.enter("DBEdit2"); // hands Director's text to the record
     print();
 
     ASSERT_EQ(printer.jobs.size(), 2u);
@@ -266,7 +258,7 @@ TEST(PrintRecordToPdf, ThePrintedPageHoldsEveryCharacterAtItsPlace) {
     record["Notes"] = LongNotes + "\r\nsecond line\r\nthird";
     test::CatalogueProgram program(videoEdition());
     ASSERT_TRUE(program.startWith({record}));
-    program.window().SpeedButtons[PrintButton]->click();
+    program.click(PrintButton);
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
     orupim::test::savePdfPicture(pdf, "print-record");
 
@@ -330,7 +322,7 @@ TEST(PrintRecordToPdf, LinesThatReachTheFootGoOnOverASecondPage) {
     record["Notes"] = notes;
     test::CatalogueProgram program(videoEdition());
     ASSERT_TRUE(program.startWith({record}));
-    program.window().SpeedButtons[PrintButton]->click();
+    program.click(PrintButton);
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
     orupim::test::savePdfPicture(pdf, "print-record-page2", 1);
 

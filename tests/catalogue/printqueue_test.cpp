@@ -23,8 +23,8 @@ namespace {
 
 using test::Record;
 
-constexpr int PrintButton = 14; // SpeedButton15
-constexpr int NextButton = 2;   // SpeedButton3
+constexpr std::size_t PrintButton = 14; // SpeedButton15
+constexpr std::size_t NextButton = 2;   // SpeedButton3
 
 const Record Film = {{"Director", "Kubrick"},   {"Title", "Dr. Strangelove"},
                      {"Publisher", "Columbia"}, {"Code", "DS-64"},
@@ -61,10 +61,7 @@ protected:
     }
 
     void start() { ASSERT_TRUE(program.startWith({Film, Second})); }
-    void print() {
-        program.window().SpeedButtons[PrintButton]->click();
-        QApplication::processEvents();
-    }
+    void print() { program.click(PrintButton); }
     std::vector<std::string> boxTexts() const {
         std::vector<std::string> texts;
         for (const auto& box : program.boxes.boxes)
@@ -118,7 +115,7 @@ TEST_F(PrintQueue, AServiceThatDoesNotAnswerOrIsNotThereIsNamedAndTheWindowGoesO
         print();
         EXPECT_EQ(boxTexts(), std::vector<std::string>{c.message});
         // The window is free again: the next command runs.
-        program.window().SpeedButtons[NextButton]->click();
+        program.click(NextButton);
         EXPECT_EQ(program.window().controlText(1), "Sunset Blvd.");
         program.window().FirstRecClick();
     }

@@ -6,10 +6,8 @@
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
 #include "platform/ui/dbedit.h"
-#include "platform/ui/guard.h"
 #include "platform/ui/pagecontrol.h"
-#include "platform/ui/speedbutton.h"
-#include "platform/ui/statusbar.h"
+#include "userinput.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,28 +31,7 @@ class RecordCommands : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = ThreeFilms) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
-    std::string shown(const char* control) {
-        return window().controlText(window().edition().controlIndex(control));
-    }
-    // Runs a command and answers the message it left ("" when it left none).
-    std::string run(void (TMainWindow::*command)()) {
-        window().StatusBar->setPanelText(0, "");
-        ui::runGuarded([&] { (window().*command)(); });
-        QApplication::processEvents();
-        return program.message();
-    }
-    void type(const char* control, const QString& text) {
-        QWidget* widget = window().dataControl(control);
-        widget->setFocus(Qt::TabFocusReason);
-        QApplication::processEvents();
-        QTest::keyClicks(widget, text);
-    }
-    std::vector<std::string> storedTitles() {
-        std::vector<std::string> titles;
-        for (const Record& record : program.storedRecords())
-            titles.push_back(record.at("Title"));
-        return titles;
-    }
+    std::vector<std::string> storedTitles() { return program.storedValues("Title"); }
     void restart() {
         program.stop();
         program.start();
@@ -69,7 +46,7 @@ TEST_F(RecordCommands, ShowingCountsTheTableAndShowsTheFirstRecord) {
     EXPECT_EQ(TotalCount, 3);
     EXPECT_EQ(MatchCount, 3);
     EXPECT_EQ(SearchTableName.str(), "flx");
-    EXPECT_EQ(shown("DBEdit1"), "Lang");
+    EXPECT_EQ(program.shown("DBEdit1"), "Lang");
     EXPECT_EQ(QApplication::focusWidget(), window().dataControl("DBEdit1"));
     EXPECT_FALSE(window().MainQuery.controlsDisabled());
 }
@@ -77,11 +54,11 @@ TEST_F(RecordCommands, ShowingCountsTheTableAndShowsTheFirstRecord) {
 TEST_F(RecordCommands, EmptyTableCountsZeroAndRefusesEveryMove) {
     start({});
     EXPECT_EQ(program.counts(), " rec. 0 of 0");
-    EXPECT_EQ(shown("DBEdit1"), "");
-    EXPECT_EQ(run(&TMainWindow::FirstRecClick), "Already at the begining.");
-    EXPECT_EQ(run(&TMainWindow::PrevRecClick), "No previous record.");
-    EXPECT_EQ(run(&TMainWindow::NextRecClick), "No next record.");
-    EXPECT_EQ(run(&TMainWindow::LastRecClick), "Already at the end.");
+    EXPECT_EQ(program.shown("DBEdit1"), "");
+    EXPECT_EQ(program.run(&TMainWindow::FirstRecClick), "Already at the begining.");
+    EXPECT_EQ(program.run(&TMainWindow::PrevRecClick), "No previous record.");
+    EXPECT_EQ(program.run(&TMainWindow::NextRecClick), "No next record.");
+    EXPECT_EQ(program.run(&TMainWindow::LastRecClick), "Already at the end.");
 }
 
 TEST_F(RecordCommands, MovesFollowTheBeginAndEndFlags) {
@@ -108,17 +85,17 @@ TEST_F(RecordCommands, MovesFollowTheBeginAndEndFlags) {
     int i = 0;
     for (const Step& step : steps) {
         SCOPED_TRACE(i++);
-        EXPECT_EQ(run(step.command), step.message);
-        EXPECT_EQ(shown("DBEdit1"), step.director);
+        EXPECT_EQ(program.run(step.command), step.message);
+        EXPECT_EQ(program.shown("DBEdit1"), step.director);
     }
 }
 
 TEST_F(RecordCommands, AddAndSaveStoresTheNewRecordCountsStay) {
     start();
-    EXPECT_EQ(run(&TMainWindow::AddRecClick), "");
-    type("DBEdit1", "O'Brien");
-    type("DBEdit2", "It's");
-    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::AddRecClick), "");
+    program.type("DBEdit1", "O'Brien");
+    program.type("DBEdit2", "It's");
+    EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
     EXPECT_EQ(program.counts(), " rec. 3 of 3");
     restart();
@@ -133,18 +110,18 @@ TEST_F(RecordCommands, AddAndSaveStoresTheNewRecordCountsStay) {
 
 TEST_F(RecordCommands, EditSaveAndUndo) {
     start();
-    type("DBEdit2", "typed while browsing");
-    EXPECT_EQ(shown("DBEdit2"), "Metropolis");
+    program.type("DBEdit2", "typed while browsing");
+    EXPECT_EQ(program.shown("DBEdit2"), "Metropolis");
 
-    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
     EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx"); // a modifiable result needs no re-query
-    type("DBEdit2", " (1927)");
-    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
-    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
-    type("DBEdit2", " restored");
-    EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
-    EXPECT_EQ(shown("DBEdit2"), "Metropolis (1927)");
-    EXPECT_EQ(run(&TMainWindow::UndoChangesClick), ""); // in browse state: nothing, no message
+    program.type("DBEdit2", " (1927)");
+    EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
+    program.type("DBEdit2", " restored");
+    EXPECT_EQ(program.run(&TMainWindow::UndoChangesClick), "");
+    EXPECT_EQ(program.shown("DBEdit2"), "Metropolis (1927)");
+    EXPECT_EQ(program.run(&TMainWindow::UndoChangesClick), ""); // in browse state: nothing, no message
 
     restart();
     EXPECT_EQ(storedTitles(), (std::vector<std::string>{"Metropolis (1927)", "Nosferatu", "Caligari"}));
@@ -152,18 +129,16 @@ TEST_F(RecordCommands, EditSaveAndUndo) {
 
 TEST_F(RecordCommands, CheckBoxMemoAndListFieldEditsAreStored) {
     start();
-    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
     auto* lent = qobject_cast<QAbstractButton*>(window().dataControl("DBEdit10"));
     window().PageControl->setCurrentIndex(2);
     QApplication::processEvents();
     QTest::mouseClick(lent, Qt::LeftButton, {}, QPoint(5, lent->height() / 2));
-    window().PageControl->setCurrentIndex(1);
-    type("DBEdit8", "First line");
-    QTest::keyClick(window().dataControl("DBEdit8"), Qt::Key_Return);
-    QTest::keyClicks(window().dataControl("DBEdit8"), "second");
-    window().PageControl->setCurrentIndex(0);
-    type("DBEdit7", "VHS");
-    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    program.type("DBEdit8", "First line");
+    orupim::test::press(Qt::Key_Return);
+    QTest::keyClicks(program.control("DBEdit8"), "second");
+    program.type("DBEdit7", "VHS");
+    EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "");
 
     restart();
     const Record stored = program.storedRecords().front();
@@ -196,36 +171,34 @@ TEST_F(RecordCommands, DatesTakeTwoAndFourDigitYears) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
         program.boxes.boxes.clear();
-        ASSERT_EQ(run(&TMainWindow::EditRecClick), "");
-        date->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(date, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(date, c.typed);
-        run(&TMainWindow::SaveRecClick);
+        ASSERT_EQ(program.run(&TMainWindow::EditRecClick), "");
+        orupim::test::retype(date, c.typed);
+        program.run(&TMainWindow::SaveRecClick);
         if (c.shown.empty()) {
             ASSERT_EQ(program.boxes.boxes.size(), 1u);
             EXPECT_EQ(program.boxes.boxes[0].text, "'" + std::string(c.typed) + "' is not a valid date.");
             EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Edit);
-            EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
+            EXPECT_EQ(program.run(&TMainWindow::UndoChangesClick), "");
         } else {
             EXPECT_TRUE(program.boxes.boxes.empty());
             EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
             stored = c.shown;
         }
-        EXPECT_EQ(shown("DBEdit11"), stored);
+        EXPECT_EQ(program.shown("DBEdit11"), stored);
         EXPECT_EQ(program.storedRecords().front().at("Date"), stored);
     }
 }
 
 TEST_F(RecordCommands, DeleteOnlyFromEditState) {
     start();
-    EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
-    EXPECT_EQ(run(&TMainWindow::AddRecClick), "");
-    EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
+    EXPECT_EQ(program.run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
+    EXPECT_EQ(program.run(&TMainWindow::AddRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
-    EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
-    EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
-    EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
-    EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::UndoChangesClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::NextRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::DeleteRecClick), "");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
     EXPECT_EQ(program.counts(), " rec. 3 of 3");
     restart();
@@ -234,15 +207,15 @@ TEST_F(RecordCommands, DeleteOnlyFromEditState) {
 
 TEST_F(RecordCommands, RefusalsWhileEditingAndSaveOutsideIt) {
     start();
-    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "Add or edit the current record first.");
+    EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "Add or edit the current record first.");
     for (auto enter : {&TMainWindow::AddRecClick, &TMainWindow::EditRecClick}) {
         (window().*enter)();
         for (auto command :
              {&TMainWindow::FirstRecClick, &TMainWindow::PrevRecClick, &TMainWindow::NextRecClick,
               &TMainWindow::LastRecClick, &TMainWindow::AddRecClick, &TMainWindow::EditRecClick,
               &TMainWindow::ResetSetClick})
-            EXPECT_EQ(run(command), "Undo or save the current record first.");
-        EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
+            EXPECT_EQ(program.run(command), "Undo or save the current record first.");
+        EXPECT_EQ(program.run(&TMainWindow::UndoChangesClick), "");
     }
     restart();
     EXPECT_EQ(storedTitles().size(), 3u);
@@ -256,15 +229,15 @@ TEST_F(RecordCommands, EditOnAReadOnlyTableReQueriesByTheKeysWithQuotesDoubled) 
     });
     program.makeTableReadOnly();
     program.start();
-    EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
-    ASSERT_EQ(shown("DBEdit1"), "O'Brien");
+    EXPECT_EQ(program.run(&TMainWindow::NextRecClick), "");
+    ASSERT_EQ(program.shown("DBEdit1"), "O'Brien");
 
-    window().SpeedButtons[8]->click(); // Edit Record, through the handler guard as the user runs it
+    program.click(8); // Edit Record, through the handler guard as the user runs it
     EXPECT_EQ(window().MainQuery.sqlText(),
               "select * from flx where Director = 'O''Brien' and Title = 'It''s'");
     EXPECT_TRUE(window().MainQuery.active());
     EXPECT_EQ(window().MainQuery.recordCount(), 2);
-    EXPECT_EQ(shown("DBEdit4"), "A");
+    EXPECT_EQ(program.shown("DBEdit4"), "A");
     EXPECT_FALSE(window().MainQuery.controlsDisabled());
     // The re-queried result of a read-only table still cannot be modified: the edit is refused by the engine.
     ASSERT_FALSE(program.boxes.boxes.empty());

@@ -7,22 +7,17 @@
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
 #include "platform/core/text.h"
-#include "platform/ui/guard.h"
 #include "platform/ui/label.h"
-#include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 #include "screenshot.h"
+#include "searchdialog.h"
 
-#include <QAccessible>
-#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <algorithm>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace orupim::catalogue {
@@ -41,32 +36,11 @@ const std::vector<Record> Films = {
     {{"Director", "langley"}, {"Title", "Langer Weg"}, {"Format", "LD"}, {"Name", "Annabel"}},
 };
 
-// What the dialog showed while it was up.
-struct DialogSeen {
-    bool shown = false;
-    std::string caption;
-    std::string fieldLabel;
-    std::string text;
-    bool textSelected = false;
-    bool focusInEdit = false;
-    QString heard; // what a screen reader reads of the dialog and its edit
-};
-
-using DialogAction = std::function<void(TQueryDialog&)>;
-
-void typeInto(TQueryDialog& dialog, const QString& text) {
-    dialog.QueryEd->selectAll();
-    QTest::keyClick(dialog.QueryEd, Qt::Key_Backspace);
-    QTest::keyClicks(dialog.QueryEd, text);
-}
-
-// Types the pattern over the edit's text and presses Enter.
-DialogAction enter(const QString& pattern) {
-    return [pattern](TQueryDialog& dialog) {
-        typeInto(dialog, pattern);
-        QTest::keyClick(dialog.QueryEd, Qt::Key_Return);
-    };
-}
+using test::findRecord;
+using test::searchFor;
+using test::SearchSeen;
+using test::SearchStep;
+using test::typePattern;
 
 // An access key presses its button visibly and clicks it a moment later.
 void waitUntilHidden(TQueryDialog& dialog) {
@@ -79,54 +53,11 @@ void closeByTitleBar(TQueryDialog& dialog) {
     dialog.close();
 }
 
-// Find Record through its speed button (or its menu item); while the dialog is up, modal and active, `act`
-// drives it. A dialog that `act` leaves open fails the test and is closed, so nothing hangs.
-DialogSeen findIn(TMainWindow& window, const DialogAction& act, bool byMenuItem = false) {
-    DialogSeen seen;
-    QTimer::singleShot(0, [&] {
-        if (QApplication::activeModalWidget() != QueryDialog)
-            return;
-        EXPECT_TRUE(QTest::qWaitForWindowActive(QueryDialog, 2000));
-        seen.shown = true;
-        seen.caption = QueryDialog->caption();
-        seen.fieldLabel = QueryDialog->FieldNameLabel->caption();
-        seen.text = QueryDialog->QueryEd->text().toStdString();
-        seen.textSelected = QueryDialog->QueryEd->hasSelectedText();
-        seen.focusInEdit = QApplication::focusWidget() == QueryDialog->QueryEd;
-        for (QObject* object :
-             {static_cast<QObject*>(QueryDialog), static_cast<QObject*>(QueryDialog->QueryEd)}) {
-            QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(object);
-            seen.heard += accessible->text(QAccessible::Name) + " | " +
-                          accessible->text(QAccessible::Description) + " | ";
-        }
-        act(*QueryDialog);
-        if (QueryDialog->isVisible()) {
-            ADD_FAILURE() << "the search dialog stayed open";
-            QueryDialog->hide();
-        }
-    });
-    if (byMenuItem)
-        window.findChild<QAction*>("FindRecord1")->trigger();
-    else
-        window.SpeedButtons[4]->click();
-    QApplication::processEvents();
-    return seen;
-}
-
 class Search : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = Films) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
 
-    DialogSeen find(const DialogAction& act, bool byMenuItem = false) {
-        return findIn(window(), act, byMenuItem);
-    }
-    void enterField(const char* control) {
-        QWidget* widget = window().dataControl(control);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
-        widget->setFocus(Qt::MouseFocusReason);
-        QApplication::processEvents();
-    }
     std::string shownDirector() { return window().controlText(0); }
 
     test::CatalogueProgram program{videoEdition()};
@@ -146,7 +77,7 @@ TEST_F(Search, FindsTheRecordsWhoseFieldContainsThePatternCaseSensitively) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pattern);
-        const DialogSeen seen = find(enter(c.pattern));
+        const SearchSeen seen = findRecord(searchFor(c.pattern));
         EXPECT_TRUE(seen.shown);
         // Right after start-up no field was entered: the search field is Director.
         EXPECT_EQ(seen.fieldLabel, "Director");
@@ -165,7 +96,7 @@ TEST_F(Search, FindsTheRecordsWhoseFieldContainsThePatternCaseSensitively) {
 
 TEST_F(Search, DialogShowsTheFieldAndKeepsItsTextBetweenShowings) {
     start();
-    const DialogSeen first = find(enter("Lang"), true);
+    const SearchSeen first = findRecord(searchFor("Lang"), true);
     EXPECT_TRUE(first.shown);
     EXPECT_EQ(first.caption, "Filmdex 1.1");
     EXPECT_EQ(first.text, "");
@@ -175,7 +106,7 @@ TEST_F(Search, DialogShowsTheFieldAndKeepsItsTextBetweenShowings) {
               "Filmdex 1.1 | Please type the search pattern. Attention this is a case sensitive search. | "
               "For pattern : | Searching on : Director | ");
 
-    const DialogSeen again = find([](TQueryDialog& dialog) { dialog.ExecuteBut->click(); });
+    const SearchSeen again = findRecord([](TQueryDialog& dialog) { dialog.ExecuteBut->click(); });
     EXPECT_EQ(again.text, "Lang");
     EXPECT_FALSE(again.textSelected);
     EXPECT_TRUE(again.focusInEdit);
@@ -200,8 +131,8 @@ TEST_F(Search, ChosenFieldGivesTheLabelAndTheColumn) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
-        enterField(c.control);
-        const DialogSeen seen = find(enter(c.pattern));
+        program.enter(c.control);
+        const SearchSeen seen = findRecord(searchFor(c.pattern));
         EXPECT_EQ(seen.fieldLabel, c.label);
         EXPECT_EQ(LastQuery.str(),
                   std::string("Select * from flx where ") + c.column + " like '%" + c.pattern + "%'");
@@ -227,11 +158,11 @@ TEST_F(Search, RefusesOnAFieldNotSearchableFirstThenWhileEditing) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
         window().UndoChangesClick();
-        enterField(c.control);
+        program.enter(c.control);
         if (c.editing)
             window().EditRecClick();
         window().StatusBar->setPanelText(0, "");
-        const DialogSeen seen = find(enter("Lang"));
+        const SearchSeen seen = findRecord(searchFor("Lang"));
         EXPECT_FALSE(seen.shown);
         EXPECT_EQ(program.message(), c.message);
         EXPECT_EQ(program.counts(), " rec. 4 of 4");
@@ -242,12 +173,10 @@ TEST_F(Search, RefusesOnAFieldNotSearchableFirstThenWhileEditing) {
 
 TEST_F(Search, ResetRunsOnAFieldNotSearchableAndRefusesWhileEditing) {
     start();
-    find(enter("Lang"));
+    findRecord(searchFor("Lang"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
-    enterField("DBEdit9");
-    window().StatusBar->setPanelText(0, "");
-    window().SpeedButtons[5]->click();
-    EXPECT_EQ(program.message(), "");
+    program.enter("DBEdit9");
+    EXPECT_EQ(program.click(5), ""); // Reset Data Set
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
     EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
     EXPECT_EQ(shownDirector(), "Fritz Lang");
@@ -255,31 +184,30 @@ TEST_F(Search, ResetRunsOnAFieldNotSearchableAndRefusesWhileEditing) {
     EXPECT_EQ(SearchPattern, "Lang");
     EXPECT_EQ(LastQuery.str(), "Select * from flx where Director like '%Lang%'");
 
-    find(enter("Wiene")); // refused on Borrowed: the result stays whole
-    enterField("DBEdit1");
-    find(enter("Wiene"));
+    findRecord(searchFor("Wiene")); // refused on Borrowed: the result stays whole
+    program.enter("DBEdit1");
+    findRecord(searchFor("Wiene"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
     window().EditRecClick();
-    window().findChild<QAction*>("ResetDataSet1")->trigger();
-    EXPECT_EQ(program.message(), "Undo or save the current record first.");
+    EXPECT_EQ(program.choose("ResetDataSet1"), "Undo or save the current record first.");
     EXPECT_EQ(program.counts(), " rec. 1 of 4");
 }
 
 TEST_F(Search, TitleBarCloseSearchesWithThePatternOfTheLastExecute) {
     start();
     // Before any Execute: nothing runs.
-    EXPECT_TRUE(find(closeByTitleBar).shown);
+    EXPECT_TRUE(findRecord(closeByTitleBar).shown);
     EXPECT_FALSE(SearchPattern.has_value());
     EXPECT_EQ(LastQuery.str(), "");
     EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
 
-    find(enter("Lang"));
+    findRecord(searchFor("Lang"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
-    enterField("DBEdit2");
+    program.enter("DBEdit2");
     // What is typed before the close box is not taken; the last Execute's pattern is searched on Title.
-    const DialogSeen seen = find([](TQueryDialog& dialog) {
-        typeInto(dialog, "zzz");
+    const SearchSeen seen = findRecord([](TQueryDialog& dialog) {
+        typePattern(dialog, "zzz");
         closeByTitleBar(dialog);
     });
     EXPECT_EQ(seen.fieldLabel, "Title");
@@ -288,27 +216,27 @@ TEST_F(Search, TitleBarCloseSearchesWithThePatternOfTheLastExecute) {
     EXPECT_EQ(shownDirector(), "langley");
     // Hidden, not destroyed: the same dialog comes back with the text it held.
     TQueryDialog* dialog = QueryDialog;
-    EXPECT_EQ(find(closeByTitleBar).text, "zzz");
+    EXPECT_EQ(findRecord(closeByTitleBar).text, "zzz");
     EXPECT_EQ(QueryDialog, dialog);
 }
 
 TEST_F(Search, CancelAndEscapeKeepResultCountsAndText) {
     start();
-    find(enter("Lang"));
+    findRecord(searchFor("Lang"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
-    const DialogAction cancels[] = {
+    const SearchStep cancels[] = {
         [](TQueryDialog& dialog) {
-            typeInto(dialog, "Murnau");
+            typePattern(dialog, "Murnau");
             QTest::keyClick(dialog.QueryEd, Qt::Key_Escape);
         },
         [](TQueryDialog& dialog) {
-            typeInto(dialog, "Wiene");
+            typePattern(dialog, "Wiene");
             QTest::mouseClick(dialog.CancelBut, Qt::LeftButton);
         },
     };
     std::string typed;
-    for (const DialogAction& cancel : cancels) {
-        const DialogSeen seen = find(cancel);
+    for (const SearchStep& cancel : cancels) {
+        const SearchSeen seen = findRecord(cancel);
         EXPECT_TRUE(seen.shown);
         if (!typed.empty()) {
             EXPECT_EQ(seen.text, typed);
@@ -320,42 +248,42 @@ TEST_F(Search, CancelAndEscapeKeepResultCountsAndText) {
         EXPECT_EQ(program.counts(), " rec. 1 of 4");
         EXPECT_EQ(shownDirector(), "Fritz Lang");
     }
-    EXPECT_EQ(find([](TQueryDialog& dialog) { dialog.close(); }).text, "Wiene");
+    EXPECT_EQ(findRecord([](TQueryDialog& dialog) { dialog.close(); }).text, "Wiene");
     // The next showing clears the cancel: closing by the title bar searches again.
     EXPECT_EQ(QueryCancelled, 0);
 }
 
 TEST_F(Search, ExecuteAndCancelByMouseByAccessKeyAndByTheFormsKeys) {
     start();
-    find([](TQueryDialog& dialog) {
-        typeInto(dialog, "Wiene");
+    findRecord([](TQueryDialog& dialog) {
+        typePattern(dialog, "Wiene");
         QTest::mouseClick(dialog.ExecuteBut, Qt::LeftButton);
     });
     EXPECT_EQ(program.counts(), " rec. 1 of 4");
     // A key that reaches the form itself while no control has the focus acts as in the edit.
-    find([](TQueryDialog& dialog) {
-        typeInto(dialog, "Murnau");
+    findRecord([](TQueryDialog& dialog) {
+        typePattern(dialog, "Murnau");
         dialog.QueryEd->clearFocus();
         QTest::keyClick(&dialog, Qt::Key_Return);
     });
     EXPECT_EQ(SearchPattern, "Murnau");
     EXPECT_EQ(shownDirector(), "F. W. Murnau");
-    find([](TQueryDialog& dialog) {
-        typeInto(dialog, "Lang");
+    findRecord([](TQueryDialog& dialog) {
+        typePattern(dialog, "Lang");
         dialog.QueryEd->clearFocus();
         QTest::keyClick(&dialog, Qt::Key_Escape);
     });
     EXPECT_EQ(QueryCancelled, 1);
     EXPECT_EQ(SearchPattern, "Murnau");
     // The buttons' access keys.
-    find([](TQueryDialog& dialog) {
-        typeInto(dialog, "Wiene");
+    findRecord([](TQueryDialog& dialog) {
+        typePattern(dialog, "Wiene");
         QTest::keyClick(dialog.QueryEd, Qt::Key_E, Qt::AltModifier);
         waitUntilHidden(dialog);
     });
     EXPECT_EQ(SearchPattern, "Wiene");
-    find([](TQueryDialog& dialog) {
-        typeInto(dialog, "Lang");
+    findRecord([](TQueryDialog& dialog) {
+        typePattern(dialog, "Lang");
         QTest::keyClick(dialog.QueryEd, Qt::Key_C, Qt::AltModifier);
         waitUntilHidden(dialog);
     });
@@ -393,7 +321,7 @@ TEST_F(Search, QuotesAreTextAndLongPatternsKeepTheStatementWhole) {
     ASSERT_EQ(characterCount(quoteAtTheCut), 250u);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.pattern);
-        find(enter(QString::fromStdString(c.pattern)));
+        findRecord(searchFor(QString::fromStdString(c.pattern)));
         EXPECT_EQ(SearchPattern, c.pattern);
         EXPECT_EQ(LastQuery.str(), head + c.statement);
         EXPECT_LE(LastQuery.length(), 255u);
@@ -423,15 +351,12 @@ TEST(SearchRefused, RefusedStatementLeavesTheWholeTableInView) {
     ASSERT_TRUE(program.startWith(films));
     TMainWindow& window = program.window();
     window.StatusBar->setPanelText(0, "earlier message");
-    findIn(window, enter("Lang"));
+    findRecord(searchFor("Lang"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
 
-    QWidget* name = window.dataControl("DBEdit12");
-    window.PageControl->setCurrentWidget(name->parentWidget());
-    name->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
+    program.enter("DBEdit12");
     ASSERT_EQ(SearchFieldName.str(), "Name");
-    EXPECT_TRUE(findIn(window, enter("Anna")).shown);
+    EXPECT_TRUE(findRecord(searchFor("Anna")).shown);
 
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
@@ -450,17 +375,15 @@ TEST(SearchRefused, RefusedStatementLeavesTheWholeTableInView) {
 TEST_F(Search, CountsStayThoseTakenAtShowingAfterRecordsAreAdded) {
     start();
     window().AddRecClick();
-    QWidget* director = window().dataControl("DBEdit1");
-    director->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(director, "Lang II");
+    program.type("DBEdit1", "Lang II");
     window().SaveRecClick();
     ASSERT_EQ(program.storedRecords().size(), 5u);
 
     window().ResetSetClick();
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
-    find(enter("Lang"));
+    findRecord(searchFor("Lang"));
     EXPECT_EQ(program.counts(), " rec. 2 of 4");
-    find(enter(""));
+    findRecord(searchFor(""));
     EXPECT_EQ(program.counts(), " rec. 5 of 4");
 }
 
@@ -503,7 +426,7 @@ TEST_F(Search, DialogForm) {
             EXPECT_EQ(child->focusPolicy(), Qt::NoFocus) << child->objectName().toStdString();
         }
 
-    find([](TQueryDialog& shown) {
+    findRecord([](TQueryDialog& shown) {
         EXPECT_TRUE(shown.isModal());
         EXPECT_EQ(shown.minimumSize(), shown.maximumSize());
         QPoint middle = shown.screen()->availableGeometry().center();
@@ -525,24 +448,15 @@ TEST(SearchDialogLabel, ShortCaptionsAndFixedWidth) {
     edition.labels[1].caption = "Ti";
     edition.searchFieldLabelWidth = 133;
     test::CatalogueProgram program(edition);
-    program.createTable(Films);
-    program.start();
-    TMainWindow& window = program.window();
-    std::vector<std::string> shown;
-    auto find = [&] {
-        QTimer::singleShot(0, [&] {
-            shown.push_back(QueryDialog->FieldNameLabel->caption());
-            EXPECT_EQ(QueryDialog->FieldNameLabel->width(), 133);
-            QueryDialog->CancelBut->click();
-        });
-        window.FindRecClick();
-        QApplication::processEvents();
-    };
-    find();
-    window.dataControl("DBEdit2")->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
-    find();
-    EXPECT_EQ(shown, (std::vector<std::string>{"X", ""}));
+    ASSERT_TRUE(program.startWith(Films));
+    const auto cancel = [](TQueryDialog& dialog) { dialog.CancelBut->click(); };
+    const SearchSeen x = findRecord(cancel);
+    program.enter("DBEdit2");
+    const SearchSeen ti = findRecord(cancel);
+    EXPECT_EQ(x.fieldLabel, "X");
+    EXPECT_EQ(ti.fieldLabel, "");
+    EXPECT_EQ(x.fieldLabelWidth, 133);
+    EXPECT_EQ(ti.fieldLabelWidth, 133);
 }
 
 } // namespace

@@ -9,7 +9,6 @@
 #include "platform/registry/keymarks.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
-#include "platform/ui/dbcombobox.h"
 #include "platform/ui/screencursor.h"
 
 #include <cctype>
@@ -32,10 +31,6 @@ StringList savedAliasParams() {
 std::string storedSetting(const char* name) {
     RegIniFile settings(SettingsKey);
     return settings.readString("Settings", name, "<none>");
-}
-
-StringList entriesOf(TMainWindow& window, const char* control) {
-    return qobject_cast<ui::DBComboBox*>(window.dataControl(control))->entries();
 }
 
 TEST(Alias, FirstStartAddsItAndAMovedProgramPointsItBack) {
@@ -148,7 +143,7 @@ TEST(Sound, ANonTextValueEndsTheCreationHandler) {
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Invalid data type for 'Sound'");
     EXPECT_FALSE(SoundOn);
-    EXPECT_EQ(entriesOf(program.window(), "DBEdit5").count(), 0);
+    EXPECT_EQ(program.entries("DBEdit5").count(), 0);
     EXPECT_FALSE(program.window().BrowserConfigured);
     EXPECT_EQ(program.window().caption(), "Filmdex 1.1"); // the steps before stay done
     EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);

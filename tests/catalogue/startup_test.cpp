@@ -12,7 +12,6 @@
 
 #include <QApplication>
 #include <QLabel>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace orupim::catalogue {
@@ -51,12 +50,9 @@ TEST(StartUp, CreatesTheWindowsInOrderBehindTheSplash) {
 
 TEST(StartUp, ExitClosesTheProgramWhileARecordIsAdded) {
     test::CatalogueProgram program(videoEdition());
-    program.createTable();
-    program.start();
+    ASSERT_TRUE(program.startWith({}));
     program.window().AddRecClick();
-    QWidget* director = program.window().dataControl("DBEdit1");
-    director->setFocus(Qt::TabFocusReason);
-    QTest::keyClicks(director, "Lang");
+    program.type("DBEdit1", "Lang");
     program.window().ExitClick();
     EXPECT_FALSE(program.window().isVisible());
     EXPECT_TRUE(program.boxes.boxes.empty());

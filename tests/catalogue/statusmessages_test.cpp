@@ -8,7 +8,6 @@
 #include "platform/kernel/messagebeep.h"
 #include "platform/registry/reginifile.h"
 #include "platform/testing/displaybeeprecorder.h"
-#include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
 
 #include <QLabel>
@@ -22,11 +21,15 @@ TEST(StatusMessages, ShowErrWritesTheTextOfEachCode) {
     test::CatalogueProgram program(videoEdition());
     program.start();
     program.window().StatusBar->setPanelText(1, " rec. 3 of 3");
-    for (std::uint32_t code : {0u, 4u, 8u, 16u, 17u, 18u, 4000000000u}) {
+    for (std::uint32_t code = 0; code <= MessageCount; ++code) {
         SCOPED_TRACE(code);
-        program.window().ShowErr(code);
-        EXPECT_EQ(program.message(), messageText(code));
+        program.window().ShowErr(static_cast<Message>(code));
+        EXPECT_EQ(program.message(), messageText(static_cast<Message>(code)));
         EXPECT_EQ(program.counts(), " rec. 3 of 3");
+    }
+    for (std::uint32_t code : {MessageCount, 4000000000u}) {
+        program.window().ShowErr(static_cast<Message>(code));
+        EXPECT_EQ(program.message(), " Unknow error occurred.");
     }
 }
 
@@ -37,7 +40,7 @@ TEST(StatusMessages, ShowErrPaintsTheMessageBeforeItReturns) {
     program.createTable();
     program.start();
     PaintCounter counter(program.window().StatusBar->panel(0));
-    program.window().ShowErr(7);
+    program.window().ShowErr(Message::NoNextRecord);
     EXPECT_GE(counter.paints, 1) << "the message waits for the message loop";
 }
 
@@ -46,7 +49,7 @@ TEST(StatusMessages, ClickSmilesAndDoubleClickClears) {
     program.start();
     ui::StatusBar* bar = program.window().StatusBar;
     bar->setPanelText(1, " rec. 3 of 3");
-    program.window().ShowErr(7);
+    program.window().ShowErr(Message::NoNextRecord);
 
     QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(program.message(), "Smile, clicking here is good for nothing...!");
@@ -66,9 +69,9 @@ TEST(StatusMessages, WithSoundOnEveryMessageBeepsWithTheExclamationSound) {
     ASSERT_TRUE(SoundOn);
     EXPECT_TRUE(program.beeps.empty());
 
-    program.window().SpeedButtons[0]->click(); // First Record at the begin: message 4
-    program.window().SpeedButtons[0]->click();
-    program.window().ShowErr(16);
+    EXPECT_EQ(program.click(0), "Already at the begining."); // First Record at the begin
+    EXPECT_EQ(program.click(0), "Already at the begining.");
+    program.window().ShowErr(Message::RecordDuplicated);
     EXPECT_EQ(program.message(), "Record duplicated.");
     EXPECT_EQ(program.beeps, (std::vector<unsigned>{48, 48, 48}));
 
@@ -87,8 +90,7 @@ TEST(StatusMessages, WithSoundOnARefusedCommandRingsTheDisplaysBell) {
     program.createTable({{{"Title", "Alien"}}});
     program.start();
     ASSERT_TRUE(SoundOn);
-    program.window().SpeedButtons[1]->click(); // Previous Record at the first record
-    EXPECT_EQ(program.message(), "No previous record.");
+    EXPECT_EQ(program.click(1), "No previous record."); // Previous Record at the first record
     EXPECT_EQ(display.rings, 1);
     EXPECT_TRUE(program.beeps.empty());
 }
@@ -98,8 +100,7 @@ TEST(StatusMessages, WithSoundOffNothingBeeps) {
     program.createTable();
     program.start();
     ASSERT_FALSE(SoundOn);
-    program.window().SpeedButtons[0]->click();
-    EXPECT_EQ(program.message(), "Already at the begining.");
+    EXPECT_EQ(program.click(0), "Already at the begining.");
     EXPECT_TRUE(program.beeps.empty());
 }
 

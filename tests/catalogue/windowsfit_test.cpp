@@ -1,7 +1,7 @@
 // Every window of a catalogue edition shows its texts whole: each page of the main window, empty and with a
 // record that fills every field, the search dialog, the about box and the splash window. Pictures of them
 // are written when ORUPIM_SCREENSHOTS names a directory.
-#include "windowsfit.h"
+#include "editionwindows.h"
 
 #include "catalogue/aboutdialog.h"
 #include "catalogue/modulevalues.h"
@@ -17,13 +17,6 @@
 
 namespace orupim::catalogue::test {
 namespace {
-
-std::string faultsOf(const QWidget* window) {
-    std::string text;
-    for (const std::string& fault : orupim::test::fitFaults(window))
-        text += "\n  " + fault;
-    return text;
-}
 
 // A record that fills every field to its size, the memo with a long text.
 Record fullRecord(const Edition& edition) {
@@ -54,18 +47,15 @@ void expectPagesFit(CatalogueProgram& program, const std::string& kind) {
     TMainWindow& window = program.window();
     for (int page = 0; page < window.PageControl->pageCount(); ++page) {
         window.PageControl->setCurrentIndex(page);
-        QApplication::processEvents();
-        EXPECT_EQ(faultsOf(&window), "") << kind << " record, page " << page;
-        orupim::test::saveScreenshot(window, window.edition().deliverable + "-" + kind + "-page" +
-                                                 std::to_string(page));
+        orupim::test::expectFits(window,
+                                 window.edition().deliverable + "-" + kind + "-page" + std::to_string(page));
     }
 }
 
 void expectDialogFits(ui::Form* dialog, const std::string& name) {
     dialog->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
-    EXPECT_EQ(faultsOf(dialog), "") << name;
-    orupim::test::saveScreenshot(*dialog, name);
+    orupim::test::expectFits(*dialog, name);
     dialog->hide();
 }
 
@@ -95,8 +85,7 @@ TEST_P(WindowsFit, SearchDialogAboutBoxAndSplash) {
     TWaitDialog splash;
     splash.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
-    EXPECT_EQ(faultsOf(&splash), "");
-    orupim::test::saveScreenshot(splash, edition.deliverable + "-splash");
+    orupim::test::expectFits(splash, edition.deliverable + "-splash");
 }
 
 } // namespace

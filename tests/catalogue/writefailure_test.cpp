@@ -6,11 +6,9 @@
 #include "catalogue/videoedition.h"
 #include "catalogueprogram.h"
 #include "platform/db/table.h"
-#include "platform/ui/pagecontrol.h"
-#include "platform/ui/speedbutton.h"
+#include "userinput.h"
 
 #include <QApplication>
-#include <QTest>
 #include <chrono>
 #include <gtest/gtest.h>
 #include <sqlite3.h>
@@ -33,22 +31,8 @@ protected:
     void SetUp() override { ASSERT_TRUE(program.startWith(TwoFilms)); }
     void TearDown() override { db::setWriteFailureForTesting({}); }
     TMainWindow& window() { return program.window(); }
-    void click(Button button) {
-        window().SpeedButtons[button]->click();
-        QApplication::processEvents();
-    }
-    void typeTitle(const QString& text) {
-        QWidget* title = window().dataControl("DBEdit2");
-        title->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(title, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(title, text);
-    }
-    std::vector<std::string> storedTitles() {
-        std::vector<std::string> titles;
-        for (const Record& record : program.storedRecords())
-            titles.push_back(record.at("Title"));
-        return titles;
-    }
+    void typeTitle(const QString& text) { orupim::test::retype(program.control("DBEdit2"), text); }
+    std::vector<std::string> storedTitles() { return program.storedValues("Title"); }
     std::string tableName() { return program.driveDirectory() + "flx.db"; }
     std::filesystem::path tableFile() { return program.hostDirectory() / "flx.db"; }
     // Another program's connection to the table.
@@ -80,7 +64,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         const Titles before = storedTitles();
-        click(c.enter);
+        program.click(c.enter);
         typeTitle(c.title);
         const db::DataSetState state = window().MainDataSource.state();
         db::setWriteFailureForTesting([&](const std::filesystem::path& file) {
@@ -89,7 +73,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
             return c.code;
         });
         program.boxes.boxes.clear();
-        click(c.command);
+        program.click(c.command);
         ASSERT_EQ(program.boxes.boxes.size(), 1u);
         EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
         EXPECT_EQ(program.boxes.boxes[0].text,
@@ -101,7 +85,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
 
         db::setWriteFailureForTesting({});
         program.boxes.boxes.clear();
-        click(c.command);
+        program.click(c.command);
         for (const auto& box : program.boxes.boxes)
             ADD_FAILURE() << box.text;
         EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
@@ -116,13 +100,13 @@ TEST_F(WriteFailure, RecordDeletedByAnotherProgramIsReportedNotBroughtBack) {
               SQLITE_OK);
     sqlite3_close(other);
 
-    click(EditButton);
+    program.click(EditButton);
     typeTitle("Metropolis restored");
-    click(SaveButton);
+    program.click(SaveButton);
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Record was deleted by another user: " + tableName() + ".");
     EXPECT_EQ(storedTitles(), std::vector<std::string>{"Nosferatu"});
-    click(UndoButton);
+    program.click(UndoButton);
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
     EXPECT_EQ(storedTitles(), std::vector<std::string>{"Nosferatu"});
 }
@@ -147,11 +131,11 @@ TEST_F(WriteFailure, LockedTableIsWaitedForThenReported) {
             std::this_thread::sleep_for(held);
             sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
         });
-        click(EditButton);
+        program.click(EditButton);
         typeTitle(c.title);
         program.boxes.boxes.clear();
         const auto start = std::chrono::steady_clock::now();
-        click(SaveButton);
+        program.click(SaveButton);
         const auto waited = std::chrono::steady_clock::now() - start;
         release.join();
         sqlite3_close(other);
@@ -165,7 +149,7 @@ TEST_F(WriteFailure, LockedTableIsWaitedForThenReported) {
                       "Cannot write the table: " + tableName() + " (database is locked)");
             EXPECT_EQ(storedTitles(), before);
             EXPECT_EQ(window().controlText(1), c.title);
-            click(SaveButton);
+            program.click(SaveButton);
         }
         EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
         EXPECT_EQ(storedTitles().front(), c.title);

@@ -3,21 +3,15 @@
 // Duplicate keeping five texts without Format, and the key re-query by Artist and Title on a result that
 // cannot be modified.
 #include "catalogue/modulevalues.h"
-#include "catalogue/querydialog.h"
 #include "catalogueprogram.h"
 #include "editions/audio/audioedition.h"
-#include "platform/ui/guard.h"
 #include "platform/ui/label.h"
-#include "platform/ui/pagecontrol.h"
-#include "platform/ui/speedbutton.h"
-#include "platform/ui/statusbar.h"
+#include "searchdialog.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -36,40 +30,27 @@ class AudioEdition : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
-    void enter(const char* name) {
-        QWidget* widget = window().dataControl(name);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
-        widget->setFocus(Qt::MouseFocusReason);
-        QApplication::processEvents();
-    }
-    std::string run(void (TMainWindow::*command)()) {
-        window().StatusBar->setPanelText(0, "");
-        ui::runGuarded([&] { (window().*command)(); });
-        QApplication::processEvents();
-        return program.message();
-    }
-    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
 
     catalogue::test::CatalogueProgram program{audioEdition()};
 };
 
 TEST_F(AudioEdition, CodeAndDateShareOneHandlerThatRecordsTheControlEntered) {
     start({Album});
-    enter("DBEdit11");
+    program.enter("DBEdit11");
     EXPECT_EQ(catalogue::ActiveField, window().dataControl("DBEdit11"));
     EXPECT_EQ(catalogue::SearchFieldName.str(), "Date");
     EXPECT_EQ(catalogue::SearchFieldLabel.str(), "Date");
 
-    enter("DBEdit4");
+    program.enter("DBEdit4");
     EXPECT_EQ(catalogue::ActiveField, window().dataControl("DBEdit4"));
     EXPECT_EQ(catalogue::SearchFieldName.str(), "Code");
     EXPECT_EQ(catalogue::SearchFieldLabel.str(), "Code");
     EXPECT_EQ(catalogue::NotSearchable, 0);
 
     // Copy then acts on the Code control, not on Date.
-    static_cast<QLineEdit*>(window().dataControl("DBEdit4"))->selectAll();
+    program.editBox("DBEdit4")->selectAll();
     QGuiApplication::clipboard()->setText("before");
-    EXPECT_EQ(run(&TMainWindow::CopyToClipClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::CopyToClipClick), "");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "B-7");
 }
 
@@ -77,39 +58,22 @@ TEST_F(AudioEdition, FindRecordAfterDateThenCodeSearchesTheCodeColumn) {
     Record other = Album;
     other["Code"] = "X-1";
     start({Album, other});
-    enter("DBEdit11");
-    enter("DBEdit4");
-    std::string fieldLabel;
-    QTimer::singleShot(0, [&] {
-        auto* dialog = catalogue::QueryDialog;
-        if (QApplication::activeModalWidget() != dialog)
-            return;
-        EXPECT_TRUE(QTest::qWaitForWindowActive(dialog, 2000));
-        fieldLabel = dialog->FieldNameLabel->caption();
-        QTest::keyClicks(dialog->QueryEd, "X");
-        QTest::keyClick(dialog->QueryEd, Qt::Key_Return);
-        if (dialog->isVisible()) {
-            ADD_FAILURE() << "the search dialog stayed open";
-            dialog->hide();
-        }
-    });
-    run(&TMainWindow::FindRecClick);
-    EXPECT_EQ(fieldLabel, "Code");
+    program.enter("DBEdit11");
+    program.enter("DBEdit4");
+    EXPECT_EQ(catalogue::test::findRecord(catalogue::test::searchFor("X")).fieldLabel, "Code");
     EXPECT_NE(window().MainQuery.sqlText().find("where Code like"), std::string::npos)
         << window().MainQuery.sqlText();
     EXPECT_EQ(window().MainQuery.recordCount(), 1);
-    EXPECT_EQ(field("Code"), "X-1");
+    EXPECT_EQ(program.field("Code"), "X-1");
 }
 
 TEST_F(AudioEdition, EditingAndSavingKeepsTheHiddenTracksNumber) {
     start({Album});
     const std::string tracks = program.storedRecords().at(0).at("Tracks");
     ASSERT_NE(tracks, "");
-    run(&TMainWindow::EditRecClick);
-    enter("DBEdit12");
-    QTest::keyClick(window().dataControl("DBEdit12"), Qt::Key_End);
-    QTest::keyClicks(window().dataControl("DBEdit12"), " Bell");
-    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    program.run(&TMainWindow::EditRecClick);
+    program.type("DBEdit12", " Bell");
+    EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "");
     const auto stored = program.storedRecords();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].at("Tracks"), tracks);
@@ -119,17 +83,17 @@ TEST_F(AudioEdition, EditingAndSavingKeepsTheHiddenTracksNumber) {
 
 TEST_F(AudioEdition, DuplicateKeepsFiveTextsAndLeavesFormatEmpty) {
     start({Album});
-    EXPECT_EQ(run(&TMainWindow::DupRecClick), "Record duplicated.");
+    EXPECT_EQ(program.run(&TMainWindow::DupRecClick), "Record duplicated.");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
     for (const char* kept : {"Artist", "Title", "Publisher", "Category", "Language"}) {
         SCOPED_TRACE(kept);
-        EXPECT_EQ(field(kept), Album.at(kept));
+        EXPECT_EQ(program.field(kept), Album.at(kept));
     }
     for (const char* empty : {"Format", "Code", "Notes", "Borrowed", "Lent", "Date", "Name"}) {
         SCOPED_TRACE(empty);
-        EXPECT_EQ(field(empty), "");
+        EXPECT_EQ(program.field(empty), "");
     }
-    EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
+    EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "");
     const auto stored = program.storedRecords();
     ASSERT_EQ(stored.size(), 2u);
     EXPECT_EQ(stored[1].at("Format"), "");
@@ -148,19 +112,17 @@ void startReadOnlyOnASharedKey(catalogue::test::CatalogueProgram& program) {
     program.makeTableReadOnly();
     program.start();
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
-    program.window().NextRecClick();
+    program.run(&TMainWindow::NextRecClick);
 }
 
 constexpr const char* SharedKeyStatement = "select * from snd where Artist = 'O''Day' and Title = 'Anita''s'";
 
 TEST_F(AudioEdition, EditRecordReQueriesByArtistAndTitleAndGoesOnWithTheFirst) {
     startReadOnlyOnASharedKey(program);
-    window().StatusBar->setPanelText(0, "");
-    window().SpeedButtons[8]->click(); // Edit Record, through the handler guard
-    QApplication::processEvents();
+    program.click(8); // Edit Record, through the handler guard
     EXPECT_EQ(window().MainQuery.sqlText(), SharedKeyStatement);
     EXPECT_EQ(window().MainQuery.recordCount(), 2);
-    EXPECT_EQ(field("Code"), "B-7");
+    EXPECT_EQ(program.field("Code"), "B-7");
     ASSERT_FALSE(program.boxes.boxes.empty());
     EXPECT_EQ(program.boxes.boxes.back().text, "Cannot modify a read-only dataset.");
 }
@@ -170,11 +132,11 @@ TEST_F(AudioEdition, DuplicateReQueriesByArtistAndTitleFirst) {
     std::filesystem::permissions(program.hostDirectory() / "snd.db", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
 
-    EXPECT_EQ(run(&TMainWindow::DupRecClick), "Record duplicated.");
+    EXPECT_EQ(program.run(&TMainWindow::DupRecClick), "Record duplicated.");
     EXPECT_EQ(window().MainQuery.sqlText(),
               "select * from snd where Artist = 'O''Day' and Title = 'Anita''s'");
-    EXPECT_EQ(field("Artist"), "O'Day");
-    EXPECT_EQ(field("Format"), "");
+    EXPECT_EQ(program.field("Artist"), "O'Day");
+    EXPECT_EQ(program.field("Format"), "");
 }
 
 } // namespace

@@ -1,16 +1,25 @@
 // The package description reader: defaults, the order and case of sections, the pairing of names and values
-// by position, the Items default, the 255-character cut and the Expand number rule.
+// by position, the Items default, the 255-character cut and the Expand number rule; and the staged sample
+// package, whose files are all there to install.
 #include "setup/packagereader.h"
 
+#include "platform/files/drivepath.h"
 #include "platform/files/filesystem.h"
 #include "setup/modulevalues.h"
 #include "setupprogram.h"
 
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <iterator>
 
 namespace orupim::setup {
 namespace {
+
+std::string fileText(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
 void readFixture(const test::SetupDirectory& directory, const std::string& fixture) {
     directory.copyPackage(fixture);
@@ -102,23 +111,29 @@ TEST(PackageReader, CutsSettingsTextsTo255Characters) {
     EXPECT_EQ(DefaultDir.str(), std::string(255, 'A'));
 }
 
-TEST(PackageReader, SamplePackageListsItsOwnNoticesAndPairsEveryFile) {
-    test::SetupDirectory directory;
-    const std::filesystem::path sample =
-        std::filesystem::path(ORUPIM_TEST_DATA) / ".." / ".." / "package" / "setup";
-    for (const char* file : {"OruInst.ipi", "license.txt", "thanks.txt"})
-        std::filesystem::copy_file(sample / file, directory.path() / file);
-    readPackage(files::programDirectory() + PackageFileName);
-    EXPECT_EQ(AppName.str(), "OruFLX");
-    EXPECT_EQ(FilesInNames.items(),
-              (std::vector<std::string>{"OruFLX", "oruflx.dat", "instruct.txt", "flx.db", "OruPIM.hlp"}));
-    EXPECT_GE(FilesOutNames.count(), FilesInNames.count());
+// The sample package as the build stages it beside OruInst: every file it installs is staged there, the very
+// file the catalogue's own program directory holds, every file has its overwrite rule, and its notices and
+// the items it adds to the program group are there too.
+TEST(PackageReader, StagedSamplePackageFindsEveryFileItNames) {
+    test::SetupDirectory directory; // the values read are put back after the case
+    const std::filesystem::path stage = std::filesystem::path(ORUPIM_STAGE_DIR) / "OruInst";
+    readPackage(files::toDrive(stage / PackageFileName));
+    const std::filesystem::path catalogue = std::filesystem::path(ORUPIM_STAGE_DIR) / AppName.str();
+    ASSERT_FALSE(FilesInNames.empty());
+    EXPECT_NE(FilesInNames.indexOf(AppName.str()), -1) << "the package installs its program";
+    for (const std::string& name : FilesInNames) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(std::filesystem::is_regular_file(stage / name));
+        EXPECT_EQ(fileText(stage / name), fileText(catalogue / name));
+        EXPECT_NE(FilesOutNames.indexOf(name), -1) << "no overwrite rule";
+    }
     for (const StringList* notices : {&StartInfoNames, &EndInfoNames}) {
         ASSERT_FALSE(notices->empty());
         for (const std::string& name : *notices)
-            EXPECT_TRUE(files::fileExists(files::programDirectory() + name)) << name;
+            EXPECT_TRUE(std::filesystem::is_regular_file(stage / name)) << name;
     }
-    EXPECT_GE(KeysValues.count(), 2);
+    for (const std::string& item : ItemsNames)
+        EXPECT_NE(FilesInNames.indexOf(item), -1) << item << " is not installed";
 }
 
 } // namespace

@@ -1,10 +1,17 @@
 #include "setupprogram.h"
 
 #include "platform/files/filesystem.h"
+#include "platform/ui/application.h"
+#include "platform/ui/speedbutton.h"
+#include "setup/maindialog.h"
 #include "setup/modulevalues.h"
+#include "setup/packagereader.h"
 #include "temproot.h"
+#include "userinput.h"
 
+#include <QTest>
 #include <fstream>
+#include <gtest/gtest.h>
 
 namespace orupim::setup::test {
 
@@ -27,6 +34,20 @@ void SetupDirectory::copyPackage(const std::string& fixture) const {
 
 void SetupDirectory::writePackage(const std::string& text) const {
     std::ofstream(path_ / PackageFileName, std::ios::binary) << text;
+}
+
+void showWizard(ui::Application& application) {
+    SetupDir = CountedString(files::programDirectory());
+    IpiPath = SetupDir + PackageFileName;
+    readPackage(IpiPath);
+    SetupTitle = AppName + " " + AppVersion.str();
+    application.createForm(MainDialog);
+    MainDialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDialog));
+}
+
+void clickNext() {
+    orupim::test::click(MainDialog->NextBut);
 }
 
 } // namespace orupim::setup::test

@@ -5,6 +5,10 @@
 #include <filesystem>
 #include <string>
 
+namespace orupim::ui {
+class Application;
+}
+
 namespace orupim::setup::test {
 
 class SetupDirectory {
@@ -20,5 +24,11 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Reads the package beside the program as the setup's start does, then creates the wizard and shows it.
+void showWizard(ui::Application& application);
+
+// Clicks the wizard's Next button.
+void clickNext();
 
 } // namespace orupim::setup::test

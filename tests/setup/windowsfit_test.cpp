@@ -1,7 +1,6 @@
 // Every window of the setup program shows its texts whole: the splash window, the backdrop, and each page of
 // the wizard, the copy page with long paths included. Pictures of them are written when ORUPIM_SCREENSHOTS
 // names a directory.
-#include "platform/files/filesystem.h"
 #include "platform/kernel/sleep.h"
 #include "platform/testing/platformrecorders.h"
 #include "platform/ui/application.h"
@@ -11,9 +10,9 @@
 #include "setup/maindialog.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
-#include "setup/packagereader.h"
 #include "setup/waitdialog.h"
 #include "setupprogram.h"
+#include "userinput.h"
 #include "windowfit.h"
 
 #include <QLineEdit>
@@ -25,18 +24,7 @@
 namespace orupim::setup {
 namespace {
 
-std::string faultsOf(const QWidget* window) {
-    std::string text;
-    for (const std::string& fault : orupim::test::fitFaults(window))
-        text += "\n  " + fault;
-    return text;
-}
-
-void expectFits(QWidget* window, const std::string& name) {
-    QApplication::processEvents();
-    EXPECT_EQ(faultsOf(window), "") << name;
-    orupim::test::saveScreenshot(*window, name);
-}
+using orupim::test::expectFits;
 
 const char* const LongFile = "video-library-catalogue-notes.dat";
 const char* const LongDestination =
@@ -54,15 +42,9 @@ protected:
                                            "[EndInfo]\r\nnotice.txt=\r\n[FilesIn]\r\n") +
                                LongFile + "=\r\n[FilesOut]\r\n" + LongFile +
                                "=0\r\n[Keys]\r\nBase=\\Software\\Brenmoor\\OruFLX\r\n");
-        SetupDir = CountedString(files::programDirectory());
-        IpiPath = SetupDir + PackageFileName;
-        readPackage(IpiPath);
-        SetupTitle = AppName + " " + AppVersion.str();
-        application.createForm(MainDialog);
-        MainDialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDialog));
+        test::showWizard(application);
     }
-    void next() const { QTest::mouseClick(MainDialog->NextBut, Qt::LeftButton); }
+    static void next() { test::clickNext(); }
 
     test::SetupDirectory directory;
     orupim::testing::PlatformRecorders platform;
@@ -71,13 +53,13 @@ protected:
 
 TEST_F(SetupWindows, EveryWizardPageTheCopyPageWithLongPathsIncluded) {
     openWizard();
-    expectFits(MainDialog, "setup-welcome");
+    expectFits(*MainDialog, "setup-welcome");
     next();
-    expectFits(MainDialog, "setup-notice");
+    expectFits(*MainDialog, "setup-notice");
     next();
-    expectFits(MainDialog, "setup-names");
+    expectFits(*MainDialog, "setup-names");
     next();
-    expectFits(MainDialog, "setup-destination");
+    expectFits(*MainDialog, "setup-destination");
     MainDialog->EditPath->setText(LongDestination);
     bool copying = false;
     kernel::setSleepImplementation([&](std::uint32_t) {
@@ -92,34 +74,34 @@ TEST_F(SetupWindows, EveryWizardPageTheCopyPageWithLongPathsIncluded) {
             EXPECT_EQ(path->accessibleName().toStdString(), path->caption());
         }
         EXPECT_TRUE(MainDialog->DestinationLabel->text().contains(QStringLiteral("…")));
-        expectFits(MainDialog, "setup-copying");
+        expectFits(*MainDialog, "setup-copying");
     });
     next();
     kernel::setSleepImplementation({});
     EXPECT_TRUE(copying);
-    expectFits(MainDialog, "setup-copied");
+    expectFits(*MainDialog, "setup-copied");
     next();
-    expectFits(MainDialog, "setup-end-notice");
+    expectFits(*MainDialog, "setup-end-notice");
     next();
-    expectFits(MainDialog, "setup-final");
+    expectFits(*MainDialog, "setup-final");
 }
 
 TEST_F(SetupWindows, CancelPageBackdropAndSplash) {
     openWizard();
-    QTest::mouseClick(MainDialog->CancelBut, Qt::LeftButton);
-    expectFits(MainDialog, "setup-cancelled");
+    orupim::test::click(MainDialog->CancelBut);
+    expectFits(*MainDialog, "setup-cancelled");
 
     TMainWindow backdrop;
     backdrop.runCreateHandler(); // reads the package and names the product
     backdrop.Timer1->stop();     // the wizard is up already
     backdrop.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&backdrop));
-    expectFits(&backdrop, "setup-backdrop");
+    expectFits(backdrop, "setup-backdrop");
 
     TWaitDialog splash;
     splash.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
-    expectFits(&splash, "setup-splash");
+    expectFits(splash, "setup-splash");
 }
 
 } // namespace

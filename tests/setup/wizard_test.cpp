@@ -28,13 +28,13 @@
 #include "services/uninst/uninstallerapp.h"
 #include "setup/mainwindow.h"
 #include "setup/modulevalues.h"
-#include "setup/packagereader.h"
 #include "setup/programitems.h"
 #include "setup/startup.h"
 #include "setup/waitdialog.h"
 #include "setupprogram.h"
 #include "silentprogrammanager.h"
 #include "temproot.h"
+#include "userinput.h"
 
 #include <QImage>
 #include <QLabel>
@@ -55,6 +55,9 @@
 
 namespace orupim::setup {
 namespace {
+
+using orupim::test::click;
+using orupim::test::retype;
 
 constexpr const char* VersionKey = "\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion";
 
@@ -80,13 +83,7 @@ protected:
         directory.writePackage(package);
         for (const auto& [name, text] : notices)
             std::ofstream(directory.path() / name, std::ios::binary) << text;
-        SetupDir = CountedString(files::programDirectory());
-        IpiPath = SetupDir + PackageFileName;
-        readPackage(IpiPath);
-        SetupTitle = AppName + " " + AppVersion.str();
-        application.createForm(MainDialog);
-        MainDialog->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(MainDialog));
+        test::showWizard(application);
     }
 
     static void writeRegistration(const std::string& owner, const std::string& organisation) {
@@ -98,16 +95,9 @@ protected:
     }
 
     TMainDialog& wizard() const { return *MainDialog; }
-    void click(ui::SpeedButton* button) const { QTest::mouseClick(button, Qt::LeftButton); }
-    void next() const { click(wizard().NextBut); }
+    static void next() { test::clickNext(); }
     std::string memo() const { return wizard().InfoMemo->toPlainText().toStdString(); }
     static std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
-    static void retype(QLineEdit* edit, const char* text) {
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
-        QTest::keyClicks(edit, text);
-    }
 
     test::SetupDirectory directory;
     orupim::testing::PlatformRecorders platform;

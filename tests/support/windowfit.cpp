@@ -1,7 +1,10 @@
 #include "windowfit.h"
 
+#include "screenshot.h"
+
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontMetrics>
@@ -11,6 +14,7 @@
 #include <QTabBar>
 #include <QToolButton>
 #include <QWidget>
+#include <gtest/gtest.h>
 
 namespace orupim::test {
 namespace {
@@ -121,6 +125,15 @@ std::vector<std::string> fitFaults(const QWidget* window) {
         }
     }
     return faults;
+}
+
+void expectFits(QWidget& window, const std::string& name) {
+    QApplication::processEvents();
+    std::string faults;
+    for (const std::string& fault : fitFaults(&window))
+        faults += "\n  " + fault;
+    EXPECT_EQ(faults, "") << name;
+    saveScreenshot(window, name);
 }
 
 } // namespace orupim::test

@@ -13,4 +13,8 @@ namespace orupim::test {
 // One line for each fault found in `window` (empty when it shows everything whole), naming the control.
 std::vector<std::string> fitFaults(const QWidget* window);
 
+// Fails the running test with every fault found in `window` as it is shown now, and writes its picture under
+// `name` when pictures are asked for.
+void expectFits(QWidget& window, const std::string& name);
+
 } // namespace orupim::test

@@ -5,20 +5,17 @@
 #include "catalogue/querydialog.h"
 #include "catalogueprogram.h"
 #include "editions/contact/contactedition.h"
-#include "platform/ui/dbcombobox.h"
 #include "platform/ui/label.h"
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "platform/ui/statusbar.h"
+#include "searchdialog.h"
+#include "userinput.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
-#include <QTabBar>
-#include <QTest>
-#include <QTimer>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace orupim::editions {
@@ -29,9 +26,12 @@ using catalogue::LastQuery;
 using catalogue::QueryDialog;
 using catalogue::TMainWindow;
 using catalogue::TQueryDialog;
+using catalogue::test::findRecord;
 using catalogue::test::Record;
+using catalogue::test::searchFor;
+using catalogue::test::SearchSeen;
+using catalogue::test::SearchStep;
 
-constexpr std::size_t FindButton = 4;
 constexpr std::size_t DuplicateButton = 11;
 constexpr std::size_t CopyButton = 12;
 constexpr std::size_t PasteButton = 13;
@@ -47,55 +47,15 @@ class ContactCommands : public ::testing::Test {
 protected:
     void start(const std::vector<Record>& records = {Ann, Bob}) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
-    QWidget* control(const char* name) { return window().dataControl(name); }
-    QLineEdit* lineEdit(const char* name) { return static_cast<QLineEdit*>(control(name)); }
-    std::string shown(const char* name) {
-        return window().controlText(window().edition().controlIndex(name));
-    }
-    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
-    void enter(const char* name) {
-        QWidget* widget = control(name);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
-        widget->setFocus(Qt::MouseFocusReason);
-        QApplication::processEvents();
-        ASSERT_EQ(ActiveField, widget);
-    }
-    void type(const char* name, const QString& text) {
-        enter(name);
-        QTest::keyClick(control(name), Qt::Key_End);
-        QTest::keyClicks(control(name), text);
-    }
-    // Clicks a speed button and answers the message it left ("" when none).
-    std::string click(std::size_t button) {
+    // Find Record with `step` driving the dialog; answers the field label it showed ("" when it did not
+    // come up).
+    std::string find(const SearchStep& step) {
         window().StatusBar->setPanelText(0, "");
-        window().SpeedButtons[button]->click();
-        QApplication::processEvents();
-        return program.message();
-    }
-    // Find Record; while the search dialog is up, `act` drives it. Answers the field label the dialog showed
-    // ("" when it did not come up).
-    std::string find(const std::function<void(TQueryDialog&)>& act) {
-        std::string label;
-        QTimer::singleShot(0, [&] {
-            if (QApplication::activeModalWidget() != QueryDialog)
-                return;
-            EXPECT_TRUE(QTest::qWaitForWindowActive(QueryDialog, 2000));
-            label = QueryDialog->FieldNameLabel->caption();
-            EXPECT_EQ(QueryDialog->FieldNameLabel->width(), 133);
-            act(*QueryDialog);
-            if (QueryDialog->isVisible()) {
-                ADD_FAILURE() << "the search dialog stayed open";
-                QueryDialog->hide();
-            }
-        });
-        click(FindButton);
-        return label;
-    }
-    static void search(TQueryDialog& dialog, const QString& pattern) {
-        dialog.QueryEd->selectAll();
-        QTest::keyClick(dialog.QueryEd, Qt::Key_Backspace);
-        QTest::keyClicks(dialog.QueryEd, pattern);
-        QTest::keyClick(dialog.QueryEd, Qt::Key_Return);
+        const SearchSeen seen = findRecord(step);
+        if (seen.shown) {
+            EXPECT_EQ(seen.fieldLabelWidth, 133);
+        }
+        return seen.fieldLabel;
     }
     static QClipboard* clipboard() { return QGuiApplication::clipboard(); }
 
@@ -105,22 +65,22 @@ protected:
 TEST_F(ContactCommands, ARecordWithoutANameIsRefusedAndOneWithOnlyANameIsSaved) {
     start({});
     window().AddRecClick();
-    type("DBEdit2", "3 Shore Ln");
-    enter("DBEdit8");
-    click(10); // Save Record
+    program.type("DBEdit2", "3 Shore Ln");
+    program.enter("DBEdit8");
+    program.click(10); // Save Record
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Field 'Name' must have a value.");
     EXPECT_EQ(program.boxes.boxes[0].caption, "OruPPL 1.1");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
-    EXPECT_EQ(QApplication::focusWidget(), control("DBEdit1"));
+    EXPECT_EQ(QApplication::focusWidget(), program.control("DBEdit1"));
     EXPECT_EQ(window().PageControl->currentIndex(), 0);
-    EXPECT_EQ(shown("DBEdit2"), "3 Shore Ln");
+    EXPECT_EQ(program.shown("DBEdit2"), "3 Shore Ln");
     EXPECT_TRUE(program.storedRecords().empty());
 
     window().UndoChangesClick();
     window().AddRecClick();
-    type("DBEdit1", "Cy Young");
-    EXPECT_EQ(click(10), "");
+    program.type("DBEdit1", "Cy Young");
+    EXPECT_EQ(program.click(10), "");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
     const auto stored = program.storedRecords();
     ASSERT_EQ(stored.size(), 1u);
@@ -133,8 +93,8 @@ TEST_F(ContactCommands, ARecordWithoutANameIsRefusedAndOneWithOnlyANameIsSaved) 
 TEST_F(ContactCommands, EditingKeepsTheCityNoControlShows) {
     start();
     window().EditRecClick();
-    type("DBEdit2", " East");
-    EXPECT_EQ(click(10), "");
+    program.type("DBEdit2", " East");
+    EXPECT_EQ(program.click(10), "");
     const Record stored = program.storedRecords().at(0);
     EXPECT_EQ(stored.at("Street"), "1 Main St East");
     EXPECT_EQ(stored.at("City"), "Springfield");
@@ -147,19 +107,19 @@ TEST_F(ContactCommands, EditOnAReadOnlyTableReQueriesByNameAndStreet) {
     program.makeTableReadOnly();
     program.start();
     window().NextRecClick();
-    ASSERT_EQ(shown("DBEdit1"), "Ann Lee");
-    window().SpeedButtons[8]->click(); // Edit Record
+    ASSERT_EQ(program.shown("DBEdit1"), "Ann Lee");
+    program.click(8); // Edit Record
     EXPECT_EQ(window().MainQuery.sqlText(),
               "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
     EXPECT_EQ(window().MainQuery.recordCount(), 2);
-    EXPECT_EQ(shown("DBEdit8"), "555-0100");
+    EXPECT_EQ(program.shown("DBEdit8"), "555-0100");
 }
 
 TEST_F(ContactCommands, DuplicateOnAReadOnlyTableReQueriesByNameAndStreetFirst) {
     program.createTable({Ann});
     program.makeTableReadOnly();
     program.start();
-    EXPECT_EQ(click(DuplicateButton), "");
+    EXPECT_EQ(program.click(DuplicateButton), "");
     EXPECT_EQ(window().MainQuery.sqlText(),
               "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
@@ -169,13 +129,13 @@ TEST_F(ContactCommands, DuplicateOnAReadOnlyTableReQueriesByNameAndStreetFirst) 
 
 TEST_F(ContactCommands, DuplicateKeepsTheAddressAndEmptiesTheRest) {
     start();
-    EXPECT_EQ(click(DuplicateButton), "Record duplicated.");
+    EXPECT_EQ(program.click(DuplicateButton), "Record duplicated.");
     EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
     for (const char* kept : {"Name", "Street", "PostCode", "Region", "Country"})
-        EXPECT_EQ(field(kept), Ann.at(kept)) << kept;
+        EXPECT_EQ(program.field(kept), Ann.at(kept)) << kept;
     for (const char* empty : {"City", "Phone", "Fax", "Email", "Web", "Notes", "Business", "Personal"})
-        EXPECT_EQ(field(empty), "") << empty;
-    EXPECT_EQ(click(10), "");
+        EXPECT_EQ(program.field(empty), "") << empty;
+    EXPECT_EQ(program.click(10), "");
     const auto stored = program.storedRecords();
     ASSERT_EQ(stored.size(), 3u);
     EXPECT_EQ(stored[2].at("Country"), "Canada");
@@ -185,36 +145,36 @@ TEST_F(ContactCommands, DuplicateKeepsTheAddressAndEmptiesTheRest) {
 TEST_F(ContactCommands, PhoneTakesNeitherCommandAndEmailOnlyPaste) {
     start();
     window().EditRecClick();
-    enter("DBEdit8");
-    lineEdit("DBEdit8")->selectAll();
+    program.enter("DBEdit8");
+    program.editBox("DBEdit8")->selectAll();
     clipboard()->setText("kept");
-    EXPECT_EQ(click(CopyButton), "Invalid selection.");
-    EXPECT_EQ(click(PasteButton), "Select a destination first.");
+    EXPECT_EQ(program.click(CopyButton), "Invalid selection.");
+    EXPECT_EQ(program.click(PasteButton), "Select a destination first.");
     EXPECT_EQ(clipboard()->text(), "kept");
-    EXPECT_EQ(shown("DBEdit8"), "555-0100");
+    EXPECT_EQ(program.shown("DBEdit8"), "555-0100");
 
-    enter("DBEdit10");
-    lineEdit("DBEdit10")->selectAll();
-    EXPECT_EQ(click(CopyButton), "Invalid selection.");
+    program.enter("DBEdit10");
+    program.editBox("DBEdit10")->selectAll();
+    EXPECT_EQ(program.click(CopyButton), "Invalid selection.");
     EXPECT_EQ(clipboard()->text(), "kept");
-    EXPECT_EQ(click(PasteButton), "");
-    EXPECT_EQ(shown("DBEdit10"), "kept");
+    EXPECT_EQ(program.click(PasteButton), "");
+    EXPECT_EQ(program.shown("DBEdit10"), "kept");
 
     // Fax and Web copy as a text field does.
-    enter("DBEdit9");
-    lineEdit("DBEdit9")->setSelection(4, 4);
-    EXPECT_EQ(click(CopyButton), "");
+    program.enter("DBEdit9");
+    program.editBox("DBEdit9")->setSelection(4, 4);
+    EXPECT_EQ(program.click(CopyButton), "");
     EXPECT_EQ(clipboard()->text(), "0101");
 
-    EXPECT_EQ(click(10), "");
+    EXPECT_EQ(program.click(10), "");
     EXPECT_EQ(program.storedRecords().at(0).at("Email"), "kept");
 }
 
 TEST_F(ContactCommands, CountryCopiesExactlyItsSelectedPart) {
     start();
-    enter("DBEdit5");
-    static_cast<ui::DBComboBox*>(control("DBEdit5"))->lineEdit()->setSelection(1, 3);
-    EXPECT_EQ(click(CopyButton), "");
+    program.enter("DBEdit5");
+    program.editBox("DBEdit5")->setSelection(1, 3);
+    EXPECT_EQ(program.click(CopyButton), "");
     EXPECT_EQ(clipboard()->text(), "ana");
 }
 
@@ -222,12 +182,12 @@ TEST_F(ContactCommands, CheckBoxesRefuseTheClipboardAndTheSearch) {
     start();
     for (const char* box : {"DBEdit6", "DBEdit7"}) {
         SCOPED_TRACE(box);
-        enter(box);
+        program.enter(box);
         clipboard()->setText("kept");
-        EXPECT_EQ(click(CopyButton), "Field not copiable.");
-        EXPECT_EQ(click(PasteButton), "Field not copiable.");
+        EXPECT_EQ(program.click(CopyButton), "Field not copiable.");
+        EXPECT_EQ(program.click(PasteButton), "Field not copiable.");
         EXPECT_EQ(clipboard()->text(), "kept");
-        EXPECT_EQ(shown(box), "True");
+        EXPECT_EQ(program.shown(box), "True");
         EXPECT_EQ(find([](TQueryDialog&) {}), "");
         EXPECT_EQ(program.message(), "Field not searchable.");
     }
@@ -252,8 +212,8 @@ TEST_F(ContactCommands, NotesPhoneAndWebAreSearchedFaxAndEmailAreNot) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.control);
         window().ResetSetClick();
-        enter(c.control);
-        const std::string label = find([&](TQueryDialog& dialog) { search(dialog, c.pattern); });
+        program.enter(c.control);
+        const std::string label = find(searchFor(c.pattern));
         EXPECT_EQ(label, c.label);
         if (!c.column) {
             EXPECT_EQ(program.message(), "Field not searchable.");
@@ -264,19 +224,17 @@ TEST_F(ContactCommands, NotesPhoneAndWebAreSearchedFaxAndEmailAreNot) {
                   std::string("Select * from ppl where ") + c.column + " like '%" + c.pattern + "%'");
         EXPECT_EQ(program.counts(), c.counts);
     }
-    EXPECT_EQ(shown("DBEdit1"), "Ann Lee");
+    EXPECT_EQ(program.shown("DBEdit1"), "Ann Lee");
     EXPECT_TRUE(program.boxes.boxes.empty());
 }
 
 TEST_F(ContactCommands, PageTabsLeaveTheFieldLastEntered) {
     start();
-    enter("DBEdit8");
-    QTabBar* tabs = window().PageControl->tabBar();
-    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
-    QApplication::processEvents();
+    program.enter("DBEdit8");
+    orupim::test::clickTab(window().PageControl, 0);
     ASSERT_EQ(window().PageControl->currentIndex(), 0);
-    EXPECT_EQ(ActiveField, control("DBEdit8"));
-    EXPECT_EQ(click(CopyButton), "Invalid selection.");
+    EXPECT_EQ(ActiveField, program.control("DBEdit8"));
+    EXPECT_EQ(program.click(CopyButton), "Invalid selection.");
     EXPECT_EQ(find([](TQueryDialog& dialog) { dialog.CancelBut->click(); }), "Phone");
 }
 

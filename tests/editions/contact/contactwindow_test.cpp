@@ -1,9 +1,8 @@
-// The contact window: its three pages with their labels and the two check boxes under one label, the menu
-// texts of this edition, City shown nowhere, the Tab key's walk of "Main" and "Others", and the field last
-// entered as the focus moves between the pages and their controls.
+// The contact window's own arrangement: the two check boxes under one label, City shown nowhere, the Tab
+// key's walk of "Main" and "Others" and past their last controls, and the field last entered as the focus
+// moves between the pages and their controls. What every edition's window shares is checked by RecordView.
 #include "catalogue/aboutdialog.h"
 #include "catalogue/modulevalues.h"
-#include "catalogue/querydialog.h"
 #include "catalogueprogram.h"
 #include "editions/contact/contactedition.h"
 #include "platform/ui/datacontrol.h"
@@ -11,14 +10,13 @@
 #include "platform/ui/pagecontrol.h"
 #include "platform/ui/speedbutton.h"
 #include "screenshot.h"
+#include "userinput.h"
 
 #include <QAbstractButton>
-#include <QAction>
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace orupim::editions {
@@ -29,81 +27,30 @@ using catalogue::NotSearchable;
 using catalogue::SearchFieldLabel;
 using catalogue::SearchFieldName;
 using catalogue::TMainWindow;
+using orupim::test::clickTab;
+using orupim::test::press;
 
 class ContactWindow : public ::testing::Test {
 protected:
     void SetUp() override {
-        program.createTable({{{"Name", "Ann Lee"}, {"Street", "1 Main St"}, {"City", "Springfield"}}});
-        program.start();
-        ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
+        ASSERT_TRUE(
+            program.startWith({{{"Name", "Ann Lee"}, {"Street", "1 Main St"}, {"City", "Springfield"}}}));
     }
     TMainWindow& window() { return program.window(); }
-    QWidget* control(const char* name) { return window().dataControl(name); }
-    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-        QApplication::processEvents();
-    }
-    void clickTab(int index) {
-        QTabBar* tabs = window().PageControl->tabBar();
-        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
-        QApplication::processEvents();
-    }
 
     catalogue::test::CatalogueProgram program{contactEdition()};
 };
 
-TEST_F(ContactWindow, PagesLabelsAndCheckBoxes) {
-    EXPECT_EQ(window().caption(), "Peopledex 1.1");
-    ASSERT_EQ(window().PageControl->pageCount(), 3);
-    const char* pages[][2] = {{"TabMain", "Main"}, {"TabLoans", "Others"}, {"TabNotes", "Notes"}};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(window().PageControl->page(i)->objectName().toStdString(), pages[i][0]);
-        EXPECT_EQ(window().PageControl->tabText(i).toStdString(), pages[i][1]);
-    }
-    EXPECT_EQ(window().PageControl->currentIndex(), 0);
-
-    struct LabelRow {
-        const char* name;
-        const char* caption;
-        int page;
-    } labels[] = {{"Label1", "Name :", 0},   {"Label2", "Street :", 0},  {"Label3", "Post Code :", 0},
-                  {"Label4", "Region :", 0}, {"Label5", "Country :", 0}, {"Label6and7", "Type :", 0},
-                  {"Label8", "Phone :", 1},  {"Label9", "Fax :", 1},     {"Label10", "E-mail :", 1},
-                  {"Label11", "URL :", 1},   {"Label12", "Notes :", 2}};
-    for (const LabelRow& row : labels) {
-        SCOPED_TRACE(row.name);
-        ui::Label* label = window().label(row.name);
-        ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->caption(), row.caption);
-        EXPECT_EQ(label->parentWidget(), window().PageControl->page(row.page));
-    }
+// Private and Business stand under one label, "Type :", which names neither of them alone.
+TEST_F(ContactWindow, TheTwoCheckBoxesShareOneLabel) {
     for (const char* missing : {"Label6", "Label7"})
         EXPECT_EQ(window().findChild<QWidget*>(missing), nullptr) << missing;
-    EXPECT_LE(window().label("Label6and7")->geometry().right(), control("DBEdit6")->x());
-
-    // Every control at its place inside its page, beside its label, named by its label or its own caption.
-    const catalogue::Edition& edition = window().edition();
-    for (std::size_t i = 0; i < edition.controls.size(); ++i) {
-        const catalogue::ControlDescription& description = edition.controls[i];
-        SCOPED_TRACE(description.name);
-        QWidget* widget = window().DataControls[i];
-        QWidget* page = window().Pages[static_cast<std::size_t>(description.page)];
-        EXPECT_EQ(widget->parentWidget(), page);
-        EXPECT_TRUE(page->rect().contains(widget->geometry()));
-        EXPECT_EQ(widget->geometry(), QRect(description.place.left, description.place.top,
-                                            description.place.width, description.place.height));
-        if (auto* box = qobject_cast<QAbstractButton*>(widget)) {
-            EXPECT_EQ(box->text().toStdString(), description.caption);
-            EXPECT_EQ(widget->accessibleName().toStdString(), description.caption);
-            continue;
-        }
-        ui::Label* label = window().label(description.label);
-        ASSERT_NE(label, nullptr);
-        EXPECT_LE(label->geometry().right(), widget->geometry().left()) << "label runs into its control";
-        EXPECT_EQ(widget->accessibleName().toStdString(), label->caption());
-    }
-    EXPECT_EQ(qobject_cast<QAbstractButton*>(control("DBEdit6"))->text(), "Private");
-    EXPECT_EQ(qobject_cast<QAbstractButton*>(control("DBEdit7"))->text(), "Business");
+    ui::Label* type = window().label("Label6and7");
+    ASSERT_NE(type, nullptr);
+    EXPECT_EQ(type->parentWidget(), program.control("DBEdit6")->parentWidget());
+    EXPECT_LE(type->geometry().right(), program.control("DBEdit6")->x());
+    EXPECT_LT(program.control("DBEdit6")->geometry().right(), program.control("DBEdit7")->x());
+    EXPECT_EQ(program.control("DBEdit6")->y(), program.control("DBEdit7")->y());
 
     // A picture of each page for a person to look at.
     for (int page = 0; page < window().PageControl->pageCount(); ++page) {
@@ -124,27 +71,9 @@ TEST_F(ContactWindow, CityIsShownByNoControl) {
     EXPECT_EQ(window().MainQuery.fieldByName("City").asText(), "Springfield");
 }
 
-TEST_F(ContactWindow, MenusAndAboutHint) {
-    auto itemsOf = [&](const char* menu) {
-        std::vector<std::string> items;
-        for (QAction* action : window().findChild<QMenu*>(menu)->actions())
-            items.push_back(action->isSeparator() ? "-" : action->text().toStdString());
-        return items;
-    };
-    EXPECT_EQ(itemsOf("Internet1"), (std::vector<std::string>{"&Home Page", "&Newsletter", "-", "&FAQ"}));
-    EXPECT_EQ(itemsOf("MenuHelp"),
-              (std::vector<std::string>{"&Help Topics", "-", "&Read Notices...", "-", "&About PPL..."}));
-    EXPECT_NE(window().findChild<QAction*>("Newsletter1"), nullptr);
-    EXPECT_NE(window().findChild<QAction*>("About"), nullptr);
-    EXPECT_EQ(window().findChild<QAction*>("Newsleter1"), nullptr);
-    EXPECT_EQ(window().SpeedButtons[15]->hint(), "About PPL");
-    EXPECT_EQ(catalogue::AboutDialog->caption(), "About Peopledex 1.1");
-    EXPECT_EQ(catalogue::QueryDialog->caption(), "Peopledex 1.1");
-}
-
 TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
-    EXPECT_EQ(QApplication::focusWidget(), control("DBEdit1"));
-    EXPECT_EQ(ActiveField, control("DBEdit1"));
+    EXPECT_EQ(QApplication::focusWidget(), program.control("DBEdit1"));
+    EXPECT_EQ(ActiveField, program.control("DBEdit1"));
     EXPECT_EQ(SearchFieldLabel.str(), "Name");
     EXPECT_EQ(SearchFieldName.str(), "Name");
     EXPECT_EQ(NotSearchable, 0);
@@ -153,43 +82,42 @@ TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
     for (const char* next : {"DBEdit2", "DBEdit5", "DBEdit3", "DBEdit4", "DBEdit6", "DBEdit7"}) {
         SCOPED_TRACE(next);
         press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), control(next));
-        EXPECT_EQ(ActiveField, control(next));
+        EXPECT_EQ(QApplication::focusWidget(), program.control(next));
+        EXPECT_EQ(ActiveField, program.control(next));
     }
     // Past the page's last control the focus leaves the data controls; Business stays the field last entered.
     press(Qt::Key_Tab);
-    EXPECT_NE(QApplication::focusWidget(), control("DBEdit7"));
-    EXPECT_EQ(ActiveField, control("DBEdit7"));
+    EXPECT_NE(QApplication::focusWidget(), program.control("DBEdit7"));
+    EXPECT_EQ(ActiveField, program.control("DBEdit7"));
 
     // Fax, E-mail, Phone, URL.
-    clickTab(1);
+    clickTab(window().PageControl, 1);
     ASSERT_EQ(window().PageControl->currentIndex(), 1);
-    EXPECT_EQ(ActiveField, control("DBEdit7"));
+    EXPECT_EQ(ActiveField, program.control("DBEdit7"));
     window().PageControl->tabBar()->setFocus(Qt::MouseFocusReason);
     for (const char* next : {"DBEdit9", "DBEdit10", "DBEdit8", "DBEdit11"}) {
         SCOPED_TRACE(next);
         press(Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), control(next));
-        EXPECT_EQ(ActiveField, control(next));
+        EXPECT_EQ(QApplication::focusWidget(), program.control(next));
+        EXPECT_EQ(ActiveField, program.control(next));
     }
 }
 
 TEST_F(ContactWindow, ChangingPagesEntersNotesOnlyWhenTheMemoTakesTheFocus) {
-    QWidget* memo = control("DBEdit12");
-    clickTab(2); // with the mouse
+    QWidget* memo = program.control("DBEdit12");
+    clickTab(window().PageControl, 2); // with the mouse
     ASSERT_EQ(window().PageControl->currentIndex(), 2);
     EXPECT_NE(QApplication::focusWidget(), memo);
-    EXPECT_EQ(ActiveField, control("DBEdit1"));
+    EXPECT_EQ(ActiveField, program.control("DBEdit1"));
     EXPECT_EQ(SearchFieldName.str(), "Name");
 
-    clickTab(0);
-    control("DBEdit2")->setFocus(Qt::MouseFocusReason);
-    QApplication::processEvents();
+    clickTab(window().PageControl, 0);
+    program.enter("DBEdit2");
     press(Qt::Key_Tab, Qt::ControlModifier); // with the keyboard: to "Others"
     press(Qt::Key_Tab, Qt::ControlModifier); // and on to "Notes"
     ASSERT_EQ(window().PageControl->currentIndex(), 2);
     EXPECT_NE(QApplication::focusWidget(), memo);
-    EXPECT_EQ(ActiveField, control("DBEdit2"));
+    EXPECT_EQ(ActiveField, program.control("DBEdit2"));
     EXPECT_EQ(SearchFieldName.str(), "Street");
 
     press(Qt::Key_Tab);
@@ -210,15 +138,15 @@ TEST_F(ContactWindow, EnteringThePageControlFromOutsideRecordsNotesFirst) {
     ASSERT_EQ(QApplication::focusWidget(), outside);
     window().PageControl->tabBar()->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
-    EXPECT_EQ(ActiveField, control("DBEdit12"));
+    EXPECT_EQ(ActiveField, program.control("DBEdit12"));
     EXPECT_EQ(SearchFieldLabel.str(), "Notes");
     EXPECT_EQ(SearchFieldName.str(), "Notes");
 
     outside->setFocus(Qt::OtherFocusReason);
     window().PageControl->setCurrentIndex(1);
-    control("DBEdit9")->setFocus(Qt::OtherFocusReason);
+    program.control("DBEdit9")->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
-    EXPECT_EQ(ActiveField, control("DBEdit9"));
+    EXPECT_EQ(ActiveField, program.control("DBEdit9"));
     EXPECT_EQ(SearchFieldName.str(), "Fax");
     EXPECT_EQ(NotSearchable, 1);
 }
@@ -239,11 +167,7 @@ TEST_F(ContactWindow, EachControlRecordsItsLabelFieldAndSearchability) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
-        QWidget* widget = control(c.control);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
-        widget->setFocus(Qt::MouseFocusReason);
-        QApplication::processEvents();
-        EXPECT_EQ(ActiveField, widget);
+        program.enter(c.control);
         EXPECT_EQ(SearchFieldLabel.str(), c.label);
         EXPECT_EQ(SearchFieldName.str(), c.field);
         EXPECT_EQ(NotSearchable, c.notSearchable);
