@@ -6,6 +6,7 @@
 #include "catalogue/aboutdialog.h"
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
+#include "catalogue/texts.h"
 #include "catalogueprogram.h"
 #include "editionwindows.h"
 #include "platform/testing/printerrecorder.h"
@@ -135,6 +136,29 @@ TEST_P(RecordView, TabWalksEveryControlOfEachPageOnce) {
             EXPECT_EQ(SearchFieldName.str(), description->field) << walked.back();
         }
         EXPECT_EQ(walked, expected);
+    }
+}
+
+// The window starts in its first control. Entering a control, on whatever page, makes its field the search
+// field, named by its label's caption or, without a label, by its own, and marks whether it may be searched.
+TEST_P(RecordView, EnteringAControlMakesItsFieldTheSearchField) {
+    const Edition& edition = *GetParam();
+    CatalogueProgram program(edition);
+    ASSERT_TRUE(program.startWith({filledRecord(edition)}));
+    EXPECT_EQ(QApplication::focusWidget(), program.control(edition.controls.front().name));
+    EXPECT_EQ(ActiveField, QApplication::focusWidget());
+    EXPECT_EQ(SearchFieldName.str(), edition.controls.front().field);
+    for (auto description = edition.controls.rbegin(); description != edition.controls.rend();
+         ++description) {
+        SCOPED_TRACE(description->name);
+        program.enter(description->name);
+        const LabelDescription* label = edition.label(description->label);
+        const std::string& caption = description->searchLabel == SearchLabelSource::OwnCaption || !label
+                                         ? description->caption
+                                         : label->caption;
+        EXPECT_EQ(SearchFieldLabel.str(), searchFieldLabel(caption).str());
+        EXPECT_EQ(SearchFieldName.str(), description->field);
+        EXPECT_EQ(NotSearchable, description->searchable ? 0 : 1);
     }
 }
 

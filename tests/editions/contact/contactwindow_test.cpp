@@ -151,28 +151,5 @@ TEST_F(ContactWindow, EnteringThePageControlFromOutsideRecordsNotesFirst) {
     EXPECT_EQ(NotSearchable, 1);
 }
 
-TEST_F(ContactWindow, EachControlRecordsItsLabelFieldAndSearchability) {
-    struct Case {
-        const char* control;
-        const char* label;
-        const char* field;
-        int notSearchable;
-    } cases[] = {
-        {"DBEdit2", "Street", "Street", 0},  {"DBEdit3", "Post Code", "PostCode", 0},
-        {"DBEdit4", "Region", "Region", 0},  {"DBEdit5", "Country", "Country", 0},
-        {"DBEdit6", "Priva", "Personal", 1}, {"DBEdit7", "Busine", "Business", 1},
-        {"DBEdit8", "Phone", "Phone", 0},    {"DBEdit9", "Fax", "Fax", 1},
-        {"DBEdit10", "E-mail", "Email", 1},  {"DBEdit11", "URL", "Web", 0},
-        {"DBEdit12", "Notes", "Notes", 0},   {"DBEdit1", "Name", "Name", 0},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.control);
-        program.enter(c.control);
-        EXPECT_EQ(SearchFieldLabel.str(), c.label);
-        EXPECT_EQ(SearchFieldName.str(), c.field);
-        EXPECT_EQ(NotSearchable, c.notSearchable);
-    }
-}
-
 } // namespace
 } // namespace orupim::editions
