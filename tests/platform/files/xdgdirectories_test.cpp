@@ -1,11 +1,11 @@
 // The user's base directories: only absolute values of the XDG variables count.
 #include "platform/files/platformroot.h"
 #include "platform/files/xdgdirectories.h"
+#include "temproot.h"
 
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
-#include <unistd.h>
 
 namespace orupim::files {
 namespace {
@@ -48,8 +48,8 @@ TEST(XdgDirectories, IgnoreRelativeAndEmptyValues) {
 }
 
 TEST(XdgDirectories, TheDefaultPlatformRootLiesInTheDataHome) {
-    std::filesystem::path base =
-        std::filesystem::temp_directory_path() / ("orupim-xdg-" + std::to_string(getpid()));
+    // Below the case's own directory, which goes with the case whatever happens here.
+    const std::filesystem::path base = test::caseDirectory() / "default";
     ScopedVariable root("ORUPIM_ROOT", nullptr);
     ScopedVariable home("HOME", (base / "home").c_str());
     {
@@ -60,7 +60,6 @@ TEST(XdgDirectories, TheDefaultPlatformRootLiesInTheDataHome) {
         ScopedVariable dataHome("XDG_DATA_HOME", (base / "data").c_str());
         EXPECT_EQ(platformRoot(), base / "data/orupim");
     }
-    std::filesystem::remove_all(base);
 }
 
 } // namespace
