@@ -4,6 +4,7 @@
 // test of the record's state; whether a paste reaches the record is the data control's own rule.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "catalogue/modulevalues.h"
 #include "platform/ui/dbcombobox.h"
 #include "platform/ui/qtext.h"
@@ -17,9 +18,6 @@
 
 namespace orupim::catalogue {
 namespace {
-
-constexpr std::uint32_t InvalidSelection = 14;
-constexpr std::uint32_t SelectDestinationFirst = 15;
 
 enum class Direction { Copy, Paste };
 
@@ -52,7 +50,7 @@ void TMainWindow::clipboardCommand(bool copy) {
     QWidget* control = ActiveField;
     const auto found = std::find(DataControls.begin(), DataControls.end(), control);
     if (!control || found == DataControls.end()) {
-        ShowErr(copy ? InvalidSelection : SelectDestinationFirst);
+        ShowErr(copy ? Message::InvalidSelection : Message::SelectDestinationFirst);
         return;
     }
     const ControlDescription& description =

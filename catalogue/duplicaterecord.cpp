@@ -3,21 +3,16 @@
 // carries the values of the record that was shown when the command started.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "platform/core/countedstring.h"
 
 #include <map>
 
 namespace orupim::catalogue {
-namespace {
-
-constexpr std::uint32_t UndoOrSaveFirst = 8;
-constexpr std::uint32_t RecordDuplicated = 16;
-
-} // namespace
 
 void TMainWindow::DupRecClick() {
     if (editing()) {
-        ShowErr(UndoOrSaveFirst);
+        ShowErr(Message::UndoOrSaveFirst);
         return;
     }
     // Each kept text goes back into the field of the control it was read from.
@@ -29,7 +24,7 @@ void TMainWindow::DupRecClick() {
     MainQuery.insert();
     for (const std::string& field : edition_.duplicateWriteOrder)
         MainQuery.fieldByName(field).setAsText(kept.at(field).str());
-    ShowErr(RecordDuplicated);
+    ShowErr(Message::RecordDuplicated);
 }
 
 } // namespace orupim::catalogue

@@ -1,5 +1,6 @@
 #include "catalogue/editionbuilder.h"
 
+#include "catalogue/messagetable.h"
 #include "platform/core/text.h"
 
 #include <stdexcept>
@@ -26,7 +27,7 @@ ClipboardStep defaultCopy(ControlKind kind) {
     case ControlKind::ListField:
         return {ClipboardStep::Action::ListField};
     case ControlKind::CheckBox:
-        return {ClipboardStep::Action::Refuse, 13};
+        return {ClipboardStep::Action::Refuse, Message::FieldNotCopiable};
     case ControlKind::TextField:
     case ControlKind::Memo:
         break;

@@ -18,7 +18,7 @@ struct LabelPlace {
 int defaultHeight(ControlKind kind);
 
 // What the clipboard commands do on a control of this kind: text fields and the memo use their own copy and
-// paste, drop-down fields move their selected text, check boxes refuse with message 13.
+// paste, drop-down fields move their selected text, check boxes refuse with Message::FieldNotCopiable.
 ClipboardStep defaultCopy(ControlKind kind);
 ClipboardStep defaultPaste(ControlKind kind);
 

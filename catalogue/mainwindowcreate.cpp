@@ -4,6 +4,7 @@
 #include "catalogue/mainwindow.h"
 
 #include "catalogue/aboutdialog.h"
+#include "catalogue/messagetable.h"
 #include "catalogue/modulevalues.h"
 #include "catalogue/texts.h"
 #include "platform/core/numberrule.h"
@@ -141,7 +142,7 @@ void TMainWindow::ExitClick() {
 
 void TMainWindow::ResetSetClick() {
     if (editing()) {
-        ShowErr(8);
+        ShowErr(Message::UndoOrSaveFirst);
         return;
     }
     showWholeTable();

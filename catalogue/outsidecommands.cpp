@@ -3,6 +3,7 @@
 // maker's web site. None looks at the record's state, and none waits for or hears back from what it starts.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "platform/files/filesystem.h"
 #include "platform/shell/shellexecute.h"
 #include "platform/shell/winhelp.h"
@@ -20,7 +21,6 @@ constexpr std::string_view NoticesFile = "instruct.txt";
 constexpr std::string_view WebSite = "http://www.example.com/";
 constexpr std::string_view NewsletterPage = "newsletter.html";
 constexpr std::string_view FaqPage = "faqs/pim.txt";
-constexpr std::uint32_t NoBrowserMessage = 17;
 
 // Notepad on a file of the program directory: the file is named alone and the program directory is the
 // working directory, so the process's current directory (which other programs may change) plays no part.
@@ -45,7 +45,7 @@ void TMainWindow::HelpTopics1Click() {
 
 void TMainWindow::openWebPage(std::string_view page) {
     if (!BrowserConfigured) {
-        ShowErr(NoBrowserMessage);
+        ShowErr(Message::NoWebBrowser);
         return;
     }
     const std::string address = std::string(WebSite) + std::string(page);

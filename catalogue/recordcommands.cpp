@@ -3,21 +3,10 @@
 // record of a result that cannot be modified editable.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "catalogue/texts.h"
 
 namespace orupim::catalogue {
-namespace {
-
-// Message codes of the refusals.
-constexpr std::uint32_t AlreadyAtBeginning = 4;
-constexpr std::uint32_t NoPreviousRecord = 5;
-constexpr std::uint32_t AlreadyAtEnd = 6;
-constexpr std::uint32_t NoNextRecord = 7;
-constexpr std::uint32_t UndoOrSaveFirst = 8;
-constexpr std::uint32_t GoToEditFirst = 9;
-constexpr std::uint32_t AddOrEditFirst = 10;
-
-} // namespace
 
 bool TMainWindow::editing() const {
     const db::DataSetState state = MainDataSource.state();
@@ -33,7 +22,7 @@ void TMainWindow::runStatement(const std::string& statement) {
 
 void TMainWindow::moveUnlessAtEdge(bool atEdge, std::uint32_t edgeMessage, void (db::Query::*move)()) {
     if (editing())
-        ShowErr(UndoOrSaveFirst);
+        ShowErr(Message::UndoOrSaveFirst);
     else if (atEdge)
         ShowErr(edgeMessage);
     else
@@ -41,24 +30,24 @@ void TMainWindow::moveUnlessAtEdge(bool atEdge, std::uint32_t edgeMessage, void 
 }
 
 void TMainWindow::FirstRecClick() {
-    moveUnlessAtEdge(MainQuery.bof(), AlreadyAtBeginning, &db::Query::first);
+    moveUnlessAtEdge(MainQuery.bof(), Message::AlreadyAtBeginning, &db::Query::first);
 }
 
 void TMainWindow::PrevRecClick() {
-    moveUnlessAtEdge(MainQuery.bof(), NoPreviousRecord, &db::Query::prior);
+    moveUnlessAtEdge(MainQuery.bof(), Message::NoPreviousRecord, &db::Query::prior);
 }
 
 void TMainWindow::NextRecClick() {
-    moveUnlessAtEdge(MainQuery.eof(), NoNextRecord, &db::Query::next);
+    moveUnlessAtEdge(MainQuery.eof(), Message::NoNextRecord, &db::Query::next);
 }
 
 void TMainWindow::LastRecClick() {
-    moveUnlessAtEdge(MainQuery.eof(), AlreadyAtEnd, &db::Query::last);
+    moveUnlessAtEdge(MainQuery.eof(), Message::AlreadyAtEnd, &db::Query::last);
 }
 
 void TMainWindow::AddRecClick() {
     if (editing())
-        ShowErr(UndoOrSaveFirst);
+        ShowErr(Message::UndoOrSaveFirst);
     else
         MainQuery.insert();
 }
@@ -67,12 +56,12 @@ void TMainWindow::DeleteRecClick() {
     if (MainDataSource.state() == db::DataSetState::Edit)
         MainQuery.deleteRecord();
     else
-        ShowErr(GoToEditFirst);
+        ShowErr(Message::GoToEditFirst);
 }
 
 void TMainWindow::EditRecClick() {
     if (editing()) {
-        ShowErr(UndoOrSaveFirst);
+        ShowErr(Message::UndoOrSaveFirst);
         return;
     }
     if (!MainQuery.canModify())
@@ -88,7 +77,7 @@ void TMainWindow::SaveRecClick() {
     if (editing())
         MainQuery.post();
     else
-        ShowErr(AddOrEditFirst);
+        ShowErr(Message::AddOrEditFirst);
 }
 
 void TMainWindow::keyReQuery() {

@@ -5,26 +5,21 @@
 // put back on the whole table with its counts, as Reset Data Set does, so the view is never left blank.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
 #include "catalogue/texts.h"
 #include "platform/ui/statusbar.h"
 
 namespace orupim::catalogue {
-namespace {
-
-constexpr std::uint32_t FieldNotSearchable = 2;
-constexpr std::uint32_t UndoOrSaveFirst = 8;
-
-} // namespace
 
 void TMainWindow::FindRecClick() {
     if (NotSearchable == 1) {
-        ShowErr(FieldNotSearchable);
+        ShowErr(Message::FieldNotSearchable);
         return;
     }
     if (editing()) {
-        ShowErr(UndoOrSaveFirst);
+        ShowErr(Message::UndoOrSaveFirst);
         return;
     }
     QueryDialog->showModal();

@@ -4,6 +4,7 @@
 #include "editions/contact/contactedition.h"
 
 #include "catalogue/editionbuilder.h"
+#include "catalogue/messagetable.h"
 #include "editions/contact/contactlayout.h"
 
 #include <string>
@@ -64,14 +65,14 @@ Edition makeContactEdition() {
     e.controls.push_back(typeCheckBox(7, "Business", "Business", 6, {234, 208, 81}));
     ControlDescription& phone =
         addLabelledControl(e, 8, K::TextField, "Phone", "Phone :", Others, 2, {90, 38, 389}, {26, 42});
-    phone.copy = {ClipboardStep::Action::Refuse, 14};
-    phone.paste = {ClipboardStep::Action::Refuse, 15};
+    phone.copy = {ClipboardStep::Action::Refuse, Message::InvalidSelection};
+    phone.paste = {ClipboardStep::Action::Refuse, Message::SelectDestinationFirst};
     addLabelledControl(e, 9, K::TextField, "Fax", "Fax :", Others, 0, {90, 72, 389}, {42, 78}).searchable =
         false;
     ControlDescription& email =
         addLabelledControl(e, 10, K::TextField, "Email", "E-mail :", Others, 1, {90, 108, 389}, {28, 114});
     email.searchable = false;
-    email.copy = {ClipboardStep::Action::Refuse, 14};
+    email.copy = {ClipboardStep::Action::Refuse, Message::InvalidSelection};
     addLabelledControl(e, 11, K::TextField, "Web", "URL :", Others, 3, {90, 142, 389}, {36, 146});
     addLabelledControl(e, 12, K::Memo, "Notes", "Notes :", Notes, 0, {64, 13, 417, 254}, {12, 12});
 
