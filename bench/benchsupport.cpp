@@ -1,5 +1,7 @@
 #include "bench/benchsupport.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -7,6 +9,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace orupim::bench {
@@ -55,16 +58,35 @@ Run best(const std::function<long()>& work) {
     return out;
 }
 
-long recordsArgument(int argc, char** argv) {
-    return argc > 1 ? std::atol(argv[1]) : 1000000;
+double bestSeconds(const std::function<void()>& work) {
+    double fastest = 0;
+    for (int i = 0; i < 3; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        work();
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        fastest = i == 0 ? seconds : std::min(fastest, seconds);
+    }
+    return fastest;
 }
 
-std::string makePlatformRoot() {
-    char root[] = "/tmp/orupim-bench-XXXXXX";
-    if (!mkdtemp(root))
-        return {};
-    setenv("ORUPIM_ROOT", root, 1);
-    return root;
+long countArgument(int argc, char** argv, long fallback) {
+    return argc > 1 ? std::atol(argv[1]) : fallback;
+}
+
+TemporaryRoot::TemporaryRoot() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "orupim-bench-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) {
+        std::perror("temporary platform root");
+        std::exit(1);
+    }
+    path_ = pattern;
+    setenv("ORUPIM_ROOT", path_.c_str(), 1);
+}
+
+TemporaryRoot::~TemporaryRoot() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }
 
 void checkSqlite(int rc, sqlite3* db) {

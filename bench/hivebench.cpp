@@ -2,29 +2,16 @@
 // KEYS/4, KEYS/2 and KEYS sibling keys (100,000 by default), and for one key at the depth limit, measures
 // parsing the text and writing it back (best of three) and prints the time per key, which stays flat when
 // both are linear in the text's size, and the written text's size against the read one.
+#include "bench/benchsupport.h"
 #include "platform/registry/regeditformat.h"
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <string>
 
 namespace {
 
 using namespace orupim::registry;
-
-double bestSeconds(const std::function<void()>& work) {
-    double best = 1e30;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best =
-            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
+using orupim::bench::bestSeconds;
 
 void measure(const char* what, const std::string& text, std::size_t keys) {
     RegKey top;
@@ -40,7 +27,7 @@ void measure(const char* what, const std::string& text, std::size_t keys) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const std::size_t keys = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : 100000;
+    const auto keys = std::size_t(orupim::bench::countArgument(argc, argv, 100000));
     for (std::size_t count : {keys / 8, keys / 4, keys / 2, keys}) {
         std::string text = "REGEDIT4\r\n";
         for (std::size_t i = 0; i < count; ++i)

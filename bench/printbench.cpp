@@ -6,37 +6,26 @@
 //   - laying out and writing a PDF page with a Notes value of 64 KiB in words, wrapped at the value's column
 //     over as many pages as it needs (the catalogue's own line breaking, the PDF output's measuring).
 // Each figure is the best of three runs.
+#include "bench/benchsupport.h"
 #include "catalogue/printedlines.h"
 #include "platform/core/errors.h"
+#include "platform/files/localsocket.h"
 #include "platform/ui/printer.h"
 
 #include <QGuiApplication>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cups/cups.h>
 #include <filesystem>
 #include <fstream>
-#include <functional>
+#include <optional>
 #include <string>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
 
 using namespace orupim;
-
-double bestOfThree(const std::function<void()>& work) {
-    double best = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        const auto start = std::chrono::steady_clock::now();
-        work();
-        best =
-            std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
-    }
-    return best;
-}
 
 // beginDoc on the service at `server`; answers the error it gave.
 std::string printOn(const std::filesystem::path& server) {
@@ -54,25 +43,20 @@ std::string printOn(const std::filesystem::path& server) {
 
 int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    std::string pattern = (std::filesystem::temp_directory_path() / "orupim-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data()))
-        return 1;
-    const std::filesystem::path root = pattern;
-    setenv("ORUPIM_ROOT", root.c_str(), 1);
+    const bench::TemporaryRoot temporaryRoot;
+    const std::filesystem::path& root = temporaryRoot.path();
     QGuiApplication application(argc, argv);
 
     const std::filesystem::path silent = root / "silent.sock";
     const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", silent.c_str());
-    if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
+    const std::optional<sockaddr_un> address = files::localSocketAddress(silent);
+    if (!address || ::bind(listener, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
         ::listen(listener, 8) != 0)
         return 1;
     std::string message;
-    const double silentSeconds = bestOfThree([&] { message = printOn(silent); });
+    const double silentSeconds = bench::bestSeconds([&] { message = printOn(silent); });
     std::printf("service that never answers: %.2f s (\"%s\")\n", silentSeconds, message.c_str());
-    const double missingSeconds = bestOfThree([&] { message = printOn(root / "missing.sock"); });
+    const double missingSeconds = bench::bestSeconds([&] { message = printOn(root / "missing.sock"); });
     std::printf("service that is not there:  %.4f s (\"%s\")\n", missingSeconds, message.c_str());
     ::close(listener);
 
@@ -81,7 +65,7 @@ int main(int argc, char** argv) {
     while (notes.size() < 64 * 1024)
         notes += "word" + std::to_string(notes.size() % 997) + " ";
     int pages = 0;
-    const double pdfSeconds = bestOfThree([&] {
+    const double pdfSeconds = bench::bestSeconds([&] {
         ui::Printer& printer = ui::printer();
         printer.beginDoc();
         ui::PrinterCanvas& canvas = printer.canvas();
@@ -103,6 +87,5 @@ int main(int argc, char** argv) {
         printer.endDoc();
     });
     std::printf("64 KiB of Notes on a PDF:   %.3f s (%d pages)\n", pdfSeconds, pages);
-    std::filesystem::remove_all(root);
     return 0;
 }

@@ -13,15 +13,9 @@
 #include "platform/files/drivepath.h"
 #include "platform/files/filesystem.h"
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 #include <sqlite3.h>
 #include <string>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
@@ -79,10 +73,8 @@ void report(const char* what, const bench::Run& engine, const bench::Run& sqlite
 } // namespace
 
 int main(int argc, char** argv) {
-    const long count = bench::recordsArgument(argc, argv);
-    const std::string root = bench::makePlatformRoot();
-    if (root.empty())
-        return 1;
+    const long count = bench::countArgument(argc, argv);
+    const bench::TemporaryRoot root;
     files::forceDirectories("C:\\BENCH");
     auto& session = db::Session::instance();
     session.addStandardAlias("ORUPIM", "C:\\BENCH\\", "PARADOX");
@@ -100,7 +92,5 @@ int main(int argc, char** argv) {
     report("open \"select * from flx\", walk, read fields",
            bench::best([&] { return engineWalk(all, true); }),
            bench::best([&] { return sqliteWalk(file, all, true); }));
-
-    std::filesystem::remove_all(root);
     return 0;
 }

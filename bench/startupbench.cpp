@@ -58,14 +58,12 @@ void prepare(const std::filesystem::path& directory, long records) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const long count = bench::recordsArgument(argc, argv);
-    const std::string root = bench::makePlatformRoot();
-    if (root.empty())
-        return 1;
+    const long count = bench::countArgument(argc, argv);
+    const bench::TemporaryRoot root;
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     std::printf("start-up beyond the splash pause, best of three:\n");
     for (const long records : {0L, count}) {
-        prepare(std::filesystem::path(root) / ("catalog" + std::to_string(records)), records);
+        prepare(root.path() / ("catalog" + std::to_string(records)), records);
         const bench::Run run = bench::best([records] { return startUp(records); });
         if (run.records < 0) {
             std::fprintf(stderr, "start-up on %ld records failed\n", records);
@@ -74,6 +72,5 @@ int main(int argc, char** argv) {
         std::printf("%9ld records: %7.1f ms (process peak %.1f MB)\n", records, double(run.records) / 1000.0,
                     run.peakKb / 1024.0);
     }
-    std::filesystem::remove_all(root);
     return 0;
 }

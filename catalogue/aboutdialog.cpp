@@ -1,12 +1,12 @@
 #include "catalogue/aboutdialog.h"
 
 #include "catalogue/modulevalues.h"
+#include "platform/ui/bevel.h"
 #include "platform/ui/keyevents.h"
 #include "platform/ui/qtext.h"
 #include "platform/ui/screencursor.h"
 #include "platform/ui/speedbutton.h"
 
-#include <QFrame>
 #include <QLabel>
 
 namespace orupim::catalogue {
@@ -29,14 +29,6 @@ QLabel* addLine(QWidget* parent, const char* name, const QString& text, int top,
     return label;
 }
 
-void addBevel(QWidget* parent, const char* name, int top) {
-    auto* bevel = new QFrame(parent);
-    bevel->setObjectName(name);
-    bevel->setFrameShape(QFrame::HLine);
-    bevel->setFrameShadow(QFrame::Sunken);
-    bevel->setGeometry(16, top, 389, 2);
-}
-
 } // namespace
 
 TAboutDialog::TAboutDialog() {
@@ -51,13 +43,13 @@ TAboutDialog::TAboutDialog() {
     LabProd_1 =
         addLine(area, "LabProd_1", QStringLiteral("OruPIM personal catalogues"), 18, "Arial", 19, Qt::black);
     LabProd_2 = addLine(area, "LabProd_2", {}, 52, "Arial", 16, QColor(128, 0, 0));
-    addBevel(area, "Bevel1", 92);
+    ui::addLineBevel(area, "Bevel1", 16, 92, 389);
     addLine(area, "LabMaker_1", QStringLiteral("Brenmoor"), 110, "MS Sans Serif", 11, Qt::black);
     addLine(area, "LabMaker_2", QStringLiteral("Windows 95 and NT Version"), 130, "MS Sans Serif", 11,
             Qt::black);
     addLine(area, "LabMaker_3", QStringLiteral("Keeps your videos, software, music, books and contacts."),
             150, "MS Sans Serif", 11, Qt::black);
-    addBevel(area, "Bevel2", 250);
+    ui::addLineBevel(area, "Bevel2", 16, 250, 389);
     CloseBut = new ui::SpeedButton(area);
     CloseBut->setObjectName("CloseBut");
     CloseBut->setCaption("&Close");

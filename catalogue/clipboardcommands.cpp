@@ -4,6 +4,7 @@
 // test of the record's state; whether a paste reaches the record is the data control's own rule.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "catalogue/modulevalues.h"
 #include "platform/ui/dbcombobox.h"
 #include "platform/ui/qtext.h"

@@ -3,6 +3,7 @@
 // carries the values of the record that was shown when the command started.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "platform/core/countedstring.h"
 
 #include <map>

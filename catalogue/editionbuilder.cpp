@@ -1,5 +1,6 @@
 #include "catalogue/editionbuilder.h"
 
+#include "catalogue/messagetable.h"
 #include "platform/core/text.h"
 
 #include <stdexcept>

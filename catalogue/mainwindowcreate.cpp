@@ -4,6 +4,7 @@
 #include "catalogue/mainwindow.h"
 
 #include "catalogue/aboutdialog.h"
+#include "catalogue/messagetable.h"
 #include "catalogue/modulevalues.h"
 #include "catalogue/texts.h"
 #include "platform/core/numberrule.h"

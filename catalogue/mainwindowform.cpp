@@ -5,6 +5,7 @@
 
 #include "catalogue/modulevalues.h"
 #include "catalogue/pictures.h"
+#include "platform/ui/bevel.h"
 #include "platform/ui/dbcheckbox.h"
 #include "platform/ui/dbcombobox.h"
 #include "platform/ui/dbedit.h"
@@ -18,7 +19,6 @@
 #include "platform/ui/statusbar.h"
 
 #include <QAction>
-#include <QFrame>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTabBar>
@@ -186,13 +186,8 @@ void TMainWindow::buildToolBar() {
     panel->setGeometry(0, 0, ClientWidth, ToolBarHeight);
     // Thin lines along the tool bar's top and bottom edges.
     const std::pair<const char*, int> bevels[] = {{"Bevel1", 0}, {"Bevel2", ToolBarHeight - 2}};
-    for (const auto& [name, top] : bevels) {
-        auto* bevel = new QFrame(panel);
-        bevel->setObjectName(name);
-        bevel->setFrameShape(QFrame::HLine);
-        bevel->setFrameShadow(QFrame::Sunken);
-        bevel->setGeometry(0, top, ClientWidth, 2);
-    }
+    for (const auto& [name, top] : bevels)
+        ui::addLineBevel(panel, name, 0, top, ClientWidth);
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         auto* button = new ui::SpeedButton(panel);
         const int number = static_cast<int>(i) + 1;

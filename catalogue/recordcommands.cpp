@@ -3,6 +3,7 @@
 // record of a result that cannot be modified editable.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "catalogue/texts.h"
 
 namespace orupim::catalogue {

@@ -5,6 +5,7 @@
 // put back on the whole table with its counts, as Reset Data Set does, so the view is never left blank.
 #include "catalogue/mainwindow.h"
 
+#include "catalogue/messagetable.h"
 #include "catalogue/modulevalues.h"
 #include "catalogue/querydialog.h"
 #include "catalogue/texts.h"

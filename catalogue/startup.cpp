@@ -23,8 +23,7 @@ constexpr std::uint32_t SplashPause = 3000;
 void startCatalogue(ui::Application& application, const Edition& edition) {
     QApplication::setWindowIcon(programIcon());
     auto WaitDialog = std::make_unique<TWaitDialog>();
-    WaitDialog->show();
-    WaitDialog->repaint();
+    WaitDialog->showNow();
 
     application.setTitle(edition.applicationTitle);
     application.setHelpFile(HelpFile);

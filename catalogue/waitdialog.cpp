@@ -4,9 +4,6 @@
 
 namespace orupim::catalogue {
 
-TWaitDialog::TWaitDialog() : ui::SplashWindow(splashPicture(), "Panel1", "Image1", "Bevel1") {
-    show();
-    repaint();
-}
+TWaitDialog::TWaitDialog() : ui::SplashWindow(splashPicture(), "Panel1", "Image1", "Bevel1") {}
 
 } // namespace orupim::catalogue

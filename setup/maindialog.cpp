@@ -5,6 +5,7 @@
 #include "platform/files/drivepath.h"
 #include "platform/registry/registry.h"
 #include "platform/ui/application.h"
+#include "platform/ui/bevel.h"
 #include "platform/ui/directorylistbox.h"
 #include "platform/ui/drivecombobox.h"
 #include "platform/ui/label.h"
@@ -68,15 +69,6 @@ QWidget* page(QWidget* parent, const char* name) {
     return panel;
 }
 
-QFrame* line(QWidget* parent, const char* name, int x, int y) {
-    auto* bevel = new QFrame(parent);
-    bevel->setObjectName(name);
-    bevel->setFrameShape(QFrame::HLine);
-    bevel->setFrameShadow(QFrame::Sunken);
-    bevel->setGeometry(x, y, 333, 2);
-    return bevel;
-}
-
 QLineEdit* edit(QWidget* parent, const char* name, QRect place) {
     auto* field = new QLineEdit(parent);
     field->setObjectName(name);
@@ -123,8 +115,8 @@ TMainDialog::TMainDialog() {
     InfoLabel->setGeometry(80, 28, 330, 31);
     InfoLabel->setWordWrap(true);
     InfoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    line(area, "Bevel2", 78, 69);
-    line(area, "Bevel1", 78, 283);
+    ui::addLineBevel(area, "Bevel2", 78, 69, 333);
+    ui::addLineBevel(area, "Bevel1", 78, 283, 333);
 
     PrevBut = button(area, "PrevBut", "&Previous", 80);
     PrevBut->setEnabled(false);

@@ -17,8 +17,7 @@ constexpr std::uint32_t SplashPause = 3000;
 
 void startSetup(ui::Application& application) {
     auto WaitDialog = std::make_unique<TWaitDialog>();
-    WaitDialog->show();
-    WaitDialog->repaint();
+    WaitDialog->showNow();
     kernel::Sleep(SplashPause);
     WaitDialog.reset();
 

@@ -4,6 +4,7 @@
 #include "editions/contact/contactedition.h"
 
 #include "catalogue/editionbuilder.h"
+#include "catalogue/messagetable.h"
 #include "editions/contact/contactlayout.h"
 
 #include <string>

@@ -1,15 +1,14 @@
 #include "platform/dde/channel.h"
 
+#include "platform/files/localsocket.h"
 #include "platform/files/platformroot.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
-#include <thread>
 #include <unistd.h>
 
 namespace orupim::dde {
@@ -55,13 +54,7 @@ std::filesystem::path serviceSocketPath(std::string_view service) {
 }
 
 std::optional<sockaddr_un> serviceAddress(std::string_view service) {
-    std::string path = serviceSocketPath(service).string();
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path)
-        return std::nullopt;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    return address;
+    return files::localSocketAddress(serviceSocketPath(service));
 }
 
 bool makeServiceDirectory() {
@@ -112,24 +105,8 @@ std::optional<char> readByte(int socket, Deadline deadline) {
 }
 
 int connectToService(std::string_view service, Deadline deadline) {
-    std::optional<sockaddr_un> address = serviceAddress(service);
-    if (!address)
-        return -1;
-    int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (socket < 0)
-        return -1;
-    // A listener whose queue is full refuses with EAGAIN: try again until the deadline.
-    for (;;) {
-        if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) == 0)
-            break;
-        bool again = errno == EAGAIN || errno == EINTR;
-        if (!again || std::chrono::steady_clock::now() >= deadline) {
-            ::close(socket);
-            return -1;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    if (!peerIsOwner(socket)) {
+    const int socket = files::connectLocalSocket(serviceSocketPath(service), deadline).socket;
+    if (socket >= 0 && !peerIsOwner(socket)) {
         ::close(socket);
         return -1;
     }

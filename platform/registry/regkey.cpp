@@ -5,10 +5,20 @@
 #include <algorithm>
 
 namespace orupim::registry {
+namespace {
+
+// The entry of `entries` whose `field` is `name` without regard to case, as the registry compares key and
+// value names.
+template <class Entries, class Entry>
+auto byName(Entries& entries, std::string_view name, std::string Entry::*field) {
+    return std::find_if(entries.begin(), entries.end(),
+                        [&](const Entry& entry) { return equalsIgnoreCase(entry.*field, name); });
+}
+
+} // namespace
 
 RegKey* RegKey::findSubKey(std::string_view name) {
-    auto it = std::find_if(subKeys_.begin(), subKeys_.end(),
-                           [&](const RegKey& key) { return equalsIgnoreCase(key.name_, name); });
+    auto it = byName(subKeys_, name, &RegKey::name_);
     return it == subKeys_.end() ? nullptr : &*it;
 }
 
@@ -23,8 +33,7 @@ RegKey& RegKey::subKey(std::string_view name) {
 }
 
 bool RegKey::removeSubKey(std::string_view name) {
-    auto it = std::find_if(subKeys_.begin(), subKeys_.end(),
-                           [&](const RegKey& key) { return equalsIgnoreCase(key.name_, name); });
+    auto it = byName(subKeys_, name, &RegKey::name_);
     if (it == subKeys_.end())
         return false;
     subKeys_.erase(it);
@@ -44,14 +53,12 @@ const RegKey* RegKey::find(const std::vector<std::string>& path) const {
 }
 
 const RegValue* RegKey::findValue(std::string_view name) const {
-    auto it = std::find_if(values_.begin(), values_.end(),
-                           [&](const NamedValue& value) { return equalsIgnoreCase(value.name, name); });
+    auto it = byName(values_, name, &NamedValue::name);
     return it == values_.end() ? nullptr : &it->value;
 }
 
 bool RegKey::setValue(std::string_view name, RegValue value) {
-    auto it = std::find_if(values_.begin(), values_.end(),
-                           [&](const NamedValue& named) { return equalsIgnoreCase(named.name, name); });
+    auto it = byName(values_, name, &NamedValue::name);
     if (it == values_.end()) {
         values_.push_back({std::string(name), std::move(value)});
         return true;
@@ -63,8 +70,7 @@ bool RegKey::setValue(std::string_view name, RegValue value) {
 }
 
 bool RegKey::removeValue(std::string_view name) {
-    auto it = std::find_if(values_.begin(), values_.end(),
-                           [&](const NamedValue& named) { return equalsIgnoreCase(named.name, name); });
+    auto it = byName(values_, name, &NamedValue::name);
     if (it == values_.end())
         return false;
     values_.erase(it);

@@ -4,9 +4,8 @@
 #include "platform/files/hostprogram.h"
 #include "platform/files/platformroot.h"
 #include "platform/files/settingsfile.h"
+#include "platform/files/xdgdirectories.h"
 #include "platform/shell/commandline.h"
-
-#include <cstdlib>
 
 namespace orupim::shell {
 
@@ -39,34 +38,11 @@ std::string_view lastComponent(std::string_view name) {
     return pos == std::string_view::npos ? name : name.substr(pos + 1);
 }
 
-fs::path environmentDirectory(const char* variable, const fs::path& fallback) {
-    const char* value = std::getenv(variable);
-    if (value && *value == '/')
-        return value;
-    const char* home = std::getenv("HOME");
-    return home && *home ? fs::path(home) / fallback : fs::path();
-}
-
-std::vector<fs::path> environmentDirectories(const char* variable, const char* fallback) {
-    const char* value = std::getenv(variable);
-    std::string_view list = value && *value ? value : fallback;
-    std::vector<fs::path> directories;
-    while (!list.empty()) {
-        auto colon = list.find(':');
-        std::string_view entry = list.substr(0, colon);
-        if (!entry.empty() && entry.front() == '/')
-            directories.emplace_back(entry);
-        list.remove_prefix(colon == std::string_view::npos ? list.size() : colon + 1);
-    }
-    return directories;
-}
-
 // The application directories of the freedesktop rules, most important first.
 std::vector<fs::path> applicationDirectories() {
     std::vector<fs::path> directories;
-    if (fs::path home = environmentDirectory("XDG_DATA_HOME", ".local/share"); !home.empty())
-        directories.push_back(home / "applications");
-    for (const fs::path& data : environmentDirectories("XDG_DATA_DIRS", "/usr/local/share:/usr/share"))
+    directories.push_back(files::xdgDataHome() / "applications");
+    for (const fs::path& data : files::xdgDataDirs())
         directories.push_back(data / "applications");
     return directories;
 }
@@ -75,9 +51,8 @@ std::vector<fs::path> applicationDirectories() {
 // [Default Applications] of each mimeapps.list (the user's configuration first), then the mime caches.
 std::vector<std::string> plainTextDefaults() {
     std::vector<fs::path> lists;
-    if (fs::path config = environmentDirectory("XDG_CONFIG_HOME", ".config"); !config.empty())
-        lists.push_back(config / "mimeapps.list");
-    for (const fs::path& config : environmentDirectories("XDG_CONFIG_DIRS", "/etc/xdg"))
+    lists.push_back(files::xdgConfigHome() / "mimeapps.list");
+    for (const fs::path& config : files::xdgConfigDirs())
         lists.push_back(config / "mimeapps.list");
     const std::vector<fs::path> applications = applicationDirectories();
     for (const fs::path& directory : applications)

@@ -1,15 +1,15 @@
 #include "platform/ui/printqueue.h"
 
 #include "platform/core/errors.h"
+#include "platform/files/localsocket.h"
 
 #include <QMarginsF>
 #include <QPageSize>
 #include <QSizeF>
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <cups/cups.h>
-#include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace orupim::ui {
@@ -30,20 +30,16 @@ PrinterError serviceSilent() {
 
 // Why no connection to a local server's socket can be made ("" when one can, or for a network server): the
 // client library's own connect closes its socket before it returns, which loses the reason, so a local socket
-// is tried again here. A network server is not tried twice, as that could double the wait.
+// is tried once more here. A network server is not tried twice, as that could double the wait.
 std::string connectFailure(const std::string& server) {
-    sockaddr_un address{};
-    if (server.empty() || server.front() != '/' || server.size() >= sizeof address.sun_path)
+    if (server.empty() || server.front() != '/')
         return {};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, server.c_str(), server.size() + 1);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (socket < 0)
-        return std::strerror(errno);
-    const bool connected = ::connect(socket, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-    const int error = errno;
-    ::close(socket);
-    return connected ? std::string() : std::strerror(error);
+    const files::LocalConnection connection =
+        files::connectLocalSocket(server, std::chrono::steady_clock::now());
+    if (connection.socket < 0)
+        return std::strerror(connection.error);
+    ::close(connection.socket);
+    return {};
 }
 
 // One connection to the print service, every wait on it bounded.

@@ -37,4 +37,9 @@ SplashWindow::SplashWindow(const QPixmap& picture, const char* panelName, const 
     }
 }
 
+void SplashWindow::showNow() {
+    show();
+    repaint();
+}
+
 } // namespace orupim::ui

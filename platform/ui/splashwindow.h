@@ -16,6 +16,10 @@ public:
 
     // The panel, picture and bevel carry the given object names, as the program's form named them.
     SplashWindow(const QPixmap& picture, const char* panelName, const char* imageName, const char* bevelName);
+
+    // Shows the window and paints it at once: a program shows it before its event loop runs, and the pause
+    // under it lets no paint event through.
+    void showNow();
 };
 
 } // namespace orupim::ui

@@ -69,52 +69,56 @@ void ProgramGroups::save(const std::filesystem::path& file) const {
         throw StoreError("cannot write " + file.string());
 }
 
-std::size_t ProgramGroups::createGroup(std::string_view name) {
-    active_ = std::string(name);
+std::optional<std::size_t> ProgramGroups::groupIndex(std::string_view name) const {
     for (std::size_t i = 0; i < groups_.size(); ++i)
         if (equalsIgnoreCase(groups_[i].name, name))
             return i;
+    return std::nullopt;
+}
+
+std::optional<std::size_t> ProgramGroups::activeIndex() const {
+    return active_.empty() ? std::nullopt : groupIndex(active_);
+}
+
+std::size_t ProgramGroups::createGroup(std::string_view name) {
+    active_ = std::string(name);
+    if (std::optional<std::size_t> index = groupIndex(name))
+        return *index;
     groups_.push_back({std::string(name), {}});
     return groups_.size() - 1;
 }
 
 const ProgramGroup* ProgramGroups::active() const {
-    for (const ProgramGroup& group : groups_)
-        if (!active_.empty() && equalsIgnoreCase(group.name, active_))
-            return &group;
-    return nullptr;
+    std::optional<std::size_t> index = activeIndex();
+    return index ? &groups_[*index] : nullptr;
 }
 
 std::optional<std::size_t> ProgramGroups::addItem(std::string_view commandLine, std::string_view name) {
-    const ProgramGroup* found = active();
-    if (!found)
+    std::optional<std::size_t> index = activeIndex();
+    if (!index)
         return std::nullopt;
-    auto index = static_cast<std::size_t>(found - groups_.data());
-    ProgramGroup& group = groups_[index];
-    for (ProgramItem& item : group.items)
+    std::vector<ProgramItem>& items = groups_[*index].items;
+    for (ProgramItem& item : items)
         if (equalsIgnoreCase(item.name, name)) {
             item.commandLine = std::string(commandLine);
             return index;
         }
-    group.items.push_back({std::string(name), std::string(commandLine)});
+    items.push_back({std::string(name), std::string(commandLine)});
     return index;
 }
 
 std::optional<std::size_t> ProgramGroups::showGroup(std::string_view name) {
-    for (std::size_t i = 0; i < groups_.size(); ++i)
-        if (equalsIgnoreCase(groups_[i].name, name)) {
-            active_ = groups_[i].name;
-            return i;
-        }
-    return std::nullopt;
+    std::optional<std::size_t> index = groupIndex(name);
+    if (index)
+        active_ = groups_[*index].name;
+    return index;
 }
 
 std::optional<std::size_t> ProgramGroups::deleteItem(std::string_view name) {
-    const ProgramGroup* found = active();
-    if (!found)
+    std::optional<std::size_t> index = activeIndex();
+    if (!index)
         return std::nullopt;
-    auto index = static_cast<std::size_t>(found - groups_.data());
-    std::vector<ProgramItem>& items = groups_[index].items;
+    std::vector<ProgramItem>& items = groups_[*index].items;
     for (auto item = items.begin(); item != items.end(); ++item)
         if (equalsIgnoreCase(item->name, name)) {
             items.erase(item);
@@ -124,14 +128,13 @@ std::optional<std::size_t> ProgramGroups::deleteItem(std::string_view name) {
 }
 
 bool ProgramGroups::deleteGroup(std::string_view name) {
-    for (auto group = groups_.begin(); group != groups_.end(); ++group)
-        if (equalsIgnoreCase(group->name, name)) {
-            if (equalsIgnoreCase(active_, name))
-                active_.clear();
-            groups_.erase(group);
-            return true;
-        }
-    return false;
+    std::optional<std::size_t> index = groupIndex(name);
+    if (!index)
+        return false;
+    if (equalsIgnoreCase(active_, name))
+        active_.clear();
+    groups_.erase(groups_.begin() + static_cast<std::ptrdiff_t>(*index));
+    return true;
 }
 
 } // namespace orupim::progman

@@ -60,6 +60,10 @@ public:
     const ProgramGroup* active() const;
 
 private:
+    // The index of the group of that name (without regard to case), and of the active group.
+    std::optional<std::size_t> groupIndex(std::string_view name) const;
+    std::optional<std::size_t> activeIndex() const;
+
     std::vector<ProgramGroup> groups_;
     std::string active_;
 };

@@ -60,6 +60,7 @@ TEST(Pictures, EveryPictureIsThereAtItsSizeAndNotBlank) {
 
 TEST(Pictures, SplashWindowShowsThePicture) {
     TWaitDialog splash;
+    splash.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&splash));
     auto* image = splash.findChild<QLabel*>("Image1");
     ASSERT_NE(image, nullptr);

@@ -1,4 +1,4 @@
-// The user's base directories: only absolute values of the XDG variables count.
+// The base directories: only absolute values of the XDG variables count.
 #include "platform/files/platformroot.h"
 #include "platform/files/xdgdirectories.h"
 #include "temproot.h"
@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <optional>
+#include <vector>
 
 namespace orupim::files {
 namespace {
@@ -44,6 +45,28 @@ TEST(XdgDirectories, IgnoreRelativeAndEmptyValues) {
         ScopedVariable configHome("XDG_CONFIG_HOME", value);
         EXPECT_EQ(xdgDataHome(), data);
         EXPECT_EQ(xdgConfigHome(), config);
+    }
+}
+
+TEST(XdgDirectories, SystemListsKeepTheirAbsoluteEntriesInOrderOrFallBackWhenUnsetOrEmpty) {
+    using Paths = std::vector<std::filesystem::path>;
+    const struct {
+        const char* value;
+        Paths data;
+        Paths config;
+    } cases[] = {
+        {nullptr, {"/usr/local/share", "/usr/share"}, {"/etc/xdg"}},
+        {"", {"/usr/local/share", "/usr/share"}, {"/etc/xdg"}},
+        {"/b:/a/", {"/b", "/a/"}, {"/b", "/a/"}},
+        {"relative:/a::./b:/c", {"/a", "/c"}, {"/a", "/c"}},
+        {":relative", {}, {}}, // set, with nothing absolute: no system directory at all
+    };
+    for (const auto& [value, data, config] : cases) {
+        SCOPED_TRACE(value ? value : "(unset)");
+        ScopedVariable dataDirs("XDG_DATA_DIRS", value);
+        ScopedVariable configDirs("XDG_CONFIG_DIRS", value);
+        EXPECT_EQ(xdgDataDirs(), data);
+        EXPECT_EQ(xdgConfigDirs(), config);
     }
 }
 
