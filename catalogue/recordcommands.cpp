@@ -20,15 +20,15 @@ constexpr std::uint32_t AddOrEditFirst = 10;
 } // namespace
 
 bool TMainWindow::editing() const {
-    const db::DataSetState state = MainDataSource.state();
+    const db::DataSetState state = mainDataSource_.state();
     return state == db::DataSetState::Edit || state == db::DataSetState::Insert;
 }
 
 void TMainWindow::runStatement(const std::string& statement) {
-    MainQuery.close();
-    MainQuery.clearSql();
-    MainQuery.addSql(statement);
-    MainQuery.open();
+    mainQuery_.close();
+    mainQuery_.clearSql();
+    mainQuery_.addSql(statement);
+    mainQuery_.open();
 }
 
 void TMainWindow::moveUnlessAtEdge(bool atEdge, std::uint32_t edgeMessage, void (db::Query::*move)()) {
@@ -37,35 +37,35 @@ void TMainWindow::moveUnlessAtEdge(bool atEdge, std::uint32_t edgeMessage, void 
     else if (atEdge)
         ShowErr(edgeMessage);
     else
-        (MainQuery.*move)();
+        (mainQuery_.*move)();
 }
 
 void TMainWindow::FirstRecClick() {
-    moveUnlessAtEdge(MainQuery.bof(), AlreadyAtBeginning, &db::Query::first);
+    moveUnlessAtEdge(mainQuery_.bof(), AlreadyAtBeginning, &db::Query::first);
 }
 
 void TMainWindow::PrevRecClick() {
-    moveUnlessAtEdge(MainQuery.bof(), NoPreviousRecord, &db::Query::prior);
+    moveUnlessAtEdge(mainQuery_.bof(), NoPreviousRecord, &db::Query::prior);
 }
 
 void TMainWindow::NextRecClick() {
-    moveUnlessAtEdge(MainQuery.eof(), NoNextRecord, &db::Query::next);
+    moveUnlessAtEdge(mainQuery_.eof(), NoNextRecord, &db::Query::next);
 }
 
 void TMainWindow::LastRecClick() {
-    moveUnlessAtEdge(MainQuery.eof(), AlreadyAtEnd, &db::Query::last);
+    moveUnlessAtEdge(mainQuery_.eof(), AlreadyAtEnd, &db::Query::last);
 }
 
 void TMainWindow::AddRecClick() {
     if (editing())
         ShowErr(UndoOrSaveFirst);
     else
-        MainQuery.insert();
+        mainQuery_.insert();
 }
 
 void TMainWindow::DeleteRecClick() {
-    if (MainDataSource.state() == db::DataSetState::Edit)
-        MainQuery.deleteRecord();
+    if (mainDataSource_.state() == db::DataSetState::Edit)
+        mainQuery_.deleteRecord();
     else
         ShowErr(GoToEditFirst);
 }
@@ -75,18 +75,18 @@ void TMainWindow::EditRecClick() {
         ShowErr(UndoOrSaveFirst);
         return;
     }
-    if (!MainQuery.canModify())
+    if (!mainQuery_.canModify())
         keyReQuery();
-    MainQuery.edit();
+    mainQuery_.edit();
 }
 
 void TMainWindow::UndoChangesClick() {
-    MainQuery.cancel();
+    mainQuery_.cancel();
 }
 
 void TMainWindow::SaveRecClick() {
     if (editing())
-        MainQuery.post();
+        mainQuery_.post();
     else
         ShowErr(AddOrEditFirst);
 }
@@ -94,13 +94,13 @@ void TMainWindow::SaveRecClick() {
 void TMainWindow::keyReQuery() {
     const std::string firstKey = controlText(0);
     const std::string secondKey = controlText(1);
-    MainQuery.disableControls();
+    mainQuery_.disableControls();
     // The controls follow the query again also when the statement is refused, so that the record view does
     // not stay frozen after the error is shown.
     struct ControlsOn {
         db::Query& query;
         ~ControlsOn() { query.enableControls(); }
-    } controlsOn{MainQuery};
+    } controlsOn{mainQuery_};
     runStatement(keyReQueryStatement(edition_.keyReQueryFormat, firstKey, secondKey));
 }
 

@@ -144,11 +144,11 @@ TMainWindow& CatalogueProgram::window() const {
 }
 
 std::string CatalogueProgram::message() const {
-    return MainWindow->StatusBar->panelText(0);
+    return MainWindow->statusBar()->panelText(0);
 }
 
 std::string CatalogueProgram::counts() const {
-    return MainWindow->StatusBar->panelText(1);
+    return MainWindow->statusBar()->panelText(1);
 }
 
 void registerBrowser(const std::string& command) {

@@ -54,15 +54,15 @@ protected:
     // Enters a data control on its page, as a click in it does.
     void enter(const char* name) {
         QWidget* widget = control(name);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
+        window().pageControl()->setCurrentWidget(widget->parentWidget());
         widget->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         ASSERT_EQ(ActiveField, widget);
     }
     // Clicks a speed button and answers the message it left ("" when none).
     std::string click(int button) {
-        window().StatusBar->setPanelText(0, "");
-        window().SpeedButtons[static_cast<std::size_t>(button)]->click();
+        window().statusBar()->setPanelText(0, "");
+        window().speedButtons()[static_cast<std::size_t>(button)]->click();
         QApplication::processEvents();
         return program.message();
     }
@@ -78,7 +78,7 @@ TEST_F(Clipboard, MemoSelectionIsCopiedWhileAnotherPageShows) {
     cursor.setPosition(7);
     cursor.setPosition(15, QTextCursor::KeepAnchor);
     memo->setTextCursor(cursor);
-    window().PageControl->setCurrentIndex(0); // the tab "Main"
+    window().pageControl()->setCurrentIndex(0); // the tab "Main"
     QApplication::processEvents();
     ASSERT_NE(QApplication::focusWidget(), memo);
     clipboard()->setText("before");
@@ -101,7 +101,7 @@ TEST_F(Clipboard, EditsKeepTheirSelectionWhenAnotherPageIsShown) {
         enter(c.control);
         QLineEdit* box = c.listField ? editBox(c.control) : lineEdit(c.control);
         box->setSelection(1, static_cast<int>(std::string(c.copied).size()));
-        window().PageControl->setCurrentIndex(2); // the tab "Loans"
+        window().pageControl()->setCurrentIndex(2); // the tab "Loans"
         QApplication::processEvents();
         ASSERT_NE(QApplication::focusWidget(), control(c.control));
         clipboard()->setText("before");

@@ -27,12 +27,12 @@ protected:
     void start(const std::vector<Record>& records) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
     std::string duplicate() {
-        window().StatusBar->setPanelText(0, "");
-        window().SpeedButtons[DuplicateButton]->click();
+        window().statusBar()->setPanelText(0, "");
+        window().speedButtons()[DuplicateButton]->click();
         QApplication::processEvents();
         return program.message();
     }
-    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
+    std::string field(const char* name) { return window().mainQuery().fieldByName(name).asText(); }
 
     test::CatalogueProgram program{videoEdition()};
 };
@@ -40,7 +40,7 @@ protected:
 TEST_F(DuplicateRecord, NewRecordKeepsTheSixValuesAndLeavesTheRestEmpty) {
     start({Full});
     EXPECT_EQ(duplicate(), "Record duplicated.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     for (const char* kept : {"Director", "Title", "Publisher", "Category", "Language", "Format"}) {
         SCOPED_TRACE(kept);
         EXPECT_EQ(field(kept), Full.at(kept));
@@ -65,8 +65,8 @@ TEST_F(DuplicateRecord, UndoAddsNothing) {
     start({Full});
     EXPECT_EQ(duplicate(), "Record duplicated.");
     window().UndoChangesClick();
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
-    EXPECT_EQ(window().MainQuery.recordCount(), 1);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainQuery().recordCount(), 1);
     EXPECT_EQ(program.storedRecords().size(), 1u);
 }
 
@@ -74,9 +74,9 @@ TEST_F(DuplicateRecord, RefusedWhileEditingOrAdding) {
     start({Full});
     for (auto command : {&TMainWindow::EditRecClick, &TMainWindow::AddRecClick}) {
         (window().*command)();
-        const db::DataSetState state = window().MainDataSource.state();
+        const db::DataSetState state = window().mainDataSource().state();
         EXPECT_EQ(duplicate(), "Undo or save the current record first.");
-        EXPECT_EQ(window().MainDataSource.state(), state);
+        EXPECT_EQ(window().mainDataSource().state(), state);
         window().UndoChangesClick();
     }
     EXPECT_EQ(program.storedRecords().size(), 1u);
@@ -92,15 +92,15 @@ TEST_F(DuplicateRecord, ResultThatCannotBeModifiedIsReQueriedFirst) {
     program.makeTableReadOnly();
     program.start();
     window().NextRecClick();
-    ASSERT_FALSE(window().MainQuery.canModify());
+    ASSERT_FALSE(window().mainQuery().canModify());
     // Writable again, so that the re-queried result takes the new record.
     std::filesystem::permissions(program.hostDirectory() / "flx.db", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
 
     EXPECT_EQ(duplicate(), "Record duplicated.");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from flx where Director = 'Lang' and Title = 'Metropolis'");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     EXPECT_EQ(field("Publisher"), "Kino");
     EXPECT_EQ(field("Format"), "DVD");
 }
@@ -110,11 +110,11 @@ TEST_F(DuplicateRecord, ReadOnlyTableRefusesTheInsertAfterTheReQuery) {
     program.makeTableReadOnly();
     program.start();
     EXPECT_EQ(duplicate(), "");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from flx where Director = 'Lang' and Title = 'Metropolis'");
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Cannot modify a read-only dataset.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
 }
 
 } // namespace

@@ -46,7 +46,7 @@ TEST(FieldEnter, EachControlRecordsItsLabelFieldAndSearchability) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
         QWidget* control = window.dataControl(c.control);
-        window.PageControl->setCurrentWidget(control->parentWidget());
+        window.pageControl()->setCurrentWidget(control->parentWidget());
         control->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         EXPECT_EQ(ActiveField, control);
@@ -56,8 +56,8 @@ TEST(FieldEnter, EachControlRecordsItsLabelFieldAndSearchability) {
     }
 
     // The page tabs are no data control: the field last entered stays.
-    window.PageControl->setFocus(Qt::MouseFocusReason);
-    window.PageControl->setCurrentIndex(0);
+    window.pageControl()->setFocus(Qt::MouseFocusReason);
+    window.pageControl()->setCurrentIndex(0);
     QApplication::processEvents();
     EXPECT_EQ(ActiveField, window.dataControl("DBEdit11"));
 }

@@ -84,7 +84,7 @@ protected:
         program.writeListFile(FourLists);
         program.start();
         ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
-        window().StatusBar->setPanelText(0, "");
+        window().statusBar()->setPanelText(0, "");
     }
     TMainWindow& window() { return program.window(); }
     // Chooses Reload Lists from its menu.
@@ -134,7 +134,7 @@ TEST_F(ReloadLists, WhileEditingTheTypedValuesStay) {
     }
     program.writeListFile("[Category]\nWestern=\n");
     reload();
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Edit);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Edit);
     EXPECT_EQ(shown("DBEdit1"), "LangX");
     EXPECT_EQ(shown("DBEdit5"), "DramaX");
     EXPECT_EQ(entriesOf(window(), "DBEdit5"), StringList{"Western"});

@@ -48,7 +48,7 @@ protected:
     void start(const std::vector<Record>& records = {Film}) { ASSERT_TRUE(program.startWith(records)); }
     TMainWindow& window() { return program.window(); }
     void print() {
-        window().SpeedButtons[PrintButton]->click();
+        window().speedButtons()[PrintButton]->click();
         QApplication::processEvents();
     }
     // The job's texts printed for the Notes, from its caption to the caption after it.
@@ -140,7 +140,7 @@ TEST_F(PrintRecord, PrintsTheDateInItsShortFormAndTheNewRecordAsItStands) {
     EXPECT_EQ(adding[4].text, "");
     EXPECT_EQ(adding[18].text, "");                 // a new record's Borrowed has no value yet
     EXPECT_EQ(printer.jobs[1].title, "FLX Record"); // no Title yet to name it
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
 }
 
 // The recorded page leaves 80 characters of room beside the captions (half an em each at 10 points).
@@ -266,7 +266,7 @@ TEST(PrintRecordToPdf, ThePrintedPageHoldsEveryCharacterAtItsPlace) {
     record["Notes"] = LongNotes + "\r\nsecond line\r\nthird";
     test::CatalogueProgram program(videoEdition());
     ASSERT_TRUE(program.startWith({record}));
-    program.window().SpeedButtons[PrintButton]->click();
+    program.window().speedButtons()[PrintButton]->click();
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
     orupim::test::savePdfPicture(pdf, "print-record");
 
@@ -330,7 +330,7 @@ TEST(PrintRecordToPdf, LinesThatReachTheFootGoOnOverASecondPage) {
     record["Notes"] = notes;
     test::CatalogueProgram program(videoEdition());
     ASSERT_TRUE(program.startWith({record}));
-    program.window().SpeedButtons[PrintButton]->click();
+    program.window().speedButtons()[PrintButton]->click();
     ASSERT_TRUE(program.boxes.boxes.empty()) << program.boxes.boxes.front().text;
     orupim::test::savePdfPicture(pdf, "print-record-page2", 1);
 

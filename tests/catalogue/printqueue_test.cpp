@@ -62,7 +62,7 @@ protected:
 
     void start() { ASSERT_TRUE(program.startWith({Film, Second})); }
     void print() {
-        program.window().SpeedButtons[PrintButton]->click();
+        program.window().speedButtons()[PrintButton]->click();
         QApplication::processEvents();
     }
     std::vector<std::string> boxTexts() const {
@@ -118,7 +118,7 @@ TEST_F(PrintQueue, AServiceThatDoesNotAnswerOrIsNotThereIsNamedAndTheWindowGoesO
         print();
         EXPECT_EQ(boxTexts(), std::vector<std::string>{c.message});
         // The window is free again: the next command runs.
-        program.window().SpeedButtons[NextButton]->click();
+        program.window().speedButtons()[NextButton]->click();
         EXPECT_EQ(program.window().controlText(1), "Sunset Blvd.");
         program.window().FirstRecClick();
     }

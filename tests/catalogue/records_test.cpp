@@ -38,7 +38,7 @@ protected:
     }
     // Runs a command and answers the message it left ("" when it left none).
     std::string run(void (TMainWindow::*command)()) {
-        window().StatusBar->setPanelText(0, "");
+        window().statusBar()->setPanelText(0, "");
         ui::runGuarded([&] { (window().*command)(); });
         QApplication::processEvents();
         return program.message();
@@ -71,7 +71,7 @@ TEST_F(RecordCommands, ShowingCountsTheTableAndShowsTheFirstRecord) {
     EXPECT_EQ(SearchTableName.str(), "flx");
     EXPECT_EQ(shown("DBEdit1"), "Lang");
     EXPECT_EQ(QApplication::focusWidget(), window().dataControl("DBEdit1"));
-    EXPECT_FALSE(window().MainQuery.controlsDisabled());
+    EXPECT_FALSE(window().mainQuery().controlsDisabled());
 }
 
 TEST_F(RecordCommands, EmptyTableCountsZeroAndRefusesEveryMove) {
@@ -119,7 +119,7 @@ TEST_F(RecordCommands, AddAndSaveStoresTheNewRecordCountsStay) {
     type("DBEdit1", "O'Brien");
     type("DBEdit2", "It's");
     EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     EXPECT_EQ(program.counts(), " rec. 3 of 3");
     restart();
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
@@ -137,7 +137,7 @@ TEST_F(RecordCommands, EditSaveAndUndo) {
     EXPECT_EQ(shown("DBEdit2"), "Metropolis");
 
     EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
-    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx"); // a modifiable result needs no re-query
+    EXPECT_EQ(window().mainQuery().sqlText(), "select * from flx"); // a modifiable result needs no re-query
     type("DBEdit2", " (1927)");
     EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
     EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
@@ -154,14 +154,14 @@ TEST_F(RecordCommands, CheckBoxMemoAndListFieldEditsAreStored) {
     start();
     EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
     auto* lent = qobject_cast<QAbstractButton*>(window().dataControl("DBEdit10"));
-    window().PageControl->setCurrentIndex(2);
+    window().pageControl()->setCurrentIndex(2);
     QApplication::processEvents();
     QTest::mouseClick(lent, Qt::LeftButton, {}, QPoint(5, lent->height() / 2));
-    window().PageControl->setCurrentIndex(1);
+    window().pageControl()->setCurrentIndex(1);
     type("DBEdit8", "First line");
     QTest::keyClick(window().dataControl("DBEdit8"), Qt::Key_Return);
     QTest::keyClicks(window().dataControl("DBEdit8"), "second");
-    window().PageControl->setCurrentIndex(0);
+    window().pageControl()->setCurrentIndex(0);
     type("DBEdit7", "VHS");
     EXPECT_EQ(run(&TMainWindow::SaveRecClick), "");
 
@@ -190,7 +190,7 @@ TEST_F(RecordCommands, DatesTakeTwoAndFourDigitYears) {
         {"2/30/01", ""},
         {"2/3/1", ""},
     };
-    window().PageControl->setCurrentIndex(2);
+    window().pageControl()->setCurrentIndex(2);
     QWidget* date = window().dataControl("DBEdit11");
     std::string stored;
     for (const Case& c : cases) {
@@ -204,11 +204,11 @@ TEST_F(RecordCommands, DatesTakeTwoAndFourDigitYears) {
         if (c.shown.empty()) {
             ASSERT_EQ(program.boxes.boxes.size(), 1u);
             EXPECT_EQ(program.boxes.boxes[0].text, "'" + std::string(c.typed) + "' is not a valid date.");
-            EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Edit);
+            EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Edit);
             EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
         } else {
             EXPECT_TRUE(program.boxes.boxes.empty());
-            EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+            EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
             stored = c.shown;
         }
         EXPECT_EQ(shown("DBEdit11"), stored);
@@ -221,12 +221,12 @@ TEST_F(RecordCommands, DeleteOnlyFromEditState) {
     EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
     EXPECT_EQ(run(&TMainWindow::AddRecClick), "");
     EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     EXPECT_EQ(run(&TMainWindow::UndoChangesClick), "");
     EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
     EXPECT_EQ(run(&TMainWindow::EditRecClick), "");
     EXPECT_EQ(run(&TMainWindow::DeleteRecClick), "");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     EXPECT_EQ(program.counts(), " rec. 3 of 3");
     restart();
     EXPECT_EQ(storedTitles(), (std::vector<std::string>{"Metropolis", "Caligari"}));
@@ -259,13 +259,13 @@ TEST_F(RecordCommands, EditOnAReadOnlyTableReQueriesByTheKeysWithQuotesDoubled) 
     EXPECT_EQ(run(&TMainWindow::NextRecClick), "");
     ASSERT_EQ(shown("DBEdit1"), "O'Brien");
 
-    window().SpeedButtons[8]->click(); // Edit Record, through the handler guard as the user runs it
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    window().speedButtons()[8]->click(); // Edit Record, through the handler guard as the user runs it
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from flx where Director = 'O''Brien' and Title = 'It''s'");
-    EXPECT_TRUE(window().MainQuery.active());
-    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_TRUE(window().mainQuery().active());
+    EXPECT_EQ(window().mainQuery().recordCount(), 2);
     EXPECT_EQ(shown("DBEdit4"), "A");
-    EXPECT_FALSE(window().MainQuery.controlsDisabled());
+    EXPECT_FALSE(window().mainQuery().controlsDisabled());
     // The re-queried result of a read-only table still cannot be modified: the edit is refused by the engine.
     ASSERT_FALSE(program.boxes.boxes.empty());
     EXPECT_EQ(program.boxes.boxes.back().text, "Cannot modify a read-only dataset.");

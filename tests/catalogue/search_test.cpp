@@ -108,7 +108,7 @@ DialogSeen findIn(TMainWindow& window, const DialogAction& act, bool byMenuItem 
     if (byMenuItem)
         window.findChild<QAction*>("FindRecord1")->trigger();
     else
-        window.SpeedButtons[4]->click();
+        window.speedButtons()[4]->click();
     QApplication::processEvents();
     return seen;
 }
@@ -123,7 +123,7 @@ protected:
     }
     void enterField(const char* control) {
         QWidget* widget = window().dataControl(control);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
+        window().pageControl()->setCurrentWidget(widget->parentWidget());
         widget->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
     }
@@ -134,7 +134,7 @@ protected:
 
 TEST_F(Search, FindsTheRecordsWhoseFieldContainsThePatternCaseSensitively) {
     start();
-    window().StatusBar->setPanelText(0, "earlier message");
+    window().statusBar()->setPanelText(0, "earlier message");
     struct Case {
         const char* pattern;
         int matches;
@@ -152,12 +152,12 @@ TEST_F(Search, FindsTheRecordsWhoseFieldContainsThePatternCaseSensitively) {
         EXPECT_EQ(seen.fieldLabel, "Director");
         EXPECT_EQ(LastQuery.str(),
                   std::string("Select * from flx where Director like '%") + c.pattern + "%'");
-        EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
+        EXPECT_EQ(window().mainQuery().sqlText(), LastQuery.str());
         EXPECT_EQ(program.counts(), " rec. " + std::to_string(c.matches) + " of 4");
         EXPECT_EQ(MatchCount, c.matches);
-        EXPECT_EQ(window().MainQuery.recordCount(), c.matches);
+        EXPECT_EQ(window().mainQuery().recordCount(), c.matches);
         EXPECT_EQ(shownDirector(), c.firstDirector);
-        EXPECT_FALSE(window().MainQuery.controlsDisabled());
+        EXPECT_FALSE(window().mainQuery().controlsDisabled());
     }
     EXPECT_EQ(program.message(), "earlier message");
     EXPECT_TRUE(program.boxes.boxes.empty());
@@ -230,7 +230,7 @@ TEST_F(Search, RefusesOnAFieldNotSearchableFirstThenWhileEditing) {
         enterField(c.control);
         if (c.editing)
             window().EditRecClick();
-        window().StatusBar->setPanelText(0, "");
+        window().statusBar()->setPanelText(0, "");
         const DialogSeen seen = find(enter("Lang"));
         EXPECT_FALSE(seen.shown);
         EXPECT_EQ(program.message(), c.message);
@@ -245,11 +245,11 @@ TEST_F(Search, ResetRunsOnAFieldNotSearchableAndRefusesWhileEditing) {
     find(enter("Lang"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
     enterField("DBEdit9");
-    window().StatusBar->setPanelText(0, "");
-    window().SpeedButtons[5]->click();
+    window().statusBar()->setPanelText(0, "");
+    window().speedButtons()[5]->click();
     EXPECT_EQ(program.message(), "");
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
-    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
+    EXPECT_EQ(window().mainQuery().sqlText(), "select * from flx");
     EXPECT_EQ(shownDirector(), "Fritz Lang");
     // The search state stays as it was.
     EXPECT_EQ(SearchPattern, "Lang");
@@ -271,7 +271,7 @@ TEST_F(Search, TitleBarCloseSearchesWithThePatternOfTheLastExecute) {
     EXPECT_TRUE(find(closeByTitleBar).shown);
     EXPECT_FALSE(SearchPattern.has_value());
     EXPECT_EQ(LastQuery.str(), "");
-    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
+    EXPECT_EQ(window().mainQuery().sqlText(), "select * from flx");
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
 
     find(enter("Lang"));
@@ -397,8 +397,8 @@ TEST_F(Search, QuotesAreTextAndLongPatternsKeepTheStatementWhole) {
         EXPECT_EQ(SearchPattern, c.pattern);
         EXPECT_EQ(LastQuery.str(), head + c.statement);
         EXPECT_LE(LastQuery.length(), 255u);
-        EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
-        EXPECT_TRUE(window().MainQuery.active());
+        EXPECT_EQ(window().mainQuery().sqlText(), LastQuery.str());
+        EXPECT_TRUE(window().mainQuery().active());
         EXPECT_EQ(program.counts(), " rec. " + std::to_string(c.matches) + " of 6");
         EXPECT_EQ(shownDirector(), c.firstDirector);
     }
@@ -422,12 +422,12 @@ TEST(SearchRefused, RefusedStatementLeavesTheWholeTableInView) {
         film.erase("Name");
     ASSERT_TRUE(program.startWith(films));
     TMainWindow& window = program.window();
-    window.StatusBar->setPanelText(0, "earlier message");
+    window.statusBar()->setPanelText(0, "earlier message");
     findIn(window, enter("Lang"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
 
     QWidget* name = window.dataControl("DBEdit12");
-    window.PageControl->setCurrentWidget(name->parentWidget());
+    window.pageControl()->setCurrentWidget(name->parentWidget());
     name->setFocus(Qt::MouseFocusReason);
     QApplication::processEvents();
     ASSERT_EQ(SearchFieldName.str(), "Name");
@@ -437,9 +437,9 @@ TEST(SearchRefused, RefusedStatementLeavesTheWholeTableInView) {
     EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
     EXPECT_NE(program.boxes.boxes[0].text.find("Name"), std::string::npos) << program.boxes.boxes[0].text;
     EXPECT_EQ(LastQuery.str(), "Select * from flx where Name like '%Anna%'");
-    EXPECT_TRUE(window.MainQuery.active());
-    EXPECT_EQ(window.MainQuery.sqlText(), "select * from flx");
-    EXPECT_EQ(window.MainQuery.recordCount(), 4);
+    EXPECT_TRUE(window.mainQuery().active());
+    EXPECT_EQ(window.mainQuery().sqlText(), "select * from flx");
+    EXPECT_EQ(window.mainQuery().recordCount(), 4);
     EXPECT_EQ(MatchCount, 4);
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
     EXPECT_EQ(window.controlText(0), "Fritz Lang");

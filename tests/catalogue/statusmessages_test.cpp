@@ -21,7 +21,7 @@ namespace {
 TEST(StatusMessages, ShowErrWritesTheTextOfEachCode) {
     test::CatalogueProgram program(videoEdition());
     program.start();
-    program.window().StatusBar->setPanelText(1, " rec. 3 of 3");
+    program.window().statusBar()->setPanelText(1, " rec. 3 of 3");
     for (std::uint32_t code : {0u, 4u, 8u, 16u, 17u, 18u, 4000000000u}) {
         SCOPED_TRACE(code);
         program.window().ShowErr(code);
@@ -36,7 +36,7 @@ TEST(StatusMessages, ShowErrPaintsTheMessageBeforeItReturns) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
     program.start();
-    PaintCounter counter(program.window().StatusBar->panel(0));
+    PaintCounter counter(program.window().statusBar()->panel(0));
     program.window().ShowErr(7);
     EXPECT_GE(counter.paints, 1) << "the message waits for the message loop";
 }
@@ -44,7 +44,7 @@ TEST(StatusMessages, ShowErrPaintsTheMessageBeforeItReturns) {
 TEST(StatusMessages, ClickSmilesAndDoubleClickClears) {
     test::CatalogueProgram program(videoEdition());
     program.start();
-    ui::StatusBar* bar = program.window().StatusBar;
+    ui::StatusBar* bar = program.window().statusBar();
     bar->setPanelText(1, " rec. 3 of 3");
     program.window().ShowErr(7);
 
@@ -66,13 +66,13 @@ TEST(StatusMessages, WithSoundOnEveryMessageBeepsWithTheExclamationSound) {
     ASSERT_TRUE(SoundOn);
     EXPECT_TRUE(program.beeps.empty());
 
-    program.window().SpeedButtons[0]->click(); // First Record at the begin: message 4
-    program.window().SpeedButtons[0]->click();
+    program.window().speedButtons()[0]->click(); // First Record at the begin: message 4
+    program.window().speedButtons()[0]->click();
     program.window().ShowErr(16);
     EXPECT_EQ(program.message(), "Record duplicated.");
     EXPECT_EQ(program.beeps, (std::vector<unsigned>{48, 48, 48}));
 
-    QTest::mouseClick(program.window().StatusBar, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(program.window().statusBar(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(program.beeps.size(), 3u) << "a click on the status bar is silent";
 }
 
@@ -87,7 +87,7 @@ TEST(StatusMessages, WithSoundOnARefusedCommandRingsTheDisplaysBell) {
     program.createTable({{{"Title", "Alien"}}});
     program.start();
     ASSERT_TRUE(SoundOn);
-    program.window().SpeedButtons[1]->click(); // Previous Record at the first record
+    program.window().speedButtons()[1]->click(); // Previous Record at the first record
     EXPECT_EQ(program.message(), "No previous record.");
     EXPECT_EQ(display.rings, 1);
     EXPECT_TRUE(program.beeps.empty());
@@ -98,7 +98,7 @@ TEST(StatusMessages, WithSoundOffNothingBeeps) {
     program.createTable();
     program.start();
     ASSERT_FALSE(SoundOn);
-    program.window().SpeedButtons[0]->click();
+    program.window().speedButtons()[0]->click();
     EXPECT_EQ(program.message(), "Already at the begining.");
     EXPECT_TRUE(program.beeps.empty());
 }

@@ -34,7 +34,7 @@ protected:
     void TearDown() override { db::setWriteFailureForTesting({}); }
     TMainWindow& window() { return program.window(); }
     void click(Button button) {
-        window().SpeedButtons[button]->click();
+        window().speedButtons()[button]->click();
         QApplication::processEvents();
     }
     void typeTitle(const QString& text) {
@@ -82,7 +82,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
         const Titles before = storedTitles();
         click(c.enter);
         typeTitle(c.title);
-        const db::DataSetState state = window().MainDataSource.state();
+        const db::DataSetState state = window().mainDataSource().state();
         db::setWriteFailureForTesting([&](const std::filesystem::path& file) {
             ++failures;
             EXPECT_EQ(file, tableFile());
@@ -96,7 +96,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
                   "Cannot write the table: " + tableName() + " (" + sqlite3_errstr(c.code) + ")");
         // Nothing reached the file, and the record is still as typed.
         EXPECT_EQ(storedTitles(), before);
-        EXPECT_EQ(window().MainDataSource.state(), state);
+        EXPECT_EQ(window().mainDataSource().state(), state);
         EXPECT_EQ(window().controlText(1), c.title);
 
         db::setWriteFailureForTesting({});
@@ -104,7 +104,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
         click(c.command);
         for (const auto& box : program.boxes.boxes)
             ADD_FAILURE() << box.text;
-        EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+        EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
         EXPECT_EQ(storedTitles(), c.storedAfterRetry);
     }
     EXPECT_EQ(failures, 4);
@@ -123,7 +123,7 @@ TEST_F(WriteFailure, RecordDeletedByAnotherProgramIsReportedNotBroughtBack) {
     EXPECT_EQ(program.boxes.boxes[0].text, "Record was deleted by another user: " + tableName() + ".");
     EXPECT_EQ(storedTitles(), std::vector<std::string>{"Nosferatu"});
     click(UndoButton);
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     EXPECT_EQ(storedTitles(), std::vector<std::string>{"Nosferatu"});
 }
 
@@ -167,7 +167,7 @@ TEST_F(WriteFailure, LockedTableIsWaitedForThenReported) {
             EXPECT_EQ(window().controlText(1), c.title);
             click(SaveButton);
         }
-        EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+        EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
         EXPECT_EQ(storedTitles().front(), c.title);
     }
 }

@@ -38,17 +38,17 @@ protected:
     TMainWindow& window() { return program.window(); }
     void enter(const char* name) {
         QWidget* widget = window().dataControl(name);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
+        window().pageControl()->setCurrentWidget(widget->parentWidget());
         widget->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
     }
     std::string run(void (TMainWindow::*command)()) {
-        window().StatusBar->setPanelText(0, "");
+        window().statusBar()->setPanelText(0, "");
         ui::runGuarded([&] { (window().*command)(); });
         QApplication::processEvents();
         return program.message();
     }
-    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
+    std::string field(const char* name) { return window().mainQuery().fieldByName(name).asText(); }
 
     catalogue::test::CatalogueProgram program{audioEdition()};
 };
@@ -95,9 +95,9 @@ TEST_F(AudioEdition, FindRecordAfterDateThenCodeSearchesTheCodeColumn) {
     });
     run(&TMainWindow::FindRecClick);
     EXPECT_EQ(fieldLabel, "Code");
-    EXPECT_NE(window().MainQuery.sqlText().find("where Code like"), std::string::npos)
-        << window().MainQuery.sqlText();
-    EXPECT_EQ(window().MainQuery.recordCount(), 1);
+    EXPECT_NE(window().mainQuery().sqlText().find("where Code like"), std::string::npos)
+        << window().mainQuery().sqlText();
+    EXPECT_EQ(window().mainQuery().recordCount(), 1);
     EXPECT_EQ(field("Code"), "X-1");
 }
 
@@ -120,7 +120,7 @@ TEST_F(AudioEdition, EditingAndSavingKeepsTheHiddenTracksNumber) {
 TEST_F(AudioEdition, DuplicateKeepsFiveTextsAndLeavesFormatEmpty) {
     start({Album});
     EXPECT_EQ(run(&TMainWindow::DupRecClick), "Record duplicated.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     for (const char* kept : {"Artist", "Title", "Publisher", "Category", "Language"}) {
         SCOPED_TRACE(kept);
         EXPECT_EQ(field(kept), Album.at(kept));
@@ -155,11 +155,11 @@ constexpr const char* SharedKeyStatement = "select * from snd where Artist = 'O'
 
 TEST_F(AudioEdition, EditRecordReQueriesByArtistAndTitleAndGoesOnWithTheFirst) {
     startReadOnlyOnASharedKey(program);
-    window().StatusBar->setPanelText(0, "");
-    window().SpeedButtons[8]->click(); // Edit Record, through the handler guard
+    window().statusBar()->setPanelText(0, "");
+    window().speedButtons()[8]->click(); // Edit Record, through the handler guard
     QApplication::processEvents();
-    EXPECT_EQ(window().MainQuery.sqlText(), SharedKeyStatement);
-    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_EQ(window().mainQuery().sqlText(), SharedKeyStatement);
+    EXPECT_EQ(window().mainQuery().recordCount(), 2);
     EXPECT_EQ(field("Code"), "B-7");
     ASSERT_FALSE(program.boxes.boxes.empty());
     EXPECT_EQ(program.boxes.boxes.back().text, "Cannot modify a read-only dataset.");
@@ -171,7 +171,7 @@ TEST_F(AudioEdition, DuplicateReQueriesByArtistAndTitleFirst) {
                                  std::filesystem::perm_options::add);
 
     EXPECT_EQ(run(&TMainWindow::DupRecClick), "Record duplicated.");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from snd where Artist = 'O''Day' and Title = 'Anita''s'");
     EXPECT_EQ(field("Artist"), "O'Day");
     EXPECT_EQ(field("Format"), "");

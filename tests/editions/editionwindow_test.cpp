@@ -57,10 +57,10 @@ TEST_P(EditionWindow, ShowsTheEditionsTexts) {
         EXPECT_EQ(action->text().toStdString(), text);
     }
     EXPECT_EQ(window.findChild<QAction*>("Newsleter1"), nullptr);
-    EXPECT_EQ(window.SpeedButtons[15]->hint(), x.aboutHint);
+    EXPECT_EQ(window.speedButtons()[15]->hint(), x.aboutHint);
 
     orupim::testing::PrinterRecorder printer;
-    window.SpeedButtons[14]->click(); // Print Record
+    window.speedButtons()[14]->click(); // Print Record
     QApplication::processEvents();
     ASSERT_EQ(printer.jobs.size(), 1u);
     const auto& texts = printer.jobs[0].texts;

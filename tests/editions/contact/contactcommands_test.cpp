@@ -52,10 +52,10 @@ protected:
     std::string shown(const char* name) {
         return window().controlText(window().edition().controlIndex(name));
     }
-    std::string field(const char* name) { return window().MainQuery.fieldByName(name).asText(); }
+    std::string field(const char* name) { return window().mainQuery().fieldByName(name).asText(); }
     void enter(const char* name) {
         QWidget* widget = control(name);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
+        window().pageControl()->setCurrentWidget(widget->parentWidget());
         widget->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         ASSERT_EQ(ActiveField, widget);
@@ -67,8 +67,8 @@ protected:
     }
     // Clicks a speed button and answers the message it left ("" when none).
     std::string click(std::size_t button) {
-        window().StatusBar->setPanelText(0, "");
-        window().SpeedButtons[button]->click();
+        window().statusBar()->setPanelText(0, "");
+        window().speedButtons()[button]->click();
         QApplication::processEvents();
         return program.message();
     }
@@ -111,9 +111,9 @@ TEST_F(ContactCommands, ARecordWithoutANameIsRefusedAndOneWithOnlyANameIsSaved) 
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Field 'Name' must have a value.");
     EXPECT_EQ(program.boxes.boxes[0].caption, "OruPPL 1.1");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     EXPECT_EQ(QApplication::focusWidget(), control("DBEdit1"));
-    EXPECT_EQ(window().PageControl->currentIndex(), 0);
+    EXPECT_EQ(window().pageControl()->currentIndex(), 0);
     EXPECT_EQ(shown("DBEdit2"), "3 Shore Ln");
     EXPECT_TRUE(program.storedRecords().empty());
 
@@ -121,7 +121,7 @@ TEST_F(ContactCommands, ARecordWithoutANameIsRefusedAndOneWithOnlyANameIsSaved) 
     window().AddRecClick();
     type("DBEdit1", "Cy Young");
     EXPECT_EQ(click(10), "");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     const auto stored = program.storedRecords();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].at("Name"), "Cy Young");
@@ -148,10 +148,10 @@ TEST_F(ContactCommands, EditOnAReadOnlyTableReQueriesByNameAndStreet) {
     program.start();
     window().NextRecClick();
     ASSERT_EQ(shown("DBEdit1"), "Ann Lee");
-    window().SpeedButtons[8]->click(); // Edit Record
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    window().speedButtons()[8]->click(); // Edit Record
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
-    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_EQ(window().mainQuery().recordCount(), 2);
     EXPECT_EQ(shown("DBEdit8"), "555-0100");
 }
 
@@ -160,17 +160,17 @@ TEST_F(ContactCommands, DuplicateOnAReadOnlyTableReQueriesByNameAndStreetFirst) 
     program.makeTableReadOnly();
     program.start();
     EXPECT_EQ(click(DuplicateButton), "");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Cannot modify a read-only dataset.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
 }
 
 TEST_F(ContactCommands, DuplicateKeepsTheAddressAndEmptiesTheRest) {
     start();
     EXPECT_EQ(click(DuplicateButton), "Record duplicated.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     for (const char* kept : {"Name", "Street", "PostCode", "Region", "Country"})
         EXPECT_EQ(field(kept), Ann.at(kept)) << kept;
     for (const char* empty : {"City", "Phone", "Fax", "Email", "Web", "Notes", "Business", "Personal"})
@@ -271,10 +271,10 @@ TEST_F(ContactCommands, NotesPhoneAndWebAreSearchedFaxAndEmailAreNot) {
 TEST_F(ContactCommands, PageTabsLeaveTheFieldLastEntered) {
     start();
     enter("DBEdit8");
-    QTabBar* tabs = window().PageControl->tabBar();
+    QTabBar* tabs = window().pageControl()->tabBar();
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
     QApplication::processEvents();
-    ASSERT_EQ(window().PageControl->currentIndex(), 0);
+    ASSERT_EQ(window().pageControl()->currentIndex(), 0);
     EXPECT_EQ(ActiveField, control("DBEdit8"));
     EXPECT_EQ(click(CopyButton), "Invalid selection.");
     EXPECT_EQ(find([](TQueryDialog& dialog) { dialog.CancelBut->click(); }), "Phone");

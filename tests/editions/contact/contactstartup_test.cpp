@@ -41,7 +41,7 @@ protected:
         return qobject_cast<ui::DBComboBox*>(window().dataControl(control))->entries();
     }
     void reload() {
-        window().StatusBar->setPanelText(0, "");
+        window().statusBar()->setPanelText(0, "");
         window().findChild<QAction*>("ReloadLists1")->trigger();
         QApplication::processEvents();
     }
@@ -91,7 +91,7 @@ TEST_F(ContactStartUp, CaptionTableHasTypeOnceAndAnEmptyEntryForBusiness) {
 TEST_F(ContactStartUp, PrintedRecordPairsEachCaptionWithItsControlsValue) {
     orupim::testing::PrinterRecorder printer;
     start("");
-    window().SpeedButtons[14]->click(); // Print Record
+    window().speedButtons()[14]->click(); // Print Record
     ASSERT_EQ(printer.jobs.size(), 1u);
     const auto& texts = printer.jobs[0].texts;
     ASSERT_EQ(texts.size(), 26u); // the Notes' line break starts a line of their own

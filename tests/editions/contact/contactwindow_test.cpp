@@ -44,7 +44,7 @@ protected:
         QApplication::processEvents();
     }
     void clickTab(int index) {
-        QTabBar* tabs = window().PageControl->tabBar();
+        QTabBar* tabs = window().pageControl()->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(index).center());
         QApplication::processEvents();
     }
@@ -54,13 +54,13 @@ protected:
 
 TEST_F(ContactWindow, PagesLabelsAndCheckBoxes) {
     EXPECT_EQ(window().caption(), "Peopledex 1.1");
-    ASSERT_EQ(window().PageControl->pageCount(), 3);
+    ASSERT_EQ(window().pageControl()->pageCount(), 3);
     const char* pages[][2] = {{"TabMain", "Main"}, {"TabLoans", "Others"}, {"TabNotes", "Notes"}};
     for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(window().PageControl->page(i)->objectName().toStdString(), pages[i][0]);
-        EXPECT_EQ(window().PageControl->tabText(i).toStdString(), pages[i][1]);
+        EXPECT_EQ(window().pageControl()->page(i)->objectName().toStdString(), pages[i][0]);
+        EXPECT_EQ(window().pageControl()->tabText(i).toStdString(), pages[i][1]);
     }
-    EXPECT_EQ(window().PageControl->currentIndex(), 0);
+    EXPECT_EQ(window().pageControl()->currentIndex(), 0);
 
     struct LabelRow {
         const char* name;
@@ -75,7 +75,7 @@ TEST_F(ContactWindow, PagesLabelsAndCheckBoxes) {
         ui::Label* label = window().label(row.name);
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->caption(), row.caption);
-        EXPECT_EQ(label->parentWidget(), window().PageControl->page(row.page));
+        EXPECT_EQ(label->parentWidget(), window().pageControl()->page(row.page));
     }
     for (const char* missing : {"Label6", "Label7"})
         EXPECT_EQ(window().findChild<QWidget*>(missing), nullptr) << missing;
@@ -86,8 +86,8 @@ TEST_F(ContactWindow, PagesLabelsAndCheckBoxes) {
     for (std::size_t i = 0; i < edition.controls.size(); ++i) {
         const catalogue::ControlDescription& description = edition.controls[i];
         SCOPED_TRACE(description.name);
-        QWidget* widget = window().DataControls[i];
-        QWidget* page = window().Pages[static_cast<std::size_t>(description.page)];
+        QWidget* widget = window().dataControls()[i];
+        QWidget* page = window().pages()[static_cast<std::size_t>(description.page)];
         EXPECT_EQ(widget->parentWidget(), page);
         EXPECT_TRUE(page->rect().contains(widget->geometry()));
         EXPECT_EQ(widget->geometry(), QRect(description.place.left, description.place.top,
@@ -106,22 +106,22 @@ TEST_F(ContactWindow, PagesLabelsAndCheckBoxes) {
     EXPECT_EQ(qobject_cast<QAbstractButton*>(control("DBEdit7"))->text(), "Business");
 
     // A picture of each page for a person to look at.
-    for (int page = 0; page < window().PageControl->pageCount(); ++page) {
-        window().PageControl->setCurrentIndex(page);
+    for (int page = 0; page < window().pageControl()->pageCount(); ++page) {
+        window().pageControl()->setCurrentIndex(page);
         QApplication::processEvents();
         orupim::test::saveScreenshot(window(), "contact-" + std::to_string(page));
     }
 }
 
 TEST_F(ContactWindow, CityIsShownByNoControl) {
-    for (QWidget* widget : window().DataControls) {
+    for (QWidget* widget : window().dataControls()) {
         const auto* data = dynamic_cast<const ui::DataControl*>(widget);
         ASSERT_NE(data, nullptr);
         EXPECT_NE(data->dataField(), "City");
     }
-    for (std::size_t i = 0; i < window().DataControls.size(); ++i)
+    for (std::size_t i = 0; i < window().dataControls().size(); ++i)
         EXPECT_NE(window().controlText(static_cast<int>(i)), "Springfield");
-    EXPECT_EQ(window().MainQuery.fieldByName("City").asText(), "Springfield");
+    EXPECT_EQ(window().mainQuery().fieldByName("City").asText(), "Springfield");
 }
 
 TEST_F(ContactWindow, MenusAndAboutHint) {
@@ -137,7 +137,7 @@ TEST_F(ContactWindow, MenusAndAboutHint) {
     EXPECT_NE(window().findChild<QAction*>("Newsletter1"), nullptr);
     EXPECT_NE(window().findChild<QAction*>("About"), nullptr);
     EXPECT_EQ(window().findChild<QAction*>("Newsleter1"), nullptr);
-    EXPECT_EQ(window().SpeedButtons[15]->hint(), "About PPL");
+    EXPECT_EQ(window().speedButtons()[15]->hint(), "About PPL");
     EXPECT_EQ(catalogue::AboutDialog->caption(), "About Peopledex 1.1");
     EXPECT_EQ(catalogue::QueryDialog->caption(), "Peopledex 1.1");
 }
@@ -163,9 +163,9 @@ TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
 
     // Fax, E-mail, Phone, URL.
     clickTab(1);
-    ASSERT_EQ(window().PageControl->currentIndex(), 1);
+    ASSERT_EQ(window().pageControl()->currentIndex(), 1);
     EXPECT_EQ(ActiveField, control("DBEdit7"));
-    window().PageControl->tabBar()->setFocus(Qt::MouseFocusReason);
+    window().pageControl()->tabBar()->setFocus(Qt::MouseFocusReason);
     for (const char* next : {"DBEdit9", "DBEdit10", "DBEdit8", "DBEdit11"}) {
         SCOPED_TRACE(next);
         press(Qt::Key_Tab);
@@ -177,7 +177,7 @@ TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
 TEST_F(ContactWindow, ChangingPagesEntersNotesOnlyWhenTheMemoTakesTheFocus) {
     QWidget* memo = control("DBEdit12");
     clickTab(2); // with the mouse
-    ASSERT_EQ(window().PageControl->currentIndex(), 2);
+    ASSERT_EQ(window().pageControl()->currentIndex(), 2);
     EXPECT_NE(QApplication::focusWidget(), memo);
     EXPECT_EQ(ActiveField, control("DBEdit1"));
     EXPECT_EQ(SearchFieldName.str(), "Name");
@@ -187,7 +187,7 @@ TEST_F(ContactWindow, ChangingPagesEntersNotesOnlyWhenTheMemoTakesTheFocus) {
     QApplication::processEvents();
     press(Qt::Key_Tab, Qt::ControlModifier); // with the keyboard: to "Others"
     press(Qt::Key_Tab, Qt::ControlModifier); // and on to "Notes"
-    ASSERT_EQ(window().PageControl->currentIndex(), 2);
+    ASSERT_EQ(window().pageControl()->currentIndex(), 2);
     EXPECT_NE(QApplication::focusWidget(), memo);
     EXPECT_EQ(ActiveField, control("DBEdit2"));
     EXPECT_EQ(SearchFieldName.str(), "Street");
@@ -203,19 +203,19 @@ TEST_F(ContactWindow, ChangingPagesEntersNotesOnlyWhenTheMemoTakesTheFocus) {
 // The page control's own enter event records Notes when the focus comes into it from outside; a control
 // inside that takes the focus in the same move is entered after it and ends as the field last entered.
 TEST_F(ContactWindow, EnteringThePageControlFromOutsideRecordsNotesFirst) {
-    QWidget* outside = window().SpeedButtons[0];
+    QWidget* outside = window().speedButtons()[0];
     outside->setFocusPolicy(Qt::StrongFocus); // the window has no other control outside its pages
     outside->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), outside);
-    window().PageControl->tabBar()->setFocus(Qt::OtherFocusReason);
+    window().pageControl()->tabBar()->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(ActiveField, control("DBEdit12"));
     EXPECT_EQ(SearchFieldLabel.str(), "Notes");
     EXPECT_EQ(SearchFieldName.str(), "Notes");
 
     outside->setFocus(Qt::OtherFocusReason);
-    window().PageControl->setCurrentIndex(1);
+    window().pageControl()->setCurrentIndex(1);
     control("DBEdit9")->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(ActiveField, control("DBEdit9"));
@@ -240,7 +240,7 @@ TEST_F(ContactWindow, EachControlRecordsItsLabelFieldAndSearchability) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.control);
         QWidget* widget = control(c.control);
-        window().PageControl->setCurrentWidget(widget->parentWidget());
+        window().pageControl()->setCurrentWidget(widget->parentWidget());
         widget->setFocus(Qt::MouseFocusReason);
         QApplication::processEvents();
         EXPECT_EQ(ActiveField, widget);
