@@ -2,12 +2,12 @@
 
 namespace orupim::testing {
 
-MessageBoxRecorder::MessageBoxRecorder() {
-    ui::setMessageBoxHandlerForTesting([this](const ui::MessageBoxRequest& box) { boxes.push_back(box); });
-}
+MessageBoxRecorder::MessageBoxRecorder()
+    : previous_(ui::setMessageBoxImplementation(
+          [this](const ui::MessageBoxRequest& box) { boxes.push_back(box); })) {}
 
 MessageBoxRecorder::~MessageBoxRecorder() {
-    ui::setMessageBoxHandlerForTesting({});
+    ui::setMessageBoxImplementation(std::move(previous_));
 }
 
 } // namespace orupim::testing

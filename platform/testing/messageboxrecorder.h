@@ -16,6 +16,9 @@ public:
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
     std::vector<ui::MessageBoxRequest> boxes;
+
+private:
+    ui::MessageBoxFunction previous_;
 };
 
 } // namespace orupim::testing

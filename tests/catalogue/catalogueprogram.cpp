@@ -25,7 +25,7 @@ CatalogueProgram::CatalogueProgram(const Edition& edition, const std::string& di
     : edition_(edition), directory_(orupim::test::tempRoot() / directory) {
     resetModuleValues();
     std::filesystem::create_directories(directory_);
-    files::setProgramFileForTesting(directory_ / edition.deliverable);
+    files::setProgramFileImplementation([program = directory_ / edition.deliverable] { return program; });
     kernel::setSleepImplementation([this](std::uint32_t milliseconds) {
         pauses.push_back({milliseconds, splashShown(), MainWindow && AboutDialog && QueryDialog});
     });
@@ -41,7 +41,7 @@ bool CatalogueProgram::splashShown() {
 
 CatalogueProgram::~CatalogueProgram() {
     stop();
-    files::setProgramFileForTesting({});
+    files::setProgramFileImplementation({});
     kernel::setSleepImplementation({});
     kernel::setBeepImplementation({});
 }

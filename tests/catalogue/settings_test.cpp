@@ -6,9 +6,9 @@
 #include "catalogueprogram.h"
 #include "platform/db/session.h"
 #include "platform/files/platformroot.h"
-#include "platform/registry/keymarks.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
+#include "platform/testing/keymarktable.h"
 #include "platform/ui/dbcombobox.h"
 #include "platform/ui/screencursor.h"
 
@@ -180,9 +180,11 @@ TEST(Browser, AKeyThatCannotBeOpenedIsNoBrowser) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
     test::registerBrowser("C:\\WEB\\BROWSE.EXE");
-    setKeyMarksForTesting(RootKey::ClassesRoot, "http\\shell\\open\\command", {true, false, false});
-    program.start();
-    clearKeyMarksForTesting();
+    {
+        testing::KeyMarkTable keyMarks;
+        keyMarks.mark(RootKey::ClassesRoot, "http\\shell\\open\\command", {true, false, false});
+        program.start();
+    }
     EXPECT_TRUE(program.boxes.boxes.empty());
     EXPECT_FALSE(program.window().browserConfigured());
 }
