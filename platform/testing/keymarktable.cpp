@@ -6,14 +6,10 @@
 namespace orupim::testing {
 
 KeyMarkTable::KeyMarkTable()
-    : previous_(registry::setKeyMarks([this](const registry::KeyLocation& key) {
+    : replacement_(registry::setKeyMarks, [this](const registry::KeyLocation& key) {
           auto found = marks_.find(keyOf(key));
           return found == marks_.end() ? KeyMarks{} : found->second;
-      })) {}
-
-KeyMarkTable::~KeyMarkTable() {
-    registry::setKeyMarks(std::move(previous_));
-}
+      }) {}
 
 void KeyMarkTable::mark(RootKey root, std::string_view path, KeyMarks marks) {
     marks_[keyOf(registry::locate(root, registry::splitKeyPath(path)))] = marks;

@@ -3,6 +3,7 @@
 // without regard to case. When the object ends its marks go and whatever marked keys before comes back.
 #pragma once
 
+#include "platform/core/replaceable.h"
 #include "platform/registry/keymarks.h"
 #include "platform/registry/rootkey.h"
 
@@ -16,7 +17,6 @@ namespace orupim::testing {
 class KeyMarkTable {
 public:
     KeyMarkTable();
-    ~KeyMarkTable();
     KeyMarkTable(const KeyMarkTable&) = delete;
     KeyMarkTable& operator=(const KeyMarkTable&) = delete;
 
@@ -31,7 +31,7 @@ private:
     static Key keyOf(const registry::KeyLocation& location);
 
     std::map<Key, KeyMarks> marks_;
-    registry::KeyMarksFunction previous_;
+    Replacement<registry::KeyMarksFunction> replacement_;
 };
 
 } // namespace orupim::testing

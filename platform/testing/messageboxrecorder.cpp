@@ -3,11 +3,7 @@
 namespace orupim::testing {
 
 MessageBoxRecorder::MessageBoxRecorder()
-    : previous_(ui::setMessageBoxImplementation(
-          [this](const ui::MessageBoxRequest& box) { boxes.push_back(box); })) {}
-
-MessageBoxRecorder::~MessageBoxRecorder() {
-    ui::setMessageBoxImplementation(std::move(previous_));
-}
+    : replacement_(ui::setMessageBoxImplementation,
+                   [this](const ui::MessageBoxRequest& box) { boxes.push_back(box); }) {}
 
 } // namespace orupim::testing

@@ -63,13 +63,13 @@ TEST(WinHelp, AMissingHelpFileIsReportedAndNothingIsStartedOrMade) {
     fs::create_directories(driveC() / "Apps");
     Replacement program(files::setProgramFileImplementation, [] { return driveC() / "Apps" / "OruFLX"; });
     std::vector<OpenFailure> failures;
-    OpenFailureReporter previous =
-        setOpenFailureReporter([&](const OpenFailure& failure) { failures.push_back(failure); });
-
-    EXPECT_FALSE(winHelp("OruPIM.hlp", HELP_FINDER, 0));
-    fs::create_directories(driveC() / "Apps" / "Help.hlp"); // a directory is no help file either
-    EXPECT_FALSE(winHelp("C:\\Apps\\Help.hlp", HELP_FINDER, 0));
-    setOpenFailureReporter(std::move(previous));
+    {
+        Replacement reporter(setOpenFailureReporter,
+                             [&](const OpenFailure& failure) { failures.push_back(failure); });
+        EXPECT_FALSE(winHelp("OruPIM.hlp", HELP_FINDER, 0));
+        fs::create_directories(driveC() / "Apps" / "Help.hlp"); // a directory is no help file either
+        EXPECT_FALSE(winHelp("C:\\Apps\\Help.hlp", HELP_FINDER, 0));
+    }
 
     const std::vector<OpenFailure> expected = {{"C:\\Apps\\OruPIM.hlp", "the help file was not found."},
                                                {"C:\\Apps\\Help.hlp", "the help file was not found."}};
