@@ -48,7 +48,7 @@ long startUp(long records) {
 // A program directory holding the video table with `records` records.
 void prepare(const std::filesystem::path& directory, long records) {
     std::filesystem::create_directories(directory);
-    files::setProgramFileForTesting(directory / "OruFLX");
+    files::setProgramFileImplementation([program = directory / "OruFLX"] { return program; });
     const std::string drive = files::toDrive(directory);
     db::Session::createTable(drive, catalogue::videoLayout());
     if (records > 0)

@@ -13,7 +13,7 @@
 namespace orupim::catalogue {
 void TMainWindow::fieldEnter(int controlIndex) {
     const ControlDescription& description = edition_.controls[static_cast<std::size_t>(controlIndex)];
-    QWidget* control = DataControls[static_cast<std::size_t>(controlIndex)];
+    QWidget* control = dataControls_[static_cast<std::size_t>(controlIndex)];
     std::string caption;
     if (description.searchLabel == SearchLabelSource::OwnCaption) {
         if (auto* button = qobject_cast<QAbstractButton*>(control))

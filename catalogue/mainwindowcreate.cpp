@@ -1,6 +1,7 @@
 // The main window's creation and show handlers and the commands that share their steps: the alias pointed at
 // the program directory, the main query opened, the window title, the caption table, the Sound setting, the
-// lookup lists and the web browser's command; on showing, the whole table opened and counted.
+// lookup lists and the web browser's command; on showing, the whole table opened and counted. Reset Data Set
+// and Reload Lists repeat steps of these; Exit and About, the window's own commands, are here too.
 #include "catalogue/mainwindow.h"
 
 #include "catalogue/aboutdialog.h"
@@ -56,12 +57,12 @@ void TMainWindow::setUpAlias() {
 
 void TMainWindow::FormCreate() {
     setUpAlias();
-    MainQuery.open();
+    mainQuery_.open();
 
     WindowTitle = CountedString(edition_.windowTitle);
     setCaption(WindowTitle.str());
-    StatusBar->setPanelText(0, "");
-    StatusBar->setPanelText(1, "");
+    statusBar_->setPanelText(0, "");
+    statusBar_->setPanelText(1, "");
     for (std::size_t i = 0; i < FieldCaptions.size() && i < edition_.captionLabels.size(); ++i)
         if (ui::Label* own = label(edition_.captionLabels[i]))
             FieldCaptions[i] = CountedString(own->caption());
@@ -102,19 +103,19 @@ void TMainWindow::loadLists(const IniFile& listFile, bool replace) {
 void TMainWindow::lookUpBrowser() {
     Registry registry;
     registry.setRootKey(RootKey::ClassesRoot);
-    BrowserConfigured = registry.openKey(BrowserKey, false);
-    if (!BrowserConfigured)
+    browserConfigured_ = registry.openKey(BrowserKey, false);
+    if (!browserConfigured_)
         return;
     const std::string command = registry.valueExists("") ? registry.readString("") : NoBrowserValue;
-    BrowserCommand = browserProgram(command);
+    browserCommand_ = browserProgram(command);
 }
 
 void TMainWindow::FormShow() {
     TotalCount = 0;
     MatchCount = 0;
     SearchTableName = CountedString(edition_.table);
-    if (!DataControls.empty())
-        DataControls.front()->setFocus(Qt::OtherFocusReason);
+    if (!dataControls_.empty())
+        dataControls_.front()->setFocus(Qt::OtherFocusReason);
     if (ui::Label* first = label(edition_.controls.front().label))
         SearchFieldLabel = searchFieldLabel(first->caption());
     SearchFieldName = CountedString(edition_.controls.front().field);

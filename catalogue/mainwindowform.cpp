@@ -61,16 +61,16 @@ QFont boldFont(int pixelSize = 11) {
 
 } // namespace
 
-TMainWindow::TMainWindow(const Edition& edition) : MainDataSource(MainQuery), edition_(edition) {
+TMainWindow::TMainWindow(const Edition& edition) : edition_(edition), mainDataSource_(mainQuery_) {
     setObjectName("MainWindow");
     setCaption(edition_.designCaption);
     QFont font;
     font.setPixelSize(11);
     setFont(font);
 
-    MainQuery.setDatabaseName("ORUPIM");
-    MainQuery.addSql(edition_.designStatement);
-    MainDataSource.setAutoEdit(false);
+    mainQuery_.setDatabaseName("ORUPIM");
+    mainQuery_.addSql(edition_.designStatement);
+    mainDataSource_.setAutoEdit(false);
 
     buildMenus();
     buildToolBar();
@@ -87,9 +87,9 @@ TMainWindow::TMainWindow(const Edition& edition) : MainDataSource(MainQuery), ed
 
 TMainWindow::~TMainWindow() {
     // The controls let go of the data source before it goes.
-    for (QWidget* control : DataControls)
+    for (QWidget* control : dataControls_)
         delete control;
-    DataControls.clear();
+    dataControls_.clear();
 }
 
 void TMainWindow::buildMenus() {
@@ -197,7 +197,7 @@ void TMainWindow::buildToolBar() {
         button->move(buttons[i].left, 4);
         ui::connectGuarded(button, &QToolButton::clicked, this,
                            [this, command = buttons[i].handler] { (this->*command)(); });
-        SpeedButtons[i] = button;
+        speedButtons_[i] = button;
     }
 }
 
@@ -238,7 +238,7 @@ QWidget* TMainWindow::makeDataControl(const ControlDescription& description, QWi
     if (description.kind != ControlKind::CheckBox)
         widget->setFont(boldFont());
     widget->setObjectName(ui::toQString(description.name));
-    data->setDataSource(&MainDataSource);
+    data->setDataSource(&mainDataSource_);
     data->setDataField(description.field);
     const Place& place = description.place;
     widget->setGeometry(place.left, place.top, place.width, place.height);
@@ -248,18 +248,18 @@ QWidget* TMainWindow::makeDataControl(const ControlDescription& description, QWi
 }
 
 void TMainWindow::buildPages() {
-    PageControl = new ui::PageControl(client());
-    PageControl->setObjectName("PageControl");
-    PageControl->setGeometry(0, ToolBarHeight, ClientWidth, ClientHeight - ToolBarHeight - StatusBarHeight);
-    PageControl->setFont(boldFont());
+    pageControl_ = new ui::PageControl(client());
+    pageControl_->setObjectName("PageControl");
+    pageControl_->setGeometry(0, ToolBarHeight, ClientWidth, ClientHeight - ToolBarHeight - StatusBarHeight);
+    pageControl_->setFont(boldFont());
     for (const PageDescription& page : edition_.pages) {
-        QWidget* widget = PageControl->addPage(page.caption);
+        QWidget* widget = pageControl_->addPage(page.caption);
         widget->setObjectName(ui::toQString(page.name));
-        Pages.push_back(widget);
+        pages_.push_back(widget);
     }
 
     for (const LabelDescription& description : edition_.labels) {
-        auto* label = new ui::Label(description.caption, Pages[static_cast<std::size_t>(description.page)]);
+        auto* label = new ui::Label(description.caption, pages_[static_cast<std::size_t>(description.page)]);
         label->setObjectName(ui::toQString(description.name));
         label->setFont(boldFont());
         QPalette palette = label->palette();
@@ -268,25 +268,25 @@ void TMainWindow::buildPages() {
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->move(description.left, description.top);
         label->adjustSize();
-        Labels.push_back(label);
+        labels_.push_back(label);
     }
 
     for (std::size_t i = 0; i < edition_.controls.size(); ++i) {
         const ControlDescription& description = edition_.controls[i];
-        QWidget* control = makeDataControl(description, Pages[static_cast<std::size_t>(description.page)]);
-        DataControls.push_back(control);
+        QWidget* control = makeDataControl(description, pages_[static_cast<std::size_t>(description.page)]);
+        dataControls_.push_back(control);
         if (ui::Label* own = label(description.label))
             own->setFocusControl(control);
         ui::onEnter(control, [this, i] { fieldEnter(static_cast<int>(i)); });
     }
     if (edition_.pageControlEnter) {
         const int target = edition_.controlIndex(*edition_.pageControlEnter);
-        ui::onEnter(PageControl, [this, target] { fieldEnter(target); });
+        ui::onEnter(pageControl_, [this, target] { fieldEnter(target); });
     }
 
     // The Tab key walks each page's controls in their tab order, after the row of page tabs.
-    QWidget* previous = PageControl->tabBar();
-    for (std::size_t page = 0; page < Pages.size(); ++page) {
+    QWidget* previous = pageControl_->tabBar();
+    for (std::size_t page = 0; page < pages_.size(); ++page) {
         std::vector<const ControlDescription*> order;
         for (const auto& description : edition_.controls)
             if (description.page == static_cast<int>(page))
@@ -301,30 +301,30 @@ void TMainWindow::buildPages() {
 }
 
 void TMainWindow::buildStatusBar() {
-    StatusBar = new ui::StatusBar(client());
-    StatusBar->setObjectName("StatusBar");
-    StatusBar->setFont(boldFont());
-    StatusBar->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
-    StatusBar->addPanel(400, "PanelInfo");
-    StatusBar->addPanel(50, "PanelRec ");
-    ui::connectGuarded(StatusBar, &ui::StatusBar::clicked, this, [this] { StatusBarClick(); });
-    ui::connectGuarded(StatusBar, &ui::StatusBar::doubleClicked, this, [this] { StatusBarDblClick(); });
+    statusBar_ = new ui::StatusBar(client());
+    statusBar_->setObjectName("StatusBar");
+    statusBar_->setFont(boldFont());
+    statusBar_->setGeometry(0, ClientHeight - StatusBarHeight, ClientWidth, StatusBarHeight);
+    statusBar_->addPanel(400, "PanelInfo");
+    statusBar_->addPanel(50, "PanelRec ");
+    ui::connectGuarded(statusBar_, &ui::StatusBar::clicked, this, [this] { StatusBarClick(); });
+    ui::connectGuarded(statusBar_, &ui::StatusBar::doubleClicked, this, [this] { StatusBarDblClick(); });
 }
 
 QWidget* TMainWindow::dataControl(const std::string& name) const {
     const int index = edition_.controlIndex(name);
-    return index < 0 ? nullptr : DataControls[static_cast<std::size_t>(index)];
+    return index < 0 ? nullptr : dataControls_[static_cast<std::size_t>(index)];
 }
 
 ui::Label* TMainWindow::label(const std::string& name) const {
     for (std::size_t i = 0; i < edition_.labels.size(); ++i)
         if (edition_.labels[i].name == name)
-            return Labels[i];
+            return labels_[i];
     return nullptr;
 }
 
 std::string TMainWindow::controlText(int controlIndex) const {
-    QWidget* widget = DataControls[static_cast<std::size_t>(controlIndex)];
+    QWidget* widget = dataControls_[static_cast<std::size_t>(controlIndex)];
     if (auto* edit = qobject_cast<ui::DBEdit*>(widget))
         return edit->text().toStdString();
     if (auto* combo = qobject_cast<ui::DBComboBox*>(widget))

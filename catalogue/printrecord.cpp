@@ -62,7 +62,7 @@ int lineFontHeight() {
 
 std::string TMainWindow::printJobTitle() {
     std::string title = edition_.printHeading;
-    const db::Field* named = MainQuery.findField(edition_.printJobField);
+    const db::Field* named = mainQuery_.findField(edition_.printJobField);
     const std::string name = named ? named->asText() : std::string();
     if (!name.empty())
         title += " - " + name;
@@ -90,10 +90,10 @@ void TMainWindow::PrintRecClick() {
     const int lineHeight = -canvas.font().height();
     auto measure = [&canvas](std::string_view text) { return canvas.textWidth(text); };
 
-    const std::size_t fields = std::min(FieldCaptions.size(), DataControls.size());
+    const std::size_t fields = std::min(FieldCaptions.size(), dataControls_.size());
     int y = Top;
     for (std::size_t i = 0; i < fields; ++i) {
-        const std::vector<std::string> lines = printedLines(printedValue(DataControls[i]), room, measure);
+        const std::vector<std::string> lines = printedLines(printedValue(dataControls_[i]), room, measure);
         for (std::size_t line = 0; line < lines.size(); ++line) {
             y += step;
             if (y > firstLine && device(y) + lineHeight > foot) {

@@ -39,23 +39,23 @@ void TMainWindow::FindRecClick() {
 }
 
 void TMainWindow::countResult(std::int32_t& count) {
-    MainQuery.disableControls();
+    mainQuery_.disableControls();
     try {
-        while (!MainQuery.eof()) {
-            MainQuery.next();
+        while (!mainQuery_.eof()) {
+            mainQuery_.next();
             ++count;
         }
     } catch (...) {
-        MainQuery.first();
-        MainQuery.enableControls();
+        mainQuery_.first();
+        mainQuery_.enableControls();
         throw;
     }
-    MainQuery.first();
-    MainQuery.enableControls();
+    mainQuery_.first();
+    mainQuery_.enableControls();
 }
 
 void TMainWindow::showCounts() {
-    StatusBar->setPanelText(1, countsText(MatchCount, TotalCount));
+    statusBar_->setPanelText(1, countsText(MatchCount, TotalCount));
 }
 
 } // namespace orupim::catalogue

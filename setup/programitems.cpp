@@ -6,6 +6,7 @@
 #include "setup/programitems.h"
 
 #include "platform/core/countedstring.h"
+#include "platform/core/replaceable.h"
 #include "platform/core/text.h"
 #include "setup/maindialog.h"
 #include "setup/modulevalues.h"
@@ -19,19 +20,23 @@ constexpr int MaxSendsPerCommand = 10;
 // A Program Manager that refuses may be busy; the next try gives it a moment.
 constexpr std::chrono::milliseconds PauseBeforeResend{250};
 
-std::chrono::milliseconds& wait() {
-    static std::chrono::milliseconds value{15000};
-    return value;
+std::chrono::milliseconds fifteenSeconds() {
+    return std::chrono::seconds(15);
+}
+
+Replaceable<std::chrono::milliseconds()>& programManagerWaitSeam() {
+    static Replaceable<std::chrono::milliseconds()> wait(fifteenSeconds);
+    return wait;
 }
 
 } // namespace
 
 std::chrono::milliseconds programManagerWait() {
-    return wait();
+    return programManagerWaitSeam()();
 }
 
-void setProgramManagerWaitForTesting(std::chrono::milliseconds value) {
-    wait() = value;
+WaitFunction setProgramManagerWait(WaitFunction wait) {
+    return programManagerWaitSeam().replace(std::move(wait));
 }
 
 std::string shortfallReport(const ProgramItemsShortfall& shortfall, const std::string& group,

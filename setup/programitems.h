@@ -2,6 +2,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -14,9 +15,12 @@ struct ProgramItemsShortfall {
     bool empty() const { return !groupMissing && items.empty(); }
 };
 
-// How long the run waits for Program Manager in all, whatever it sends again: fifteen seconds.
+// How long the run waits for Program Manager in all, whatever it sends again: fifteen seconds. Tests set
+// another wait; an empty function brings back the fifteen seconds. Answers the function it replaces (empty
+// for the fifteen seconds).
 std::chrono::milliseconds programManagerWait();
-void setProgramManagerWaitForTesting(std::chrono::milliseconds wait);
+using WaitFunction = std::function<std::chrono::milliseconds()>;
+WaitFunction setProgramManagerWait(WaitFunction wait);
 
 // The final page's report of a shortfall: what was not created, why, and where the programs are.
 std::string shortfallReport(const ProgramItemsShortfall& shortfall, const std::string& group,

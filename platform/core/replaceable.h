@@ -1,6 +1,10 @@
 // A platform operation that can be replaced at run time: the host implementation by default, another one
 // while it is set. The form framework installs the window system's versions this way, and tests install
-// recorders.
+// recorders, failures and shorter waits.
+//
+// Every such seam is one function beside the operation, `Function setX(Function replacement)`: it installs
+// the replacement (an empty function brings back the host's) and answers the one it replaces, so that whoever
+// replaces it puts that back. A Replacement does both for a scope.
 #pragma once
 
 #include <functional>
@@ -31,6 +35,29 @@ public:
 private:
     Result (*host_)(Args...);
     Function installed_;
+};
+
+namespace detail {
+// Keeps a parameter out of template argument deduction, so that a lambda converts to the setter's function.
+template <typename T> struct NotDeduced { using Type = T; };
+} // namespace detail
+
+// Installs a replacement through a seam's setter for as long as it lives, then puts back the one it replaced:
+//
+//     Replacement failing(files::setWriteFailure, [](const std::filesystem::path&) { return true; });
+template <typename Function> class Replacement {
+public:
+    using Setter = Function (*)(Function);
+
+    Replacement(Setter set, typename detail::NotDeduced<Function>::Type replacement)
+        : set_(set), previous_(set(std::move(replacement))) {}
+    ~Replacement() { set_(std::move(previous_)); }
+    Replacement(const Replacement&) = delete;
+    Replacement& operator=(const Replacement&) = delete;
+
+private:
+    Setter set_;
+    Function previous_;
 };
 
 } // namespace orupim

@@ -10,6 +10,7 @@
 #include "platform/files/filesystem.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace orupim::db {
 
@@ -278,17 +279,25 @@ Field& Query::field(int index) {
     return *fields_[index];
 }
 
-Field* Query::findField(std::string_view name) {
-    for (auto& field : fields_)
+const Field* Query::findField(std::string_view name) const {
+    for (const auto& field : fields_)
         if (equalsIgnoreCase(field->fieldName(), name))
             return field.get();
     return nullptr;
 }
 
-Field& Query::fieldByName(std::string_view name) {
-    if (auto* found = findField(name))
+Field* Query::findField(std::string_view name) {
+    return const_cast<Field*>(std::as_const(*this).findField(name));
+}
+
+const Field& Query::fieldByName(std::string_view name) const {
+    if (const Field* found = findField(name))
         return *found;
     throw DatabaseError(formatText("Field '%s' not found", {name}));
+}
+
+Field& Query::fieldByName(std::string_view name) {
+    return const_cast<Field&>(std::as_const(*this).fieldByName(name));
 }
 
 void Query::disableControls() {

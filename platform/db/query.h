@@ -71,7 +71,9 @@ public:
     int fieldCount() const { return static_cast<int>(fields_.size()); }
     Field& field(int index);
     Field* findField(std::string_view name);
+    const Field* findField(std::string_view name) const;
     Field& fieldByName(std::string_view name);
+    const Field& fieldByName(std::string_view name) const;
 
     void disableControls();
     void enableControls();

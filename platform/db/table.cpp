@@ -1,6 +1,7 @@
 #include "platform/db/table.h"
 
 #include "platform/core/errors.h"
+#include "platform/core/replaceable.h"
 #include "platform/core/text.h"
 #include "platform/files/drivepath.h"
 
@@ -79,15 +80,19 @@ bool writableByModeBits(const std::filesystem::path& file) {
     return ::stat(file.c_str(), &info) == 0 && (info.st_mode & 0222) != 0;
 }
 
-std::function<int(const std::filesystem::path&)>& writeFailure() {
-    static std::function<int(const std::filesystem::path&)> failure;
+int noWriteFails(const std::filesystem::path&) {
+    return SQLITE_OK;
+}
+
+Replaceable<int(const std::filesystem::path&)>& writeFailure() {
+    static Replaceable<int(const std::filesystem::path&)> failure(noWriteFails);
     return failure;
 }
 
 } // namespace
 
-void setWriteFailureForTesting(std::function<int(const std::filesystem::path& tableFile)> failure) {
-    writeFailure() = std::move(failure);
+TableWriteFailureFunction setWriteFailure(TableWriteFailureFunction failure) {
+    return writeFailure().replace(std::move(failure));
 }
 
 Table::Table(sqlite3* db, std::filesystem::path hostFile, std::string displayName, bool writable)
@@ -371,7 +376,7 @@ void Table::change(sqlite3_stmt* statement) {
     if (sqlite3_step(statement) != SQLITE_DONE) {
         code = sqlite3_extended_errcode(db_) & 0xff;
         message = sqlite3_errmsg(db_);
-    } else if (writeFailure() && (code = writeFailure()(hostFile_)) != SQLITE_OK) {
+    } else if ((code = writeFailure()(hostFile_)) != SQLITE_OK) {
         message = sqlite3_errstr(code);
     } else if (sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK) {
         code = sqlite3_extended_errcode(db_) & 0xff;

@@ -22,10 +22,12 @@ struct sqlite3_stmt;
 
 namespace orupim::db {
 
-// Test seam: while set, every change of a table file, after its statement ran and before its commit, asks
-// `failure` for an SQLite result code: SQLITE_OK lets the change go on, any other code makes it fail as if
-// SQLite had answered that code there, so that it is rolled back and reported. An empty function ends it.
-void setWriteFailureForTesting(std::function<int(const std::filesystem::path& tableFile)> failure);
+// Makes every change of a table file, after its statement ran and before its commit, ask `failure` for an
+// SQLite result code: SQLITE_OK lets the change go on, any other code makes it fail as if SQLite had answered
+// that code there, so that tests can prove it is rolled back and reported. An empty function ends it.
+// Answers the function it replaces (empty when none was set).
+using TableWriteFailureFunction = std::function<int(const std::filesystem::path& tableFile)>;
+TableWriteFailureFunction setWriteFailure(TableWriteFailureFunction failure);
 
 class Table {
 public:

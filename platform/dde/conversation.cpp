@@ -1,5 +1,6 @@
 #include "platform/dde/conversation.h"
 
+#include "platform/core/replaceable.h"
 #include "platform/dde/channel.h"
 #include "platform/dde/servicestarter.h"
 
@@ -11,13 +12,21 @@
 namespace orupim::dde {
 namespace {
 
-std::chrono::milliseconds& replyTimeout() {
-    static std::chrono::milliseconds timeout{5000};
+std::chrono::milliseconds fiveSeconds() {
+    return std::chrono::seconds(5);
+}
+
+std::chrono::milliseconds tenSeconds() {
+    return std::chrono::seconds(10);
+}
+
+Replaceable<std::chrono::milliseconds()>& replyTimeout() {
+    static Replaceable<std::chrono::milliseconds()> timeout(fiveSeconds);
     return timeout;
 }
 
-std::chrono::milliseconds& startWait() {
-    static std::chrono::milliseconds wait{10000};
+Replaceable<std::chrono::milliseconds()>& startWait() {
+    static Replaceable<std::chrono::milliseconds()> wait(tenSeconds);
     return wait;
 }
 
@@ -30,12 +39,12 @@ Conversation::~Conversation() {
     close();
 }
 
-void Conversation::setReplyTimeoutForTesting(std::chrono::milliseconds timeout) {
-    replyTimeout() = timeout;
+Conversation::WaitFunction Conversation::setReplyTimeout(WaitFunction timeout) {
+    return replyTimeout().replace(std::move(timeout));
 }
 
-void Conversation::setStartWaitForTesting(std::chrono::milliseconds wait) {
-    startWait() = wait;
+Conversation::WaitFunction Conversation::setStartWait(WaitFunction wait) {
+    return startWait().replace(std::move(wait));
 }
 
 Conversation::Clock::time_point Conversation::limit(std::chrono::milliseconds wait) const {
@@ -44,7 +53,7 @@ Conversation::Clock::time_point Conversation::limit(std::chrono::milliseconds wa
 }
 
 bool Conversation::connectOnce() {
-    Clock::time_point deadline = limit(replyTimeout());
+    Clock::time_point deadline = limit(replyTimeout()());
     int socket = connectToService(service_, deadline);
     if (socket < 0)
         return false;
@@ -77,7 +86,7 @@ bool Conversation::open() {
     if (pastDeadline() || !startServiceProgram(service_))
         return false;
     // The one further try waits for the started program to begin listening.
-    Clock::time_point deadline = limit(startWait());
+    Clock::time_point deadline = limit(startWait()());
     for (;;) {
         if (connectOnce())
             return true;
@@ -90,7 +99,7 @@ bool Conversation::open() {
 bool Conversation::execute(std::string_view command) {
     if (!isOpen() || pastDeadline())
         return false;
-    Clock::time_point deadline = limit(replyTimeout());
+    Clock::time_point deadline = limit(replyTimeout()());
     if (writeFrame(socket_, {executeFrame, std::string(command)}, deadline)) {
         std::optional<char> reply = readByte(socket_, deadline);
         if (reply == acceptedReply)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,9 +43,11 @@ public:
     const std::string& topic() const { return topic_; }
 
     // How long a connection or an answer is waited for (five seconds), and how long the retry after starting
-    // the service's program waits for a server to answer (ten seconds).
-    static void setReplyTimeoutForTesting(std::chrono::milliseconds timeout);
-    static void setStartWaitForTesting(std::chrono::milliseconds wait);
+    // the service's program waits for a server to answer (ten seconds). Tests set other waits; an empty
+    // function brings back the usual one. Each answers the function it replaces (empty for the usual wait).
+    using WaitFunction = std::function<std::chrono::milliseconds()>;
+    static WaitFunction setReplyTimeout(WaitFunction timeout);
+    static WaitFunction setStartWait(WaitFunction wait);
 
 private:
     bool connectOnce();

@@ -1,5 +1,7 @@
 #include "platform/files/atomicfile.h"
 
+#include "platform/core/replaceable.h"
+
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
@@ -14,9 +16,13 @@ namespace orupim::files {
 
 namespace {
 
-std::function<bool(const std::filesystem::path&)>& failureHook() {
-    static std::function<bool(const std::filesystem::path&)> hook;
-    return hook;
+bool noWriteFails(const std::filesystem::path&) {
+    return false;
+}
+
+Replaceable<bool(const std::filesystem::path&)>& writeFails() {
+    static Replaceable<bool(const std::filesystem::path&)> predicate(noWriteFails);
+    return predicate;
 }
 
 bool writeAll(int fd, const char* data, std::size_t size) {
@@ -94,7 +100,7 @@ void removeStaleTemporaries(const std::filesystem::path& target, const std::stri
 // keeps its own unless `keepMode` is false).
 bool replaceFile(const std::filesystem::path& hostPath, mode_t mode, bool keepMode, bool replace,
                  const std::function<bool(int fd)>& fill) {
-    if (failureHook() && failureHook()(hostPath))
+    if (writeFails()(hostPath))
         return false;
     std::filesystem::path target = targetOf(hostPath);
     struct stat old {};
@@ -127,8 +133,8 @@ bool replaceFile(const std::filesystem::path& hostPath, mode_t mode, bool keepMo
 
 } // namespace
 
-void setWriteFailureForTesting(std::function<bool(const std::filesystem::path&)> shouldFail) {
-    failureHook() = std::move(shouldFail);
+WriteFailureFunction setWriteFailure(WriteFailureFunction shouldFail) {
+    return writeFails().replace(std::move(shouldFail));
 }
 
 bool writeFileAtomically(const std::filesystem::path& hostPath, std::string_view content) {

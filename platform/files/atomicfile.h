@@ -26,8 +26,10 @@ bool copyFileAtomically(const std::filesystem::path& source, const std::filesyst
 // Whether an existing file is read-only: no write bit for anyone in its mode.
 bool isReadOnlyFile(const std::filesystem::path& hostPath);
 
-// Test seam: while set, a write or copy whose target the predicate accepts fails before touching anything. An
-// empty function makes writes real again.
-void setWriteFailureForTesting(std::function<bool(const std::filesystem::path&)> shouldFail);
+// Makes every write or copy whose target `shouldFail` accepts fail before touching anything, so that tests
+// can prove a failed write loses nothing; an empty function makes writes real again. Answers the predicate
+// it replaces (empty while writes were real).
+using WriteFailureFunction = std::function<bool(const std::filesystem::path& target)>;
+WriteFailureFunction setWriteFailure(WriteFailureFunction shouldFail);
 
 } // namespace orupim::files

@@ -1,5 +1,6 @@
 #include "platform/files/filesystem.h"
 
+#include "platform/core/replaceable.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 
@@ -9,17 +10,15 @@ namespace orupim::files {
 
 namespace {
 
-std::filesystem::path& programOverride() {
-    static std::filesystem::path path;
-    return path;
-}
-
 std::filesystem::path hostProgramFile() {
-    if (!programOverride().empty())
-        return programOverride();
     std::error_code ec;
     auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     return ec ? std::filesystem::path("/") : exe;
+}
+
+Replaceable<std::filesystem::path()>& programFileFinder() {
+    static Replaceable<std::filesystem::path()> implementation(hostProgramFile);
+    return implementation;
 }
 
 // Runs `operation` on the host path of a drive path: false for a path that has none, and for any failure, so
@@ -36,12 +35,12 @@ template <typename Operation> bool onHostPath(std::string_view drivePath, Operat
 
 } // namespace
 
-void setProgramFileForTesting(const std::filesystem::path& hostPath) {
-    programOverride() = hostPath;
+ProgramFileFunction setProgramFileImplementation(ProgramFileFunction implementation) {
+    return programFileFinder().replace(std::move(implementation));
 }
 
 std::string programFile() {
-    return toDrive(hostProgramFile());
+    return toDrive(programFileFinder()());
 }
 
 std::string programDirectory() {

@@ -3,16 +3,22 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace orupim::files {
 
 // The running program's full drive path ("Z:\opt\oru\OruFLX"), and its directory up to and including the last
-// "\" ("Z:\opt\oru\"). Tests may name another program file.
+// "\" ("Z:\opt\oru\").
 std::string programFile();
 std::string programDirectory();
-void setProgramFileForTesting(const std::filesystem::path& hostPath); // empty path: the real executable again
+
+// Makes programFile answer the host path `implementation` gives instead of the running executable's, so that
+// tests can start a program from a directory of their own; an empty function brings back the executable.
+// Answers the implementation it replaces (empty for the executable).
+using ProgramFileFunction = std::function<std::filesystem::path()>;
+ProgramFileFunction setProgramFileImplementation(ProgramFileFunction implementation);
 
 // "C:\WINDOWS" (no trailing "\"); its host directory is created on first use.
 std::string windowsDirectory();

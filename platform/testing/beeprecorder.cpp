@@ -3,10 +3,6 @@
 namespace orupim::testing {
 
 BeepRecorder::BeepRecorder()
-    : previous_(kernel::setBeepImplementation([this](unsigned type) { types.push_back(type); })) {}
-
-BeepRecorder::~BeepRecorder() {
-    kernel::setBeepImplementation(std::move(previous_));
-}
+    : replacement_(kernel::setBeepImplementation, [this](unsigned type) { types.push_back(type); }) {}
 
 } // namespace orupim::testing

@@ -1,6 +1,7 @@
 // Replaces MessageBeep for the life of the object: nothing sounds, and the type of each call is recorded.
 #pragma once
 
+#include "platform/core/replaceable.h"
 #include "platform/kernel/messagebeep.h"
 
 #include <vector>
@@ -10,14 +11,13 @@ namespace orupim::testing {
 class BeepRecorder {
 public:
     BeepRecorder();
-    ~BeepRecorder();
     BeepRecorder(const BeepRecorder&) = delete;
     BeepRecorder& operator=(const BeepRecorder&) = delete;
 
     std::vector<unsigned> types; // the sound type of each call, in order
 
 private:
-    kernel::BeepFunction previous_;
+    Replacement<kernel::BeepFunction> replacement_;
 };
 
 } // namespace orupim::testing

@@ -3,10 +3,6 @@
 namespace orupim::testing {
 
 DisplayBeepRecorder::DisplayBeepRecorder()
-    : previous_(ui::setDisplayBeepImplementation([this] { ++rings; })) {}
-
-DisplayBeepRecorder::~DisplayBeepRecorder() {
-    ui::setDisplayBeepImplementation(std::move(previous_));
-}
+    : replacement_(ui::setDisplayBeepImplementation, [this] { ++rings; }) {}
 
 } // namespace orupim::testing

@@ -2,12 +2,8 @@
 
 namespace orupim::testing {
 
-MessageBoxRecorder::MessageBoxRecorder() {
-    ui::setMessageBoxHandlerForTesting([this](const ui::MessageBoxRequest& box) { boxes.push_back(box); });
-}
-
-MessageBoxRecorder::~MessageBoxRecorder() {
-    ui::setMessageBoxHandlerForTesting({});
-}
+MessageBoxRecorder::MessageBoxRecorder()
+    : replacement_(ui::setMessageBoxImplementation,
+                   [this](const ui::MessageBoxRequest& box) { boxes.push_back(box); }) {}
 
 } // namespace orupim::testing

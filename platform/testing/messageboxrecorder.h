@@ -2,6 +2,7 @@
 // (caption, text, icon), so a test can check what the user would have read.
 #pragma once
 
+#include "platform/core/replaceable.h"
 #include "platform/ui/messagebox.h"
 
 #include <vector>
@@ -11,11 +12,13 @@ namespace orupim::testing {
 class MessageBoxRecorder {
 public:
     MessageBoxRecorder();
-    ~MessageBoxRecorder();
     MessageBoxRecorder(const MessageBoxRecorder&) = delete;
     MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
     std::vector<ui::MessageBoxRequest> boxes;
+
+private:
+    Replacement<ui::MessageBoxFunction> replacement_;
 };
 
 } // namespace orupim::testing

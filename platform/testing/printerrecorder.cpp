@@ -49,20 +49,20 @@ private:
 } // namespace
 
 PrinterRecorder::PrinterRecorder()
-    : previous_(
-          ui::setPrintJobImplementation([this](const std::string& title) -> std::unique_ptr<ui::PrintJob> {
-              if (!hasDefaultPrinter)
-                  return nullptr;
-              jobs.emplace_back();
-              jobs.back().title = title;
-              return std::make_unique<RecordedJob>(*this, jobs.size() - 1);
-          })) {
+    : replacement_(ui::setPrintJobImplementation,
+                   [this](const std::string& title) -> std::unique_ptr<ui::PrintJob> {
+                       if (!hasDefaultPrinter)
+                           return nullptr;
+                       jobs.emplace_back();
+                       jobs.back().title = title;
+                       return std::make_unique<RecordedJob>(*this, jobs.size() - 1);
+                   }) {
     ui::resetPrinterForTesting();
 }
 
+// The printer object goes before the job implementation is put back.
 PrinterRecorder::~PrinterRecorder() {
     ui::resetPrinterForTesting();
-    ui::setPrintJobImplementation(std::move(previous_));
 }
 
 std::ostream& operator<<(std::ostream& out, const PrinterRecorder::TextOut& text) {

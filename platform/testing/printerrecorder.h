@@ -6,6 +6,7 @@
 // recorder starts and when it ends, so its font starts at its default as in a new process.
 #pragma once
 
+#include "platform/core/replaceable.h"
 #include "platform/ui/printjob.h"
 
 #include <cstddef>
@@ -53,7 +54,7 @@ public:
     std::vector<Job> jobs; // in the order they were begun
 
 private:
-    ui::PrintJobFunction previous_;
+    Replacement<ui::PrintJobFunction> replacement_;
 };
 
 std::ostream& operator<<(std::ostream& out, const PrinterRecorder::TextOut& text);

@@ -3,6 +3,7 @@
 // conversation then stays closed, so a test never starts the real Program Manager.
 #pragma once
 
+#include "platform/core/replaceable.h"
 #include "platform/dde/servicestarter.h"
 
 #include <string>
@@ -13,7 +14,6 @@ namespace orupim::testing {
 class ServiceStartRecorder {
 public:
     ServiceStartRecorder();
-    ~ServiceStartRecorder();
     ServiceStartRecorder(const ServiceStartRecorder&) = delete;
     ServiceStartRecorder& operator=(const ServiceStartRecorder&) = delete;
 
@@ -21,7 +21,7 @@ public:
     bool answer = false;
 
 private:
-    dde::StartFunction previous_;
+    Replacement<dde::StartFunction> replacement_;
 };
 
 } // namespace orupim::testing

@@ -3,23 +3,19 @@
 namespace orupim::testing {
 
 ShellRecorder::ShellRecorder()
-    : previousShell_(shell::setShellImplementation([this](const shell::ShellRequest& request) {
-          starts.push_back(request);
-          if (failure)
-              shell::reportOpenFailure({shell::requestDocument(request), *failure});
-          return answer;
-      })),
-      previousHelp_(shell::setHelpImplementation([this](const shell::HelpRequest& request) {
+    : shellReplacement_(shell::setShellImplementation,
+                        [this](const shell::ShellRequest& request) {
+                            starts.push_back(request);
+                            if (failure)
+                                shell::reportOpenFailure({shell::requestDocument(request), *failure});
+                            return answer;
+                        }),
+      helpReplacement_(shell::setHelpImplementation, [this](const shell::HelpRequest& request) {
           helps.push_back(request);
           if (failure)
               shell::reportOpenFailure({shell::helpFilePath(request.helpFile), *failure});
           return answer;
-      })) {}
-
-ShellRecorder::~ShellRecorder() {
-    shell::setShellImplementation(std::move(previousShell_));
-    shell::setHelpImplementation(std::move(previousHelp_));
-}
+      }) {}
 
 } // namespace orupim::testing
 

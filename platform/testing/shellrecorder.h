@@ -4,6 +4,7 @@
 // as the host shell reports one, so a test sees the message the user would read.
 #pragma once
 
+#include "platform/core/replaceable.h"
 #include "platform/shell/shellexecute.h"
 #include "platform/shell/winhelp.h"
 
@@ -17,7 +18,6 @@ namespace orupim::testing {
 class ShellRecorder {
 public:
     ShellRecorder();
-    ~ShellRecorder();
     ShellRecorder(const ShellRecorder&) = delete;
     ShellRecorder& operator=(const ShellRecorder&) = delete;
 
@@ -27,8 +27,8 @@ public:
     std::optional<std::string> failure;
 
 private:
-    shell::ShellFunction previousShell_;
-    shell::HelpFunction previousHelp_;
+    Replacement<shell::ShellFunction> shellReplacement_;
+    Replacement<shell::HelpFunction> helpReplacement_;
 };
 
 } // namespace orupim::testing

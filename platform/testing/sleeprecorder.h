@@ -1,6 +1,7 @@
 // Replaces the kernel's Sleep for the life of the object: each call returns at once and is recorded.
 #pragma once
 
+#include "platform/core/replaceable.h"
 #include "platform/kernel/sleep.h"
 
 #include <cstdint>
@@ -11,14 +12,13 @@ namespace orupim::testing {
 class SleepRecorder {
 public:
     SleepRecorder();
-    ~SleepRecorder();
     SleepRecorder(const SleepRecorder&) = delete;
     SleepRecorder& operator=(const SleepRecorder&) = delete;
 
     std::vector<std::uint32_t> calls; // the milliseconds of each call, in order
 
 private:
-    kernel::SleepFunction previous_;
+    Replacement<kernel::SleepFunction> replacement_;
 };
 
 } // namespace orupim::testing

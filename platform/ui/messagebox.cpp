@@ -1,5 +1,6 @@
 #include "platform/ui/messagebox.h"
 
+#include "platform/core/replaceable.h"
 #include "platform/ui/accessibility.h"
 
 #include <QApplication>
@@ -7,11 +8,6 @@
 
 namespace orupim::ui {
 namespace {
-
-MessageBoxHandler& testHandler() {
-    static MessageBoxHandler handler;
-    return handler;
-}
 
 QMessageBox::Icon qtIcon(MessageIcon icon) {
     switch (icon) {
@@ -27,24 +23,30 @@ QMessageBox::Icon qtIcon(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
-} // namespace
-
-void showMessageBox(const std::string& caption, const std::string& text, MessageIcon icon) {
-    if (testHandler()) {
-        testHandler()(MessageBoxRequest{caption, text, icon});
-        return;
-    }
+// The real box on the screen.
+void showHostMessageBox(const MessageBoxRequest& request) {
     installAccessibility();
-    QMessageBox box(qtIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    QMessageBox::Ok, QApplication::activeWindow());
+    QMessageBox box(qtIcon(request.icon), QString::fromStdString(request.caption),
+                    QString::fromStdString(request.text), QMessageBox::Ok, QApplication::activeWindow());
     // Shown as plain text: an error text is never markup.
     box.setTextFormat(Qt::PlainText);
-    box.setAccessibleName(QString::fromStdString(caption));
-    box.setAccessibleDescription(QString::fromStdString(text));
+    box.setAccessibleName(QString::fromStdString(request.caption));
+    box.setAccessibleDescription(QString::fromStdString(request.text));
     // Kept above every other window: an error of start-up comes while the splash window, which stays on top,
     // is still up.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.exec();
+}
+
+Replaceable<void(const MessageBoxRequest&)>& shower() {
+    static Replaceable<void(const MessageBoxRequest&)> implementation(showHostMessageBox);
+    return implementation;
+}
+
+} // namespace
+
+void showMessageBox(const std::string& caption, const std::string& text, MessageIcon icon) {
+    shower()(MessageBoxRequest{caption, text, icon});
 }
 
 bool askYesNo(const std::string& caption, const std::string& text) {
@@ -57,8 +59,8 @@ bool askYesNo(const std::string& caption, const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-void setMessageBoxHandlerForTesting(MessageBoxHandler handler) {
-    testHandler() = std::move(handler);
+MessageBoxFunction setMessageBoxImplementation(MessageBoxFunction implementation) {
+    return shower().replace(std::move(implementation));
 }
 
 } // namespace orupim::ui

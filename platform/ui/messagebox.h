@@ -24,9 +24,9 @@ void showMessageBox(const std::string& caption, const std::string& text, Message
 // answers whether the user chose "Yes". Always shown: a test answers it by pressing a button of the box.
 bool askYesNo(const std::string& caption, const std::string& text);
 
-// Test seam: while a handler is set, showMessageBox hands it the request and shows nothing. An empty handler
-// brings back the real box.
-using MessageBoxHandler = std::function<void(const MessageBoxRequest&)>;
-void setMessageBoxHandlerForTesting(MessageBoxHandler handler);
+// Makes showMessageBox hand every request to `implementation` instead, which shows nothing unless it does; an
+// empty function brings back the real box. Answers the implementation it replaces (empty for the real box).
+using MessageBoxFunction = std::function<void(const MessageBoxRequest&)>;
+MessageBoxFunction setMessageBoxImplementation(MessageBoxFunction implementation);
 
 } // namespace orupim::ui

@@ -105,7 +105,7 @@ TEST_F(AboutBox, FormAndLines) {
 TEST_F(AboutBox, ButtonAndMenuItemShowItModallyUntilClosed) {
     TMainWindow& window = program.window();
     const std::function<void()> openers[] = {
-        [&] { window.SpeedButtons[15]->click(); },
+        [&] { window.speedButtons()[15]->click(); },
         [&] { window.findChild<QAction*>("AboutOruFLX1")->trigger(); },
     };
     const std::function<void()> closers[] = {
@@ -143,13 +143,13 @@ TEST_F(AboutBox, OpeningWhileEditingKeepsTheRecordAsTyped) {
     for (auto command : {&TMainWindow::EditRecClick, &TMainWindow::AddRecClick}) {
         SCOPED_TRACE(command == &TMainWindow::EditRecClick ? "edit" : "add");
         (window.*command)();
-        const db::DataSetState state = window.MainDataSource.state();
+        const db::DataSetState state = window.mainDataSource().state();
         ASSERT_NE(state, db::DataSetState::Browse);
         program.type("DBEdit2", "Faust");
         const std::string typed = window.controlText(1);
 
         EXPECT_TRUE(openAndRun([&] { window.AboutClick(); }, [] { AboutDialog->CloseBut->click(); }));
-        EXPECT_EQ(window.MainDataSource.state(), state);
+        EXPECT_EQ(window.mainDataSource().state(), state);
         EXPECT_EQ(window.controlText(1), typed);
         window.UndoChangesClick();
     }

@@ -33,7 +33,7 @@ CatalogueProgram::CatalogueProgram(const Edition& edition, const std::string& di
     : edition_(edition), directory_(orupim::test::tempRoot() / directory) {
     resetModuleValues();
     std::filesystem::create_directories(directory_);
-    files::setProgramFileForTesting(directory_ / edition.deliverable);
+    files::setProgramFileImplementation([program = directory_ / edition.deliverable] { return program; });
     kernel::setSleepImplementation([this](std::uint32_t milliseconds) {
         pauses.push_back({milliseconds, splashShown(), MainWindow && AboutDialog && QueryDialog});
     });
@@ -49,7 +49,7 @@ bool CatalogueProgram::splashShown() {
 
 CatalogueProgram::~CatalogueProgram() {
     stop();
-    files::setProgramFileForTesting({});
+    files::setProgramFileImplementation({});
     kernel::setSleepImplementation({});
     kernel::setBeepImplementation({});
 }
@@ -159,11 +159,11 @@ TMainWindow& CatalogueProgram::window() const {
 }
 
 std::string CatalogueProgram::message() const {
-    return MainWindow->StatusBar->panelText(0);
+    return MainWindow->statusBar()->panelText(0);
 }
 
 std::string CatalogueProgram::counts() const {
-    return MainWindow->StatusBar->panelText(1);
+    return MainWindow->statusBar()->panelText(1);
 }
 
 QWidget* CatalogueProgram::control(const std::string& name) const {
@@ -194,7 +194,7 @@ StringList CatalogueProgram::entries(const std::string& listField) const {
 }
 
 std::string CatalogueProgram::field(const std::string& name) const {
-    return MainWindow->MainQuery.fieldByName(name).asText();
+    return MainWindow->mainQuery().fieldByName(name).asText();
 }
 
 void CatalogueProgram::enter(const std::string& name) const {
@@ -212,16 +212,16 @@ namespace {
 
 // Clears the message panel, runs a step of the user's and answers the message it left.
 std::string messageAfter(const std::function<void()>& step) {
-    MainWindow->StatusBar->setPanelText(0, "");
+    MainWindow->statusBar()->setPanelText(0, "");
     step();
     QApplication::processEvents();
-    return MainWindow->StatusBar->panelText(0);
+    return MainWindow->statusBar()->panelText(0);
 }
 
 } // namespace
 
 std::string CatalogueProgram::click(std::size_t speedButton) const {
-    return messageAfter([&] { orupim::test::click(MainWindow->SpeedButtons.at(speedButton)); });
+    return messageAfter([&] { orupim::test::click(MainWindow->speedButtons().at(speedButton)); });
 }
 
 std::string CatalogueProgram::choose(const std::string& menuItem) const {

@@ -49,7 +49,7 @@ TEST_F(Clipboard, MemoSelectionIsCopiedWhileAnotherPageShows) {
     cursor.setPosition(7);
     cursor.setPosition(15, QTextCursor::KeepAnchor);
     memo->setTextCursor(cursor);
-    window().PageControl->setCurrentIndex(0); // the tab "Main"
+    window().pageControl()->setCurrentIndex(0); // the tab "Main"
     QApplication::processEvents();
     ASSERT_NE(QApplication::focusWidget(), memo);
     clipboard()->setText("before");
@@ -71,7 +71,7 @@ TEST_F(Clipboard, EditsKeepTheirSelectionWhenAnotherPageIsShown) {
         program.enter(c.control);
         QLineEdit* box = program.editBox(c.control);
         box->setSelection(1, static_cast<int>(std::string(c.copied).size()));
-        window().PageControl->setCurrentIndex(2); // the tab "Loans"
+        window().pageControl()->setCurrentIndex(2); // the tab "Loans"
         QApplication::processEvents();
         ASSERT_NE(QApplication::focusWidget(), program.control(c.control));
         clipboard()->setText("before");

@@ -33,7 +33,7 @@ protected:
 TEST_F(DuplicateRecord, NewRecordKeepsTheSixValuesAndLeavesTheRestEmpty) {
     start({Full});
     EXPECT_EQ(duplicate(), "Record duplicated.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     for (const char* kept : {"Director", "Title", "Publisher", "Category", "Language", "Format"}) {
         SCOPED_TRACE(kept);
         EXPECT_EQ(program.field(kept), Full.at(kept));
@@ -58,8 +58,8 @@ TEST_F(DuplicateRecord, UndoAddsNothing) {
     start({Full});
     EXPECT_EQ(duplicate(), "Record duplicated.");
     window().UndoChangesClick();
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
-    EXPECT_EQ(window().MainQuery.recordCount(), 1);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainQuery().recordCount(), 1);
     EXPECT_EQ(program.storedRecords().size(), 1u);
 }
 
@@ -67,9 +67,9 @@ TEST_F(DuplicateRecord, RefusedWhileEditingOrAdding) {
     start({Full});
     for (auto command : {&TMainWindow::EditRecClick, &TMainWindow::AddRecClick}) {
         (window().*command)();
-        const db::DataSetState state = window().MainDataSource.state();
+        const db::DataSetState state = window().mainDataSource().state();
         EXPECT_EQ(duplicate(), "Undo or save the current record first.");
-        EXPECT_EQ(window().MainDataSource.state(), state);
+        EXPECT_EQ(window().mainDataSource().state(), state);
         window().UndoChangesClick();
     }
     EXPECT_EQ(program.storedRecords().size(), 1u);
@@ -85,15 +85,15 @@ TEST_F(DuplicateRecord, ResultThatCannotBeModifiedIsReQueriedFirst) {
     program.makeTableReadOnly();
     program.start();
     window().NextRecClick();
-    ASSERT_FALSE(window().MainQuery.canModify());
+    ASSERT_FALSE(window().mainQuery().canModify());
     // Writable again, so that the re-queried result takes the new record.
     std::filesystem::permissions(program.hostDirectory() / "flx.db", std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
 
     EXPECT_EQ(duplicate(), "Record duplicated.");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from flx where Director = 'Lang' and Title = 'Metropolis'");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     EXPECT_EQ(program.field("Publisher"), "Kino");
     EXPECT_EQ(program.field("Format"), "DVD");
 }
@@ -103,11 +103,11 @@ TEST_F(DuplicateRecord, ReadOnlyTableRefusesTheInsertAfterTheReQuery) {
     program.makeTableReadOnly();
     program.start();
     EXPECT_EQ(duplicate(), "");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from flx where Director = 'Lang' and Title = 'Metropolis'");
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Cannot modify a read-only dataset.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
 }
 
 } // namespace

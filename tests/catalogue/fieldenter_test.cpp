@@ -17,8 +17,8 @@ TEST(FieldEnter, PageTabsLeaveTheFieldLastEntered) {
     program.start();
     TMainWindow& window = program.window();
     program.enter("DBEdit11");
-    window.PageControl->setFocus(Qt::MouseFocusReason);
-    window.PageControl->setCurrentIndex(0);
+    window.pageControl()->setFocus(Qt::MouseFocusReason);
+    window.pageControl()->setCurrentIndex(0);
     QApplication::processEvents();
     EXPECT_EQ(ActiveField, window.dataControl("DBEdit11"));
 }

@@ -151,7 +151,7 @@ TEST_F(HostPrograms, ABrowserWhosePathIsQuotedIsStartedWithThePageAddress) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
     program.start();
-    ASSERT_EQ(program.window().BrowserCommand, "C:\\Program Files\\Web Browser\\browse.exe");
+    ASSERT_EQ(program.window().browserCommand(), "C:\\Program Files\\Web Browser\\browse.exe");
     choose(program, "FAQ1");
     ASSERT_TRUE(waitFor(opened));
     EXPECT_EQ(readLines(opened), std::vector<std::string>{"http://www.example.com/faqs/pim.txt"});

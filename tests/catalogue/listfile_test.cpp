@@ -115,7 +115,7 @@ TEST_F(ReloadLists, WhileEditingTheTypedValuesStay) {
         program.type(control, "X");
     program.writeListFile("[Category]\nWestern=\n");
     reload();
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Edit);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Edit);
     EXPECT_EQ(program.shown("DBEdit1"), "LangX");
     EXPECT_EQ(program.shown("DBEdit5"), "DramaX");
     EXPECT_EQ(program.entries("DBEdit5"), StringList{"Western"});

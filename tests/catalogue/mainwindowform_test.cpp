@@ -70,23 +70,23 @@ TEST(MainWindowForm, ToolBarHintsPagesAndPanels) {
     const int lefts[] = {2, 28, 54, 80, 110, 136, 166, 192, 222, 248, 278, 304, 334, 360, 390, 420};
     for (int i = 0; i < 16; ++i) {
         SCOPED_TRACE(hints[i]);
-        EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->hint(), hints[i]);
-        EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->geometry(), QRect(lefts[i], 4, 26, 26));
-        EXPECT_EQ(window.SpeedButtons[static_cast<std::size_t>(i)]->focusPolicy(), Qt::NoFocus);
-        EXPECT_FALSE(window.SpeedButtons[static_cast<std::size_t>(i)]->icon().isNull());
+        EXPECT_EQ(window.speedButtons()[static_cast<std::size_t>(i)]->hint(), hints[i]);
+        EXPECT_EQ(window.speedButtons()[static_cast<std::size_t>(i)]->geometry(), QRect(lefts[i], 4, 26, 26));
+        EXPECT_EQ(window.speedButtons()[static_cast<std::size_t>(i)]->focusPolicy(), Qt::NoFocus);
+        EXPECT_FALSE(window.speedButtons()[static_cast<std::size_t>(i)]->icon().isNull());
     }
-    ASSERT_EQ(window.PageControl->pageCount(), 3);
-    EXPECT_EQ(window.PageControl->tabText(0).toStdString(), "Main");
-    EXPECT_EQ(window.PageControl->tabText(1).toStdString(), "Notes");
-    EXPECT_EQ(window.PageControl->tabText(2).toStdString(), "Loans");
-    EXPECT_EQ(window.PageControl->currentIndex(), 0);
-    ASSERT_EQ(window.StatusBar->panelCount(), 2);
-    EXPECT_EQ(window.StatusBar->panelWidth(0), 400);
-    EXPECT_EQ(window.StatusBar->panelWidth(1), 50);
+    ASSERT_EQ(window.pageControl()->pageCount(), 3);
+    EXPECT_EQ(window.pageControl()->tabText(0).toStdString(), "Main");
+    EXPECT_EQ(window.pageControl()->tabText(1).toStdString(), "Notes");
+    EXPECT_EQ(window.pageControl()->tabText(2).toStdString(), "Loans");
+    EXPECT_EQ(window.pageControl()->currentIndex(), 0);
+    ASSERT_EQ(window.statusBar()->panelCount(), 2);
+    EXPECT_EQ(window.statusBar()->panelWidth(0), 400);
+    EXPECT_EQ(window.statusBar()->panelWidth(1), 50);
     // From top to bottom: the tool bar, the pages filling the rest, the status bar.
     EXPECT_EQ(window.findChild<QWidget*>("Panel1")->geometry(), QRect(0, 0, 513, 33));
-    EXPECT_EQ(window.PageControl->geometry(), QRect(0, 33, 513, 320));
-    EXPECT_EQ(window.StatusBar->geometry(), QRect(0, 353, 513, 20));
+    EXPECT_EQ(window.pageControl()->geometry(), QRect(0, 33, 513, 320));
+    EXPECT_EQ(window.statusBar()->geometry(), QRect(0, 353, 513, 20));
 }
 
 TEST(MainWindowForm, MenuItemAndSpeedButtonRunTheSameCommand) {
@@ -96,7 +96,7 @@ TEST(MainWindowForm, MenuItemAndSpeedButtonRunTheSameCommand) {
     TMainWindow& window = program.window();
     window.findChild<QAction*>("LastRecord1")->trigger();
     EXPECT_EQ(window.controlText(0), "Murnau");
-    window.SpeedButtons[3]->click();
+    window.speedButtons()[3]->click();
     EXPECT_EQ(program.message(), "Already at the end.");
     window.findChild<QAction*>("FirstRecord1")->trigger();
     EXPECT_EQ(window.controlText(0), "Lang");
@@ -141,13 +141,13 @@ TEST(MainWindowForm, EveryRecordCommandIsBoundToItsHandler) {
             window.ResetSetClick();
             if (c.before)
                 (window.*c.before)();
-            window.StatusBar->setPanelText(0, "");
+            window.statusBar()->setPanelText(0, "");
             if (byButton)
-                window.SpeedButtons[c.button]->click();
+                window.speedButtons()[c.button]->click();
             else
                 window.findChild<QAction*>(c.item)->trigger();
             EXPECT_EQ(program.message(), c.message);
-            EXPECT_EQ(window.MainDataSource.state(), c.state);
+            EXPECT_EQ(window.mainDataSource().state(), c.state);
             EXPECT_EQ(window.controlText(0), c.director);
         }
     }

@@ -30,8 +30,8 @@ TEST(MainWindowPicture, EveryControlStandsInsideItsPageBesideItsLabel) {
     TMainWindow& window = program.window();
     const Edition& edition = window.edition();
 
-    for (int page = 0; page < window.PageControl->pageCount(); ++page) {
-        window.PageControl->setCurrentIndex(page);
+    for (int page = 0; page < window.pageControl()->pageCount(); ++page) {
+        window.pageControl()->setCurrentIndex(page);
         QApplication::processEvents();
         orupim::test::saveScreenshot(window, "mainwindow-" + std::to_string(page));
     }
@@ -39,8 +39,8 @@ TEST(MainWindowPicture, EveryControlStandsInsideItsPageBesideItsLabel) {
     for (std::size_t i = 0; i < edition.controls.size(); ++i) {
         const ControlDescription& description = edition.controls[i];
         SCOPED_TRACE(description.name);
-        QWidget* control = window.DataControls[i];
-        QWidget* page = window.Pages[static_cast<std::size_t>(description.page)];
+        QWidget* control = window.dataControls()[i];
+        QWidget* page = window.pages()[static_cast<std::size_t>(description.page)];
         EXPECT_EQ(control->parentWidget(), page);
         EXPECT_TRUE(page->rect().contains(control->geometry()))
             << "page " << page->width() << "x" << page->height();
@@ -55,7 +55,7 @@ TEST(MainWindowPicture, EveryControlStandsInsideItsPageBesideItsLabel) {
     }
 
     int right = 0;
-    for (ui::SpeedButton* button : window.SpeedButtons) {
+    for (ui::SpeedButton* button : window.speedButtons()) {
         EXPECT_EQ(button->geometry().top(), 4);
         EXPECT_GE(button->geometry().left(), right);
         right = button->geometry().right() + 1;

@@ -48,7 +48,7 @@ protected:
     }
     // Chooses a menu item with an empty message panel and answers the message it left.
     std::string choose(const char* item) {
-        program->window().StatusBar->setPanelText(0, "");
+        program->window().statusBar()->setPanelText(0, "");
         QAction* action = program->window().findChild<QAction*>(item);
         EXPECT_NE(action, nullptr) << item;
         if (action)
@@ -62,7 +62,7 @@ protected:
 TEST_F(OutsideCommands, WebLinksWithoutABrowserShowMessage17AndStartNothing) {
     removeBrowser();
     start();
-    ASSERT_FALSE(program->window().BrowserConfigured);
+    ASSERT_FALSE(program->window().browserConfigured());
     for (const WebLink& link : WebLinks) {
         SCOPED_TRACE(link.item);
         EXPECT_EQ(choose(link.item), NoBrowser);

@@ -111,7 +111,7 @@ TEST_F(ThemedPictures, ThemeIconsTakeThePlaceOfOursWhereTheThemeHasThem) {
     for (int number = 1; number <= 16; ++number) {
         SCOPED_TRACE(number);
         const QImage image =
-            shown(program.window().SpeedButtons[static_cast<std::size_t>(number - 1)]->icon());
+            shown(program.window().speedButtons()[static_cast<std::size_t>(number - 1)]->icon());
         if (number == 1 || number == 5) {
             EXPECT_EQ(image.pixelColor(Size / 2, Size / 2), magenta);
         } else {

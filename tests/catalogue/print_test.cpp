@@ -132,7 +132,7 @@ TEST_F(PrintRecord, PrintsTheDateInItsShortFormAndTheNewRecordAsItStands) {
     EXPECT_EQ(adding[4].text, "");
     EXPECT_EQ(adding[18].text, "");                 // a new record's Borrowed has no value yet
     EXPECT_EQ(printer.jobs[1].title, "FLX Record"); // no Title yet to name it
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
 }
 
 // The recorded page leaves 80 characters of room beside the captions (half an em each at 10 points).

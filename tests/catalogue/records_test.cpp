@@ -48,7 +48,7 @@ TEST_F(RecordCommands, ShowingCountsTheTableAndShowsTheFirstRecord) {
     EXPECT_EQ(SearchTableName.str(), "flx");
     EXPECT_EQ(program.shown("DBEdit1"), "Lang");
     EXPECT_EQ(QApplication::focusWidget(), window().dataControl("DBEdit1"));
-    EXPECT_FALSE(window().MainQuery.controlsDisabled());
+    EXPECT_FALSE(window().mainQuery().controlsDisabled());
 }
 
 TEST_F(RecordCommands, EmptyTableCountsZeroAndRefusesEveryMove) {
@@ -96,7 +96,7 @@ TEST_F(RecordCommands, AddAndSaveStoresTheNewRecordCountsStay) {
     program.type("DBEdit1", "O'Brien");
     program.type("DBEdit2", "It's");
     EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     EXPECT_EQ(program.counts(), " rec. 3 of 3");
     restart();
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
@@ -114,7 +114,7 @@ TEST_F(RecordCommands, EditSaveAndUndo) {
     EXPECT_EQ(program.shown("DBEdit2"), "Metropolis");
 
     EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
-    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx"); // a modifiable result needs no re-query
+    EXPECT_EQ(window().mainQuery().sqlText(), "select * from flx"); // a modifiable result needs no re-query
     program.type("DBEdit2", " (1927)");
     EXPECT_EQ(program.run(&TMainWindow::SaveRecClick), "");
     EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
@@ -131,7 +131,7 @@ TEST_F(RecordCommands, CheckBoxMemoAndListFieldEditsAreStored) {
     start();
     EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
     auto* lent = qobject_cast<QAbstractButton*>(window().dataControl("DBEdit10"));
-    window().PageControl->setCurrentIndex(2);
+    window().pageControl()->setCurrentIndex(2);
     QApplication::processEvents();
     QTest::mouseClick(lent, Qt::LeftButton, {}, QPoint(5, lent->height() / 2));
     program.type("DBEdit8", "First line");
@@ -165,7 +165,7 @@ TEST_F(RecordCommands, DatesTakeTwoAndFourDigitYears) {
         {"2/30/01", ""},
         {"2/3/1", ""},
     };
-    window().PageControl->setCurrentIndex(2);
+    window().pageControl()->setCurrentIndex(2);
     QWidget* date = window().dataControl("DBEdit11");
     std::string stored;
     for (const Case& c : cases) {
@@ -177,11 +177,11 @@ TEST_F(RecordCommands, DatesTakeTwoAndFourDigitYears) {
         if (c.shown.empty()) {
             ASSERT_EQ(program.boxes.boxes.size(), 1u);
             EXPECT_EQ(program.boxes.boxes[0].text, "'" + std::string(c.typed) + "' is not a valid date.");
-            EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Edit);
+            EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Edit);
             EXPECT_EQ(program.run(&TMainWindow::UndoChangesClick), "");
         } else {
             EXPECT_TRUE(program.boxes.boxes.empty());
-            EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+            EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
             stored = c.shown;
         }
         EXPECT_EQ(program.shown("DBEdit11"), stored);
@@ -194,12 +194,12 @@ TEST_F(RecordCommands, DeleteOnlyFromEditState) {
     EXPECT_EQ(program.run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
     EXPECT_EQ(program.run(&TMainWindow::AddRecClick), "");
     EXPECT_EQ(program.run(&TMainWindow::DeleteRecClick), "To delete, first go to edit record.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     EXPECT_EQ(program.run(&TMainWindow::UndoChangesClick), "");
     EXPECT_EQ(program.run(&TMainWindow::NextRecClick), "");
     EXPECT_EQ(program.run(&TMainWindow::EditRecClick), "");
     EXPECT_EQ(program.run(&TMainWindow::DeleteRecClick), "");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     EXPECT_EQ(program.counts(), " rec. 3 of 3");
     restart();
     EXPECT_EQ(storedTitles(), (std::vector<std::string>{"Metropolis", "Caligari"}));
@@ -233,12 +233,12 @@ TEST_F(RecordCommands, EditOnAReadOnlyTableReQueriesByTheKeysWithQuotesDoubled) 
     ASSERT_EQ(program.shown("DBEdit1"), "O'Brien");
 
     program.click(8); // Edit Record, through the handler guard as the user runs it
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from flx where Director = 'O''Brien' and Title = 'It''s'");
-    EXPECT_TRUE(window().MainQuery.active());
-    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_TRUE(window().mainQuery().active());
+    EXPECT_EQ(window().mainQuery().recordCount(), 2);
     EXPECT_EQ(program.shown("DBEdit4"), "A");
-    EXPECT_FALSE(window().MainQuery.controlsDisabled());
+    EXPECT_FALSE(window().mainQuery().controlsDisabled());
     // The re-queried result of a read-only table still cannot be modified: the edit is refused by the engine.
     ASSERT_FALSE(program.boxes.boxes.empty());
     EXPECT_EQ(program.boxes.boxes.back().text, "Cannot modify a read-only dataset.");

@@ -56,9 +56,9 @@ TEST_P(RecordView, EveryKeptFieldHasOneDataControlAndEveryControlOneField) {
     ASSERT_TRUE(program.startWith({}));
     TMainWindow& window = program.window();
     std::multiset<std::string> bound;
-    for (QWidget* widget : window.PageControl->findChildren<QWidget*>()) {
+    for (QWidget* widget : window.pageControl()->findChildren<QWidget*>()) {
         if (const auto* data = dynamic_cast<const ui::DataControl*>(widget)) {
-            EXPECT_EQ(data->dataSource(), &window.MainDataSource) << nameOf(widget);
+            EXPECT_EQ(data->dataSource(), &window.mainDataSource()) << nameOf(widget);
             bound.insert(data->dataField());
         }
     }
@@ -74,12 +74,12 @@ TEST_P(RecordView, EveryControlLiesWholeOnItsPageClearOfTheOthersAndIsNamed) {
     CatalogueProgram program(edition);
     ASSERT_TRUE(program.startWith({filledRecord(edition)}));
     TMainWindow& window = program.window();
-    ASSERT_EQ(window.PageControl->pageCount(), static_cast<int>(edition.pages.size()));
-    for (int index = 0; index < window.PageControl->pageCount(); ++index) {
-        QWidget* page = window.PageControl->page(index);
+    ASSERT_EQ(window.pageControl()->pageCount(), static_cast<int>(edition.pages.size()));
+    for (int index = 0; index < window.pageControl()->pageCount(); ++index) {
+        QWidget* page = window.pageControl()->page(index);
         SCOPED_TRACE(nameOf(page));
-        EXPECT_FALSE(window.PageControl->tabText(index).isEmpty());
-        window.PageControl->setCurrentIndex(index);
+        EXPECT_FALSE(window.pageControl()->tabText(index).isEmpty());
+        window.pageControl()->setCurrentIndex(index);
         QApplication::processEvents();
         const QList<QWidget*> parts = page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
         for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -95,7 +95,7 @@ TEST_P(RecordView, EveryControlLiesWholeOnItsPageClearOfTheOthersAndIsNamed) {
         SCOPED_TRACE(description.name);
         QWidget* control = program.control(description.name);
         ASSERT_NE(control, nullptr);
-        EXPECT_EQ(control->parentWidget(), window.PageControl->page(description.page));
+        EXPECT_EQ(control->parentWidget(), window.pageControl()->page(description.page));
         std::string name = description.caption;
         if (ui::Label* label = window.label(description.label)) {
             EXPECT_EQ(label->parentWidget(), control->parentWidget());
@@ -184,7 +184,7 @@ TEST_P(RecordView, WindowDialogsCaptionTableAndPrintCarryTheEditionsTexts) {
         ASSERT_NE(item, nullptr);
         EXPECT_EQ(item->text().toStdString(), caption);
     }
-    EXPECT_EQ(window.SpeedButtons[AboutButton]->hint(), edition.menus.aboutHint);
+    EXPECT_EQ(window.speedButtons()[AboutButton]->hint(), edition.menus.aboutHint);
 
     // Entry i of the caption table holds the caption of the label the edition names for it, or nothing.
     for (std::size_t i = 0; i < edition.captionLabels.size(); ++i) {

@@ -65,7 +65,7 @@ protected:
 
 TEST_F(Search, FindsTheRecordsWhoseFieldContainsThePatternCaseSensitively) {
     start();
-    window().StatusBar->setPanelText(0, "earlier message");
+    window().statusBar()->setPanelText(0, "earlier message");
     struct Case {
         const char* pattern;
         int matches;
@@ -83,12 +83,12 @@ TEST_F(Search, FindsTheRecordsWhoseFieldContainsThePatternCaseSensitively) {
         EXPECT_EQ(seen.fieldLabel, "Director");
         EXPECT_EQ(LastQuery.str(),
                   std::string("Select * from flx where Director like '%") + c.pattern + "%'");
-        EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
+        EXPECT_EQ(window().mainQuery().sqlText(), LastQuery.str());
         EXPECT_EQ(program.counts(), " rec. " + std::to_string(c.matches) + " of 4");
         EXPECT_EQ(MatchCount, c.matches);
-        EXPECT_EQ(window().MainQuery.recordCount(), c.matches);
+        EXPECT_EQ(window().mainQuery().recordCount(), c.matches);
         EXPECT_EQ(shownDirector(), c.firstDirector);
-        EXPECT_FALSE(window().MainQuery.controlsDisabled());
+        EXPECT_FALSE(window().mainQuery().controlsDisabled());
     }
     EXPECT_EQ(program.message(), "earlier message");
     EXPECT_TRUE(program.boxes.boxes.empty());
@@ -161,7 +161,7 @@ TEST_F(Search, RefusesOnAFieldNotSearchableFirstThenWhileEditing) {
         program.enter(c.control);
         if (c.editing)
             window().EditRecClick();
-        window().StatusBar->setPanelText(0, "");
+        window().statusBar()->setPanelText(0, "");
         const SearchSeen seen = findRecord(searchFor("Lang"));
         EXPECT_FALSE(seen.shown);
         EXPECT_EQ(program.message(), c.message);
@@ -178,7 +178,7 @@ TEST_F(Search, ResetRunsOnAFieldNotSearchableAndRefusesWhileEditing) {
     program.enter("DBEdit9");
     EXPECT_EQ(program.click(5), ""); // Reset Data Set
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
-    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
+    EXPECT_EQ(window().mainQuery().sqlText(), "select * from flx");
     EXPECT_EQ(shownDirector(), "Fritz Lang");
     // The search state stays as it was.
     EXPECT_EQ(SearchPattern, "Lang");
@@ -199,7 +199,7 @@ TEST_F(Search, TitleBarCloseSearchesWithThePatternOfTheLastExecute) {
     EXPECT_TRUE(findRecord(closeByTitleBar).shown);
     EXPECT_FALSE(SearchPattern.has_value());
     EXPECT_EQ(LastQuery.str(), "");
-    EXPECT_EQ(window().MainQuery.sqlText(), "select * from flx");
+    EXPECT_EQ(window().mainQuery().sqlText(), "select * from flx");
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
 
     findRecord(searchFor("Lang"));
@@ -325,8 +325,8 @@ TEST_F(Search, QuotesAreTextAndLongPatternsKeepTheStatementWhole) {
         EXPECT_EQ(SearchPattern, c.pattern);
         EXPECT_EQ(LastQuery.str(), head + c.statement);
         EXPECT_LE(LastQuery.length(), 255u);
-        EXPECT_EQ(window().MainQuery.sqlText(), LastQuery.str());
-        EXPECT_TRUE(window().MainQuery.active());
+        EXPECT_EQ(window().mainQuery().sqlText(), LastQuery.str());
+        EXPECT_TRUE(window().mainQuery().active());
         EXPECT_EQ(program.counts(), " rec. " + std::to_string(c.matches) + " of 6");
         EXPECT_EQ(shownDirector(), c.firstDirector);
     }
@@ -350,7 +350,7 @@ TEST(SearchRefused, RefusedStatementLeavesTheWholeTableInView) {
         film.erase("Name");
     ASSERT_TRUE(program.startWith(films));
     TMainWindow& window = program.window();
-    window.StatusBar->setPanelText(0, "earlier message");
+    window.statusBar()->setPanelText(0, "earlier message");
     findRecord(searchFor("Lang"));
     ASSERT_EQ(program.counts(), " rec. 1 of 4");
 
@@ -362,9 +362,9 @@ TEST(SearchRefused, RefusedStatementLeavesTheWholeTableInView) {
     EXPECT_EQ(program.boxes.boxes[0].caption, "OruFLX 1.1");
     EXPECT_NE(program.boxes.boxes[0].text.find("Name"), std::string::npos) << program.boxes.boxes[0].text;
     EXPECT_EQ(LastQuery.str(), "Select * from flx where Name like '%Anna%'");
-    EXPECT_TRUE(window.MainQuery.active());
-    EXPECT_EQ(window.MainQuery.sqlText(), "select * from flx");
-    EXPECT_EQ(window.MainQuery.recordCount(), 4);
+    EXPECT_TRUE(window.mainQuery().active());
+    EXPECT_EQ(window.mainQuery().sqlText(), "select * from flx");
+    EXPECT_EQ(window.mainQuery().recordCount(), 4);
     EXPECT_EQ(MatchCount, 4);
     EXPECT_EQ(program.counts(), " rec. 4 of 4");
     EXPECT_EQ(window.controlText(0), "Fritz Lang");

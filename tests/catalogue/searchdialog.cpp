@@ -62,7 +62,7 @@ SearchSeen findRecord(const SearchStep& step, bool byMenuItem) {
     if (byMenuItem)
         MainWindow->findChild<QAction*>("FindRecord1")->trigger();
     else
-        orupim::test::click(MainWindow->SpeedButtons[FindButton]);
+        orupim::test::click(MainWindow->speedButtons()[FindButton]);
     QApplication::processEvents();
     return seen;
 }

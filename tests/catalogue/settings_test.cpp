@@ -136,7 +136,7 @@ TEST(Sound, ANonTextValueEndsTheCreationHandler) {
     program.writeListFile("[Category]\nDrama=\n");
     test::registerBrowser("C:\\WEB\\BROWSE.EXE");
     program.start();
-    ASSERT_TRUE(program.window().BrowserConfigured);
+    ASSERT_TRUE(program.window().browserConfigured());
     program.stop();
     RegIniFile(SettingsKey).writeInteger("Settings", "Sound", 1);
     program.start();
@@ -144,7 +144,7 @@ TEST(Sound, ANonTextValueEndsTheCreationHandler) {
     EXPECT_EQ(program.boxes.boxes[0].text, "Invalid data type for 'Sound'");
     EXPECT_FALSE(SoundOn);
     EXPECT_EQ(program.entries("DBEdit5").count(), 0);
-    EXPECT_FALSE(program.window().BrowserConfigured);
+    EXPECT_FALSE(program.window().browserConfigured());
     EXPECT_EQ(program.window().caption(), "Filmdex 1.1"); // the steps before stay done
     EXPECT_EQ(ui::screenCursor(), ui::ScreenCursor::Default);
 }
@@ -165,8 +165,8 @@ TEST(Browser, TheCommandIsCutAtItsFirstBlank) {
         SCOPED_TRACE(c.command);
         test::registerBrowser(c.command);
         program.start();
-        EXPECT_TRUE(program.window().BrowserConfigured);
-        EXPECT_EQ(program.window().BrowserCommand, c.program);
+        EXPECT_TRUE(program.window().browserConfigured());
+        EXPECT_EQ(program.window().browserCommand(), c.program);
         program.stop();
     }
 }
@@ -179,7 +179,7 @@ TEST(Browser, AKeyThatCannotBeOpenedIsNoBrowser) {
     program.start();
     clearKeyMarksForTesting();
     EXPECT_TRUE(program.boxes.boxes.empty());
-    EXPECT_FALSE(program.window().BrowserConfigured);
+    EXPECT_FALSE(program.window().browserConfigured());
 }
 
 TEST(Browser, AKeyWithoutDefaultValueGivesZero) {
@@ -191,8 +191,8 @@ TEST(Browser, AKeyWithoutDefaultValueGivesZero) {
            "\"Other\"=\"x\"\r\n";
     program.start();
     EXPECT_TRUE(program.boxes.boxes.empty());
-    EXPECT_TRUE(program.window().BrowserConfigured);
-    EXPECT_EQ(program.window().BrowserCommand, "Zero");
+    EXPECT_TRUE(program.window().browserConfigured());
+    EXPECT_EQ(program.window().browserCommand(), "Zero");
 }
 
 } // namespace

@@ -73,12 +73,12 @@ TEST(StartUp, MissingTableEndsTheCreationHandlerAtTheQuery) {
     TMainWindow& window = program.window();
     EXPECT_EQ(window.caption(), "FLX");
     EXPECT_EQ(WindowTitle.str(), "");
-    EXPECT_EQ(window.StatusBar->panelText(0), "PanelInfo");
-    EXPECT_EQ(window.StatusBar->panelText(1), "PanelRec ");
+    EXPECT_EQ(window.statusBar()->panelText(0), "PanelInfo");
+    EXPECT_EQ(window.statusBar()->panelText(1), "PanelRec ");
     for (const auto& caption : FieldCaptions)
         EXPECT_EQ(caption.str(), "");
     EXPECT_FALSE(SoundOn);
-    EXPECT_FALSE(window.BrowserConfigured);
+    EXPECT_FALSE(window.browserConfigured());
     EXPECT_EQ(qobject_cast<ui::DBComboBox*>(window.dataControl("DBEdit5"))->entries().count(), 0);
 
     // The other windows are still created, their captions from the empty window title.

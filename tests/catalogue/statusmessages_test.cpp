@@ -20,7 +20,7 @@ namespace {
 TEST(StatusMessages, ShowErrWritesTheTextOfEachCode) {
     test::CatalogueProgram program(videoEdition());
     program.start();
-    program.window().StatusBar->setPanelText(1, " rec. 3 of 3");
+    program.window().statusBar()->setPanelText(1, " rec. 3 of 3");
     for (std::uint32_t code = 0; code <= MessageCount; ++code) {
         SCOPED_TRACE(code);
         program.window().ShowErr(static_cast<Message>(code));
@@ -39,7 +39,7 @@ TEST(StatusMessages, ShowErrPaintsTheMessageBeforeItReturns) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
     program.start();
-    PaintCounter counter(program.window().StatusBar->panel(0));
+    PaintCounter counter(program.window().statusBar()->panel(0));
     program.window().ShowErr(Message::NoNextRecord);
     EXPECT_GE(counter.paints, 1) << "the message waits for the message loop";
 }
@@ -47,7 +47,7 @@ TEST(StatusMessages, ShowErrPaintsTheMessageBeforeItReturns) {
 TEST(StatusMessages, ClickSmilesAndDoubleClickClears) {
     test::CatalogueProgram program(videoEdition());
     program.start();
-    ui::StatusBar* bar = program.window().StatusBar;
+    ui::StatusBar* bar = program.window().statusBar();
     bar->setPanelText(1, " rec. 3 of 3");
     program.window().ShowErr(Message::NoNextRecord);
 
@@ -75,7 +75,7 @@ TEST(StatusMessages, WithSoundOnEveryMessageBeepsWithTheExclamationSound) {
     EXPECT_EQ(program.message(), "Record duplicated.");
     EXPECT_EQ(program.beeps, (std::vector<unsigned>{48, 48, 48}));
 
-    QTest::mouseClick(program.window().StatusBar, Qt::LeftButton, {}, QPoint(20, 10));
+    QTest::mouseClick(program.window().statusBar(), Qt::LeftButton, {}, QPoint(20, 10));
     EXPECT_EQ(program.beeps.size(), 3u) << "a click on the status bar is silent";
 }
 

@@ -45,8 +45,8 @@ Record fullRecord(const Edition& edition) {
 
 void expectPagesFit(CatalogueProgram& program, const std::string& kind) {
     TMainWindow& window = program.window();
-    for (int page = 0; page < window.PageControl->pageCount(); ++page) {
-        window.PageControl->setCurrentIndex(page);
+    for (int page = 0; page < window.pageControl()->pageCount(); ++page) {
+        window.pageControl()->setCurrentIndex(page);
         orupim::test::expectFits(window,
                                  window.edition().deliverable + "-" + kind + "-page" + std::to_string(page));
     }

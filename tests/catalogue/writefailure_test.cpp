@@ -66,7 +66,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
         const Titles before = storedTitles();
         program.click(c.enter);
         typeTitle(c.title);
-        const db::DataSetState state = window().MainDataSource.state();
+        const db::DataSetState state = window().mainDataSource().state();
         db::setWriteFailureForTesting([&](const std::filesystem::path& file) {
             ++failures;
             EXPECT_EQ(file, tableFile());
@@ -80,7 +80,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
                   "Cannot write the table: " + tableName() + " (" + sqlite3_errstr(c.code) + ")");
         // Nothing reached the file, and the record is still as typed.
         EXPECT_EQ(storedTitles(), before);
-        EXPECT_EQ(window().MainDataSource.state(), state);
+        EXPECT_EQ(window().mainDataSource().state(), state);
         EXPECT_EQ(window().controlText(1), c.title);
 
         db::setWriteFailureForTesting({});
@@ -88,7 +88,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
         program.click(c.command);
         for (const auto& box : program.boxes.boxes)
             ADD_FAILURE() << box.text;
-        EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+        EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
         EXPECT_EQ(storedTitles(), c.storedAfterRetry);
     }
     EXPECT_EQ(failures, 4);
@@ -107,7 +107,7 @@ TEST_F(WriteFailure, RecordDeletedByAnotherProgramIsReportedNotBroughtBack) {
     EXPECT_EQ(program.boxes.boxes[0].text, "Record was deleted by another user: " + tableName() + ".");
     EXPECT_EQ(storedTitles(), std::vector<std::string>{"Nosferatu"});
     program.click(UndoButton);
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     EXPECT_EQ(storedTitles(), std::vector<std::string>{"Nosferatu"});
 }
 
@@ -151,7 +151,7 @@ TEST_F(WriteFailure, LockedTableIsWaitedForThenReported) {
             EXPECT_EQ(window().controlText(1), c.title);
             program.click(SaveButton);
         }
-        EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+        EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
         EXPECT_EQ(storedTitles().front(), c.title);
     }
 }

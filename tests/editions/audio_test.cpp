@@ -61,9 +61,9 @@ TEST_F(AudioEdition, FindRecordAfterDateThenCodeSearchesTheCodeColumn) {
     program.enter("DBEdit11");
     program.enter("DBEdit4");
     EXPECT_EQ(catalogue::test::findRecord(catalogue::test::searchFor("X")).fieldLabel, "Code");
-    EXPECT_NE(window().MainQuery.sqlText().find("where Code like"), std::string::npos)
-        << window().MainQuery.sqlText();
-    EXPECT_EQ(window().MainQuery.recordCount(), 1);
+    EXPECT_NE(window().mainQuery().sqlText().find("where Code like"), std::string::npos)
+        << window().mainQuery().sqlText();
+    EXPECT_EQ(window().mainQuery().recordCount(), 1);
     EXPECT_EQ(program.field("Code"), "X-1");
 }
 
@@ -84,7 +84,7 @@ TEST_F(AudioEdition, EditingAndSavingKeepsTheHiddenTracksNumber) {
 TEST_F(AudioEdition, DuplicateKeepsFiveTextsAndLeavesFormatEmpty) {
     start({Album});
     EXPECT_EQ(program.run(&TMainWindow::DupRecClick), "Record duplicated.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     for (const char* kept : {"Artist", "Title", "Publisher", "Category", "Language"}) {
         SCOPED_TRACE(kept);
         EXPECT_EQ(program.field(kept), Album.at(kept));
@@ -120,8 +120,8 @@ constexpr const char* SharedKeyStatement = "select * from snd where Artist = 'O'
 TEST_F(AudioEdition, EditRecordReQueriesByArtistAndTitleAndGoesOnWithTheFirst) {
     startReadOnlyOnASharedKey(program);
     program.click(8); // Edit Record, through the handler guard
-    EXPECT_EQ(window().MainQuery.sqlText(), SharedKeyStatement);
-    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_EQ(window().mainQuery().sqlText(), SharedKeyStatement);
+    EXPECT_EQ(window().mainQuery().recordCount(), 2);
     EXPECT_EQ(program.field("Code"), "B-7");
     ASSERT_FALSE(program.boxes.boxes.empty());
     EXPECT_EQ(program.boxes.boxes.back().text, "Cannot modify a read-only dataset.");
@@ -133,7 +133,7 @@ TEST_F(AudioEdition, DuplicateReQueriesByArtistAndTitleFirst) {
                                  std::filesystem::perm_options::add);
 
     EXPECT_EQ(program.run(&TMainWindow::DupRecClick), "Record duplicated.");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from snd where Artist = 'O''Day' and Title = 'Anita''s'");
     EXPECT_EQ(program.field("Artist"), "O'Day");
     EXPECT_EQ(program.field("Format"), "");

@@ -38,13 +38,13 @@ TEST_F(PrintedMediaEdition, ARecordWithoutPublisherIsRefusedAndKeptForCompletion
     // The default error handler shows the engine's text with its closing full stop.
     EXPECT_EQ(program.boxes.boxes.back().text, "Field 'Publisher' must have a value.");
     EXPECT_EQ(QApplication::focusWidget(), window().dataControl("DBEdit3"));
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     EXPECT_TRUE(program.storedRecords().empty());
 
     QTest::keyClicks(QApplication::focusWidget(), "Penguin");
     program.run(&TMainWindow::SaveRecClick);
     EXPECT_EQ(program.boxes.boxes.size(), 1u);
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     const auto stored = program.storedRecords();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].at("Author"), "Austen");
@@ -75,7 +75,7 @@ TEST_F(PrintedMediaEdition, TheFirstEmptyRequiredFieldInFieldListOrderIsNamed) {
         ASSERT_EQ(program.boxes.boxes.size(), 1u);
         EXPECT_EQ(program.boxes.boxes.back().text, c.message);
         EXPECT_EQ(QApplication::focusWidget(), window().dataControl(c.focus));
-        EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+        EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     }
     EXPECT_TRUE(program.storedRecords().empty());
 }
@@ -97,8 +97,8 @@ TEST_F(PrintedMediaEdition, AnEightyCharacterTitleIsStoredWhole) {
 TEST_F(PrintedMediaEdition, WebLinksShowMessage17WithABrowserRegistered) {
     catalogue::test::registerBrowser("C:\\WEB\\BROWSE.EXE \"%1\"");
     start();
-    EXPECT_FALSE(window().BrowserConfigured);
-    EXPECT_EQ(window().BrowserCommand, "");
+    EXPECT_FALSE(window().browserConfigured());
+    EXPECT_EQ(window().browserCommand(), "");
     for (const char* item : {"HomePage1", "Newsletter1", "FAQ1"}) {
         SCOPED_TRACE(item);
         EXPECT_EQ(program.choose(item), "No web browser configured.");

@@ -17,12 +17,12 @@ namespace orupim::setup::test {
 
 SetupDirectory::SetupDirectory() : path_(orupim::test::tempRoot() / "drive_c" / "disk1") {
     std::filesystem::create_directories(path_);
-    files::setProgramFileForTesting(path_ / "OruInst");
+    files::setProgramFileImplementation([program = path_ / "OruInst"] { return program; });
     resetModuleValues();
 }
 
 SetupDirectory::~SetupDirectory() {
-    files::setProgramFileForTesting({});
+    files::setProgramFileImplementation({});
     resetModuleValues();
     std::filesystem::remove_all(path_);
 }

@@ -2,6 +2,7 @@
 // package of the test's own, with the registry's registration values and the drive map under the test root.
 #include "setup/maindialog.h"
 
+#include "platform/core/replaceable.h"
 #include "platform/dde/channel.h"
 #include "platform/dde/server.h"
 #include "platform/dde/servicestarter.h"
@@ -9,9 +10,9 @@
 #include "platform/files/platformroot.h"
 #include "platform/kernel/sleep.h"
 #include "platform/profile/inifile.h"
-#include "platform/registry/keymarks.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
+#include "platform/testing/keymarktable.h"
 #include "platform/testing/platformrecorders.h"
 #include "platform/testing/questionanswer.h"
 #include "platform/ui/application.h"
@@ -75,7 +76,6 @@ protected:
         application.setTitle("OruInst 1.0");
         writeRegistration("Ada Owner", "Brenmoor Ltd");
     }
-    ~Wizard() override { clearKeyMarksForTesting(); }
 
     // The package, the notice files beside it, then the wizard created and shown.
     void open(const std::string& package,
@@ -101,6 +101,7 @@ protected:
 
     test::SetupDirectory directory;
     orupim::testing::PlatformRecorders platform;
+    orupim::testing::KeyMarkTable keyMarks;
     ui::Application application;
 };
 
@@ -231,8 +232,8 @@ TEST_F(Wizard, PreviousReturnsToTheNoticesAndNextPrefillsTheNamesAgain) {
 }
 
 TEST_F(Wizard, UnopenableRegistrationKeyKeepsTheNamesAsTheyStand) {
-    setKeyMarksForTesting(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-                          KeyMarks{true, false, false});
+    keyMarks.mark(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                  KeyMarks{true, false, false});
     open(Package);
     next();
     EXPECT_EQ(text(wizard().EditName), "");
@@ -419,8 +420,8 @@ TEST_F(InstallationRun, WritesThePackagesValuesAndTheUninstallRegistration) {
 }
 
 TEST_F(InstallationRun, UncreatableUninstallKeyEndsTheRunAfterTheUsersValues) {
-    setKeyMarksForTesting(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
-                          KeyMarks{false, true, false});
+    keyMarks.mark(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall",
+                  KeyMarks{false, true, false});
     run(RunPackage, "C:\\dest");
     ASSERT_EQ(platform.messages.boxes.size(), 1u);
     EXPECT_EQ(platform.messages.boxes[0].text,
@@ -549,11 +550,10 @@ TEST_F(InstallationRun, AProgramManagerThatNeverAnswersHoldsTheRunOnlyForTheBoun
         std::optional<orupim::test::SilentProgramManager> hung;
         if (c.listening)
             hung.emplace();
-        setProgramManagerWaitForTesting(std::chrono::milliseconds(1500));
+        Replacement wait(setProgramManagerWait, [] { return std::chrono::milliseconds(1500); });
         auto start = std::chrono::steady_clock::now();
         run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n", "C:\\dest");
         auto took = std::chrono::steady_clock::now() - start;
-        setProgramManagerWaitForTesting(std::chrono::seconds(15));
         // Well under one of the ten-second waits for a started service, with room for a loaded machine.
         EXPECT_LT(took, std::chrono::milliseconds(1500 + 6000));
         EXPECT_TRUE(platform.messages.boxes.empty());
@@ -668,9 +668,10 @@ const std::string ItemsPackage = RunPackage + "[Items]\r\nflx.exe=Video catalogu
 TEST_F(WithProgramManager, ADamagedStoreIsReportedOnTheLastPageAndKept) {
     const std::string damaged = "[Program Manager]\r\nnot a setting\r\n";
     std::ofstream(store(), std::ios::binary) << damaged;
-    setProgramManagerWaitForTesting(std::chrono::milliseconds(2000));
-    runAndLetItExit(ItemsPackage);
-    setProgramManagerWaitForTesting(std::chrono::seconds(15));
+    {
+        Replacement wait(setProgramManagerWait, [] { return std::chrono::milliseconds(2000); });
+        runAndLetItExit(ItemsPackage);
+    }
     EXPECT_GE(refusals(), 2) << "the group was not sent again";
     EXPECT_EQ(read(store()), damaged);
     EXPECT_EQ(WizardState, StepEndNotices);

@@ -50,7 +50,7 @@ protected:
     // Find Record with `step` driving the dialog; answers the field label it showed ("" when it did not
     // come up).
     std::string find(const SearchStep& step) {
-        window().StatusBar->setPanelText(0, "");
+        window().statusBar()->setPanelText(0, "");
         const SearchSeen seen = findRecord(step);
         if (seen.shown) {
             EXPECT_EQ(seen.fieldLabelWidth, 133);
@@ -71,9 +71,9 @@ TEST_F(ContactCommands, ARecordWithoutANameIsRefusedAndOneWithOnlyANameIsSaved) 
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Field 'Name' must have a value.");
     EXPECT_EQ(program.boxes.boxes[0].caption, "OruPPL 1.1");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     EXPECT_EQ(QApplication::focusWidget(), program.control("DBEdit1"));
-    EXPECT_EQ(window().PageControl->currentIndex(), 0);
+    EXPECT_EQ(window().pageControl()->currentIndex(), 0);
     EXPECT_EQ(program.shown("DBEdit2"), "3 Shore Ln");
     EXPECT_TRUE(program.storedRecords().empty());
 
@@ -81,7 +81,7 @@ TEST_F(ContactCommands, ARecordWithoutANameIsRefusedAndOneWithOnlyANameIsSaved) 
     window().AddRecClick();
     program.type("DBEdit1", "Cy Young");
     EXPECT_EQ(program.click(10), "");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
     const auto stored = program.storedRecords();
     ASSERT_EQ(stored.size(), 1u);
     EXPECT_EQ(stored[0].at("Name"), "Cy Young");
@@ -109,9 +109,9 @@ TEST_F(ContactCommands, EditOnAReadOnlyTableReQueriesByNameAndStreet) {
     window().NextRecClick();
     ASSERT_EQ(program.shown("DBEdit1"), "Ann Lee");
     program.click(8); // Edit Record
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
-    EXPECT_EQ(window().MainQuery.recordCount(), 2);
+    EXPECT_EQ(window().mainQuery().recordCount(), 2);
     EXPECT_EQ(program.shown("DBEdit8"), "555-0100");
 }
 
@@ -120,17 +120,17 @@ TEST_F(ContactCommands, DuplicateOnAReadOnlyTableReQueriesByNameAndStreetFirst) 
     program.makeTableReadOnly();
     program.start();
     EXPECT_EQ(program.click(DuplicateButton), "");
-    EXPECT_EQ(window().MainQuery.sqlText(),
+    EXPECT_EQ(window().mainQuery().sqlText(),
               "select * from ppl where Name = 'Ann Lee' and Street = '1 Main St'");
     ASSERT_EQ(program.boxes.boxes.size(), 1u);
     EXPECT_EQ(program.boxes.boxes[0].text, "Cannot modify a read-only dataset.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Browse);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Browse);
 }
 
 TEST_F(ContactCommands, DuplicateKeepsTheAddressAndEmptiesTheRest) {
     start();
     EXPECT_EQ(program.click(DuplicateButton), "Record duplicated.");
-    EXPECT_EQ(window().MainDataSource.state(), db::DataSetState::Insert);
+    EXPECT_EQ(window().mainDataSource().state(), db::DataSetState::Insert);
     for (const char* kept : {"Name", "Street", "PostCode", "Region", "Country"})
         EXPECT_EQ(program.field(kept), Ann.at(kept)) << kept;
     for (const char* empty : {"City", "Phone", "Fax", "Email", "Web", "Notes", "Business", "Personal"})
@@ -231,8 +231,8 @@ TEST_F(ContactCommands, NotesPhoneAndWebAreSearchedFaxAndEmailAreNot) {
 TEST_F(ContactCommands, PageTabsLeaveTheFieldLastEntered) {
     start();
     program.enter("DBEdit8");
-    orupim::test::clickTab(window().PageControl, 0);
-    ASSERT_EQ(window().PageControl->currentIndex(), 0);
+    orupim::test::clickTab(window().pageControl(), 0);
+    ASSERT_EQ(window().pageControl()->currentIndex(), 0);
     EXPECT_EQ(ActiveField, program.control("DBEdit8"));
     EXPECT_EQ(program.click(CopyButton), "Invalid selection.");
     EXPECT_EQ(find([](TQueryDialog& dialog) { dialog.CancelBut->click(); }), "Phone");

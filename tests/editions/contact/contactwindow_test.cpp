@@ -53,22 +53,22 @@ TEST_F(ContactWindow, TheTwoCheckBoxesShareOneLabel) {
     EXPECT_EQ(program.control("DBEdit6")->y(), program.control("DBEdit7")->y());
 
     // A picture of each page for a person to look at.
-    for (int page = 0; page < window().PageControl->pageCount(); ++page) {
-        window().PageControl->setCurrentIndex(page);
+    for (int page = 0; page < window().pageControl()->pageCount(); ++page) {
+        window().pageControl()->setCurrentIndex(page);
         QApplication::processEvents();
         orupim::test::saveScreenshot(window(), "contact-" + std::to_string(page));
     }
 }
 
 TEST_F(ContactWindow, CityIsShownByNoControl) {
-    for (QWidget* widget : window().DataControls) {
+    for (QWidget* widget : window().dataControls()) {
         const auto* data = dynamic_cast<const ui::DataControl*>(widget);
         ASSERT_NE(data, nullptr);
         EXPECT_NE(data->dataField(), "City");
     }
-    for (std::size_t i = 0; i < window().DataControls.size(); ++i)
+    for (std::size_t i = 0; i < window().dataControls().size(); ++i)
         EXPECT_NE(window().controlText(static_cast<int>(i)), "Springfield");
-    EXPECT_EQ(window().MainQuery.fieldByName("City").asText(), "Springfield");
+    EXPECT_EQ(window().mainQuery().fieldByName("City").asText(), "Springfield");
 }
 
 TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
@@ -91,10 +91,10 @@ TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
     EXPECT_EQ(ActiveField, program.control("DBEdit7"));
 
     // Fax, E-mail, Phone, URL.
-    clickTab(window().PageControl, 1);
-    ASSERT_EQ(window().PageControl->currentIndex(), 1);
+    clickTab(window().pageControl(), 1);
+    ASSERT_EQ(window().pageControl()->currentIndex(), 1);
     EXPECT_EQ(ActiveField, program.control("DBEdit7"));
-    window().PageControl->tabBar()->setFocus(Qt::MouseFocusReason);
+    window().pageControl()->tabBar()->setFocus(Qt::MouseFocusReason);
     for (const char* next : {"DBEdit9", "DBEdit10", "DBEdit8", "DBEdit11"}) {
         SCOPED_TRACE(next);
         press(Qt::Key_Tab);
@@ -105,17 +105,17 @@ TEST_F(ContactWindow, StartsOnNameAndTabWalksMainThenOthersInTheirOrders) {
 
 TEST_F(ContactWindow, ChangingPagesEntersNotesOnlyWhenTheMemoTakesTheFocus) {
     QWidget* memo = program.control("DBEdit12");
-    clickTab(window().PageControl, 2); // with the mouse
-    ASSERT_EQ(window().PageControl->currentIndex(), 2);
+    clickTab(window().pageControl(), 2); // with the mouse
+    ASSERT_EQ(window().pageControl()->currentIndex(), 2);
     EXPECT_NE(QApplication::focusWidget(), memo);
     EXPECT_EQ(ActiveField, program.control("DBEdit1"));
     EXPECT_EQ(SearchFieldName.str(), "Name");
 
-    clickTab(window().PageControl, 0);
+    clickTab(window().pageControl(), 0);
     program.enter("DBEdit2");
     press(Qt::Key_Tab, Qt::ControlModifier); // with the keyboard: to "Others"
     press(Qt::Key_Tab, Qt::ControlModifier); // and on to "Notes"
-    ASSERT_EQ(window().PageControl->currentIndex(), 2);
+    ASSERT_EQ(window().pageControl()->currentIndex(), 2);
     EXPECT_NE(QApplication::focusWidget(), memo);
     EXPECT_EQ(ActiveField, program.control("DBEdit2"));
     EXPECT_EQ(SearchFieldName.str(), "Street");
@@ -131,19 +131,19 @@ TEST_F(ContactWindow, ChangingPagesEntersNotesOnlyWhenTheMemoTakesTheFocus) {
 // The page control's own enter event records Notes when the focus comes into it from outside; a control
 // inside that takes the focus in the same move is entered after it and ends as the field last entered.
 TEST_F(ContactWindow, EnteringThePageControlFromOutsideRecordsNotesFirst) {
-    QWidget* outside = window().SpeedButtons[0];
+    QWidget* outside = window().speedButtons()[0];
     outside->setFocusPolicy(Qt::StrongFocus); // the window has no other control outside its pages
     outside->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     ASSERT_EQ(QApplication::focusWidget(), outside);
-    window().PageControl->tabBar()->setFocus(Qt::OtherFocusReason);
+    window().pageControl()->tabBar()->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(ActiveField, program.control("DBEdit12"));
     EXPECT_EQ(SearchFieldLabel.str(), "Notes");
     EXPECT_EQ(SearchFieldName.str(), "Notes");
 
     outside->setFocus(Qt::OtherFocusReason);
-    window().PageControl->setCurrentIndex(1);
+    window().pageControl()->setCurrentIndex(1);
     program.control("DBEdit9")->setFocus(Qt::OtherFocusReason);
     QApplication::processEvents();
     EXPECT_EQ(ActiveField, program.control("DBEdit9"));

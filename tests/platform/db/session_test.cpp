@@ -1,6 +1,7 @@
 #include "platform/db/session.h"
 
 #include "platform/core/errors.h"
+#include "platform/core/replaceable.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/platformroot.h"
 #include "temproot.h"
@@ -181,9 +182,10 @@ TEST(Session, FailedSaveRaisesAndKeepsTheOldFile) {
     session.saveConfig();
     const std::string before = readFile(file);
     session.addStandardAlias("MORE", "D:\\", "PARADOX");
-    files::setWriteFailureForTesting([](const std::filesystem::path&) { return true; });
-    EXPECT_THROW(session.saveConfig(), DatabaseError);
-    files::setWriteFailureForTesting(nullptr);
+    {
+        Replacement failing(files::setWriteFailure, [](const std::filesystem::path&) { return true; });
+        EXPECT_THROW(session.saveConfig(), DatabaseError);
+    }
     EXPECT_EQ(readFile(file), before);
 }
 

@@ -2,6 +2,7 @@
 #include "platform/dde/conversation.h"
 
 #include "ddetestsupport.h"
+#include "platform/core/replaceable.h"
 #include "platform/dde/channel.h"
 #include "platform/dde/server.h"
 #include "platform/dde/servicestarter.h"
@@ -17,14 +18,13 @@ namespace orupim::dde {
 namespace {
 
 using test::Received;
-using test::StarterGuard;
 
 TEST(Conversation, ExecuteIsAcceptedAndCarriedOutInOrder) {
     Received received;
     Server server("PROGMAN", "PROGMAN", [&](const std::string& command) { return received.add(command); });
     server.start();
     int starts = 0;
-    StarterGuard starter([&](std::string_view) { return ++starts, false; });
+    Replacement starter(setServiceStarter, [&](std::string_view) { return ++starts, false; });
 
     Conversation conversation("PROGMAN", "PROGMAN");
     ASSERT_TRUE(conversation.open());
@@ -56,7 +56,7 @@ TEST(Conversation, RefusedTransactionAnswersNo) {
 TEST(Conversation, WrongTopicIsNoConversation) {
     Server server("PROGMAN", "PROGMAN", nullptr);
     server.start();
-    StarterGuard starter([](std::string_view) { return false; });
+    Replacement starter(setServiceStarter, [](std::string_view) { return false; });
     Conversation conversation("PROGMAN", "OTHER");
     EXPECT_FALSE(conversation.open());
     EXPECT_FALSE(conversation.execute("[CreateGroup(A)]"));
@@ -66,7 +66,7 @@ TEST(Conversation, NoServerStartsTheServiceProgramAndTriesOnceMore) {
     Received received;
     std::unique_ptr<Server> server;
     std::vector<std::string> started;
-    StarterGuard starter([&](std::string_view service) {
+    Replacement starter(setServiceStarter, [&](std::string_view service) {
         started.emplace_back(service);
         server = std::make_unique<Server>("PROGMAN", "PROGMAN",
                                           [&](const std::string& command) { return received.add(command); });
@@ -81,21 +81,20 @@ TEST(Conversation, NoServerStartsTheServiceProgramAndTriesOnceMore) {
 }
 
 TEST(Conversation, NoServerAfterTheStartLeavesItClosed) {
-    Conversation::setStartWaitForTesting(std::chrono::milliseconds(200));
+    Replacement startWait(Conversation::setStartWait, [] { return std::chrono::milliseconds(200); });
     int starts = 0;
-    StarterGuard starter([&](std::string_view) { return ++starts, true; });
+    Replacement starter(setServiceStarter, [&](std::string_view) { return ++starts, true; });
     Conversation conversation("PROGMAN", "PROGMAN");
     EXPECT_FALSE(conversation.open());
     EXPECT_EQ(starts, 1);
     EXPECT_FALSE(conversation.execute("[CreateGroup(A)]"));
-    Conversation::setStartWaitForTesting(std::chrono::milliseconds(10000));
 }
 
 // However long its own waits, a conversation waits no longer than the deadline its caller set.
 TEST(Conversation, ADeadlineBoundsEveryWait) {
     orupim::test::SilentProgramManager hung;
     int starts = 0;
-    StarterGuard starter([&](std::string_view) { return ++starts, true; });
+    Replacement starter(setServiceStarter, [&](std::string_view) { return ++starts, true; });
     Conversation conversation("PROGMAN", "PROGMAN");
     auto start = std::chrono::steady_clock::now();
     conversation.setDeadline(start + std::chrono::milliseconds(300));

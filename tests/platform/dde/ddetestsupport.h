@@ -1,7 +1,5 @@
-// What the DDE tests share: the commands a server received, and a service starter put in place for a test.
+// What the DDE tests share: the commands a server received.
 #pragma once
-
-#include "platform/dde/servicestarter.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -34,15 +32,6 @@ private:
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<std::string> commands_;
-};
-
-class StarterGuard {
-public:
-    explicit StarterGuard(StartFunction starter) : previous_(setServiceStarter(std::move(starter))) {}
-    ~StarterGuard() { setServiceStarter(previous_); }
-
-private:
-    StartFunction previous_;
 };
 
 } // namespace orupim::dde::test

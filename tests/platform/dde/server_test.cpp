@@ -4,8 +4,10 @@
 #include "platform/dde/server.h"
 
 #include "ddetestsupport.h"
+#include "platform/core/replaceable.h"
 #include "platform/dde/channel.h"
 #include "platform/dde/conversation.h"
+#include "platform/dde/servicestarter.h"
 #include "platform/files/platformroot.h"
 #include "silentprogrammanager.h"
 
@@ -67,11 +69,10 @@ long long converse() {
 
 class ServerUnderLoad : public ::testing::Test {
 protected:
-    ServerUnderLoad() { Conversation::setReplyTimeoutForTesting(milliseconds(2000)); }
-    ~ServerUnderLoad() override { Conversation::setReplyTimeoutForTesting(milliseconds(5000)); }
-
+    Replacement<Conversation::WaitFunction> replyTimeout{Conversation::setReplyTimeout,
+                                                         [] { return milliseconds(2000); }};
     test::Received received;
-    test::StarterGuard noStart{[](std::string_view) { return false; }};
+    Replacement<StartFunction> noStart{setServiceStarter, [](std::string_view) { return false; }};
 };
 
 TEST_F(ServerUnderLoad, ASlowClientHoldsNobodyAndIsDroppedAtTheFrameDeadline) {
@@ -255,7 +256,7 @@ TEST_F(ServerUnderLoad, RunningOutOfDescriptorsNeitherSpinsNorShutsOutTheNextCli
     Server server("PROGMAN", "PROGMAN", [&](const std::string& text) { return received.add(text); },
                   {.idle = milliseconds(3000)});
     server.start();
-    Conversation::setReplyTimeoutForTesting(milliseconds(4000));
+    Replacement longerReplyTimeout(Conversation::setReplyTimeout, [] { return milliseconds(4000); });
     Leftovers clients;
     DescriptorLimit limit(40);
     ASSERT_TRUE(limit.lowered());
@@ -306,7 +307,7 @@ TEST_F(ServerUnderLoad, AConnectionToAListenerThatTakesNoOneTimesOut) {
         if (::connect(socket, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0)
             break;
     }
-    Conversation::setReplyTimeoutForTesting(milliseconds(300));
+    Replacement shortReplyTimeout(Conversation::setReplyTimeout, [] { return milliseconds(300); });
     auto start = Clock::now();
     EXPECT_EQ(converse(), -1);
     EXPECT_LT(millisecondsSince(start), 3000);

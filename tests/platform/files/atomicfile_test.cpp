@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 class AtomicFile : public ::testing::Test {
 protected:
     void SetUp() override { fs::create_directories(dir); }
-    void TearDown() override { setWriteFailureForTesting({}); }
+    void TearDown() override { setWriteFailure({}); }
     fs::path dir = orupim::test::tempRoot() / "store";
 };
 
@@ -41,14 +41,14 @@ TEST_F(AtomicFile, CreatesAndReplacesKeepingTheMode) {
 TEST_F(AtomicFile, FailedWriteLeavesTheOldFileWhole) {
     writeText(dir / "user.reg", "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER]\r\n");
     writeText(dir / "other.ini", "x");
-    setWriteFailureForTesting([](const fs::path& p) { return p.filename() == "user.reg"; });
+    setWriteFailure([](const fs::path& p) { return p.filename() == "user.reg"; });
     EXPECT_FALSE(writeFileAtomically(dir / "user.reg", "cut"));
     EXPECT_EQ(readText(dir / "user.reg"), "REGEDIT4\r\n\r\n[HKEY_CURRENT_USER]\r\n");
     EXPECT_TRUE(writeFileAtomically(dir / "other.ini", "y")); // the seam fails only what it names
     EXPECT_EQ(readText(dir / "other.ini"), "y");
     EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"other.ini", "user.reg"}));
 
-    setWriteFailureForTesting({});
+    setWriteFailure({});
     EXPECT_TRUE(writeFileAtomically(dir / "user.reg", "whole"));
     EXPECT_EQ(readText(dir / "user.reg"), "whole");
 }

@@ -3,6 +3,7 @@
 #include "platform/files/filesystem.h"
 
 #include "hostfiles.h"
+#include "platform/core/replaceable.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 
@@ -34,11 +35,10 @@ TEST(ProgramDirectory, IsTheExecutablesDirectoryEndingInABackslash) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.program.string());
-        setProgramFileForTesting(c.program);
+        Replacement program(setProgramFileImplementation, [&] { return c.program; });
         EXPECT_EQ(programFile(), c.file);
         EXPECT_EQ(programDirectory(), c.directory);
     }
-    setProgramFileForTesting({});
     EXPECT_EQ(programDirectory(), real);
 }
 
@@ -121,9 +121,11 @@ TEST(CopyFile, FailsWithoutThrowing) {
 TEST(CopyFile, FailedWriteLeavesTheDestinationWhole) {
     writeText(driveC() / "src.txt", "new");
     writeText(driveC() / "dst.txt", "old");
-    setWriteFailureForTesting([](const std::filesystem::path& p) { return p.filename() == "dst.txt"; });
-    EXPECT_FALSE(copyFile("C:\\src.txt", "C:\\dst.txt", false));
-    setWriteFailureForTesting({});
+    {
+        Replacement failing(setWriteFailure,
+                            [](const std::filesystem::path& p) { return p.filename() == "dst.txt"; });
+        EXPECT_FALSE(copyFile("C:\\src.txt", "C:\\dst.txt", false));
+    }
     EXPECT_EQ(readText(driveC() / "dst.txt"), "old");
     EXPECT_EQ(namesIn(driveC()), (std::vector<std::string>{"dst.txt", "src.txt"}));
 }

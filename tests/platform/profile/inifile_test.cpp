@@ -3,6 +3,7 @@
 #include "platform/profile/inifile.h"
 
 #include "platform/core/errors.h"
+#include "platform/core/replaceable.h"
 #include "platform/files/atomicfile.h"
 #include "platform/files/drivepath.h"
 #include "platform/files/filesystem.h"
@@ -76,14 +77,6 @@ TEST(IniFile, ReadSectionClearsTheListAndStopsAtTheFirstNameThatDoesNotFit) {
     EXPECT_TRUE(names.empty());
 }
 
-// Restores the write seam when a test ends, also when it fails.
-struct WriteFailure {
-    explicit WriteFailure(std::function<bool(const std::filesystem::path&)> fail) {
-        files::setWriteFailureForTesting(std::move(fail));
-    }
-    ~WriteFailure() { files::setWriteFailureForTesting(nullptr); }
-};
-
 TEST(IniFile, FailedWriteRaisesAndLeavesTheOldFileWhole) {
     const std::string before = "[Install]\r\nPath=c:\\old\r\n; kept\r\n";
     struct Case {
@@ -107,7 +100,8 @@ TEST(IniFile, FailedWriteRaisesAndLeavesTheOldFileWhole) {
         {"a directory in the file's place", "C:\\DEST\\ISADIR", [] {}, false},
     };
     std::filesystem::create_directories(files::toHost("C:\\DEST\\ISADIR"));
-    WriteFailure seam([](const std::filesystem::path& p) { return p.filename() == "SEAM.UPI"; });
+    Replacement seam(files::setWriteFailure,
+                     [](const std::filesystem::path& p) { return p.filename() == "SEAM.UPI"; });
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.existing)

@@ -3,7 +3,7 @@
 #include "platform/registry/reginifile.h"
 
 #include "platform/core/errors.h"
-#include "platform/registry/keymarks.h"
+#include "platform/testing/keymarktable.h"
 #include "registryroot.h"
 
 #include <gtest/gtest.h>
@@ -56,7 +56,7 @@ TEST_F(RegIniFileTest, ValuesBelowTheBaseKey) {
 }
 
 TEST_F(RegIniFileTest, BaseKeyThatCannotBeOpenedHoldsNoKey) {
-    setKeyMarksForTesting(RootKey::CurrentUser, "Software\\A\\B", {true, false, false});
+    keyMarks.mark(RootKey::CurrentUser, "Software\\A\\B", {true, false, false});
     RegIniFile reg("Software\\A\\B");
     EXPECT_FALSE(reg.hasCurrentKey());
     EXPECT_TRUE(reg.keyExists("\\Software\\A\\B"));
@@ -66,9 +66,9 @@ TEST_F(RegIniFileTest, BaseKeyThatCannotBeOpenedHoldsNoKey) {
 
 TEST_F(RegIniFileTest, WriteFailures) {
     RegIniFile reg("Software\\A\\B");
-    setKeyMarksForTesting(RootKey::CurrentUser, "Software\\A\\B\\Closed", {true, false, false});
-    setKeyMarksForTesting(RootKey::CurrentUser, "Software\\A\\B\\Fixed", {false, true, false});
-    setKeyMarksForTesting(RootKey::CurrentUser, "Software\\A\\B\\Frozen", {false, false, true});
+    keyMarks.mark(RootKey::CurrentUser, "Software\\A\\B\\Closed", {true, false, false});
+    keyMarks.mark(RootKey::CurrentUser, "Software\\A\\B\\Fixed", {false, true, false});
+    keyMarks.mark(RootKey::CurrentUser, "Software\\A\\B\\Frozen", {false, false, true});
     ASSERT_TRUE(reg.createKey("Fixed"));
 
     // A key that can be created but not opened is passed over without a message.
@@ -101,7 +101,7 @@ TEST_F(RegIniFileTest, ReadingWithDefaults) {
     reg.writeString("", "Here", "held");
     ASSERT_TRUE(reg.createKey("Closed"));
     reg.writeString("Closed", "V", "hidden");
-    setKeyMarksForTesting(RootKey::CurrentUser, "Software\\Brenmoor\\OruPIM\\Closed", {true, false, false});
+    keyMarks.mark(RootKey::CurrentUser, "Software\\Brenmoor\\OruPIM\\Closed", {true, false, false});
 
     struct Case {
         std::string section, ident, expected;
@@ -180,7 +180,7 @@ TEST_F(RegIniFileTest, BrowserCommandKey) {
                 setup.writeString("SOFTWARE\\Classes\\http\\shell\\open\\command", "", c.defaultValue);
         }
         if (c.closed)
-            setKeyMarksForTesting(RootKey::ClassesRoot, "http\\shell\\open\\command", {true, false, false});
+            keyMarks.mark(RootKey::ClassesRoot, "http\\shell\\open\\command", {true, false, false});
         RegIniFile reg("Software\\Brenmoor\\OruPIM");
         reg.setRootKey(RootKey::ClassesRoot);
         EXPECT_EQ(reg.openKey("\\http\\shell\\open\\command", false), c.opens);
@@ -204,7 +204,7 @@ TEST_F(RegIniFileTest, MachineValuesAfterTheRootChange) {
                       "DisplayName"),
               "App 1.0");
 
-    setKeyMarksForTesting(RootKey::LocalMachine, "", {false, true, false});
+    keyMarks.mark(RootKey::LocalMachine, "", {false, true, false});
     test::expectRegistryError(
         [&] {
             reg.writeString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Other", "DisplayName",
@@ -214,11 +214,11 @@ TEST_F(RegIniFileTest, MachineValuesAfterTheRootChange) {
     // The values of keys that already exist can still be set.
     reg.writeString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\App", "UninstallString", "u");
 
-    setKeyMarksForTesting(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
-                          {true, false, false});
+    keyMarks.mark(RootKey::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
+                  {true, false, false});
     EXPECT_EQ(reg.readString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SystemRoot", "none"), "none");
 
-    clearKeyMarksForTesting();
+    keyMarks.clear();
     reg.writeInteger("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SystemRoot", 5);
     EXPECT_THROW(reg.readString("SOFTWARE\\Microsoft\\Windows\\CurrentVersion", "SystemRoot", ""),
                  RegistryError);

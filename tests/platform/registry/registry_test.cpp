@@ -3,7 +3,7 @@
 #include "platform/registry/registry.h"
 
 #include "platform/core/errors.h"
-#include "platform/registry/keymarks.h"
+#include "platform/testing/keymarktable.h"
 #include "registryroot.h"
 
 #include <functional>
@@ -168,14 +168,14 @@ TEST_F(RegistryObject, DeletesKeysAndValues) {
     EXPECT_FALSE(reg.deleteKey("\\"));
     // A parent that cannot be opened for full access keeps its keys, and a key without values set keeps its.
     ASSERT_TRUE(reg.createKey("\\Locked\\Inner"));
-    setKeyMarksForTesting(RootKey::CurrentUser, "Locked", KeyMarks{true, false, false});
+    keyMarks.mark(RootKey::CurrentUser, "Locked", KeyMarks{true, false, false});
     EXPECT_FALSE(reg.deleteKey("\\Locked\\Inner"));
-    clearKeyMarksForTesting();
+    keyMarks.clear();
     ASSERT_TRUE(reg.openKey("\\Fixed", true));
     reg.writeString("V", "v");
-    setKeyMarksForTesting(RootKey::CurrentUser, "Fixed", KeyMarks{false, false, true});
+    keyMarks.mark(RootKey::CurrentUser, "Fixed", KeyMarks{false, false, true});
     EXPECT_FALSE(reg.deleteValue("V"));
-    clearKeyMarksForTesting();
+    keyMarks.clear();
     EXPECT_TRUE(reg.keyExists("\\Locked\\Inner"));
     EXPECT_EQ(reg.readString("V"), "v");
 }
@@ -216,8 +216,8 @@ TEST_F(RegistryObject, ErrorTexts) {
     ASSERT_TRUE(k.openKey("K", true));
     k.writeInteger("Number", 1);
     k.writeString("Text", "x");
-    setKeyMarksForTesting(RootKey::CurrentUser, "Locked", {false, true, false});
-    setKeyMarksForTesting(RootKey::CurrentUser, "K", {false, false, true});
+    keyMarks.mark(RootKey::CurrentUser, "Locked", {false, true, false});
+    keyMarks.mark(RootKey::CurrentUser, "K", {false, false, true});
     Registry locked;
     ASSERT_TRUE(locked.openKey("\\Locked", true));
 
@@ -252,8 +252,8 @@ TEST_F(RegistryObject, FailedOpenRaisesNothingAndKeepsTheHeldKey) {
     Registry reg;
     ASSERT_TRUE(reg.openKey("Software\\A", true));
     ASSERT_TRUE(reg.createKey("\\Closed\\Inner"));
-    setKeyMarksForTesting(RootKey::CurrentUser, "Closed", {true, false, false});
-    setKeyMarksForTesting(RootKey::CurrentUser, "Software\\A", {false, true, false});
+    keyMarks.mark(RootKey::CurrentUser, "Closed", {true, false, false});
+    keyMarks.mark(RootKey::CurrentUser, "Software\\A", {false, true, false});
 
     EXPECT_FALSE(reg.openKey("Missing", false));
     EXPECT_FALSE(reg.openKey("CannotCreate", true));

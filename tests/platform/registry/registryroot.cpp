@@ -1,7 +1,6 @@
 #include "registryroot.h"
 
 #include "platform/core/errors.h"
-#include "platform/registry/keymarks.h"
 #include "temproot.h"
 
 #include <cstdlib>
@@ -21,11 +20,10 @@ void RegistryRootTest::freshRoot() {
     root_ = tempRoot() / ("registry-" + std::to_string(++counter));
     std::filesystem::create_directories(root_);
     setenv("ORUPIM_ROOT", root_.c_str(), 1);
-    clearKeyMarksForTesting();
+    keyMarks.clear();
 }
 
 void RegistryRootTest::TearDown() {
-    clearKeyMarksForTesting();
     setenv("ORUPIM_ROOT", savedRoot_.c_str(), 1);
 }
 

@@ -1,6 +1,8 @@
 // A fresh platform root for each registry test, so that every test starts from a new machine (and is seeded
-// anew) also when all tests of the program run in one process; key marks are cleared before and after.
+// anew) also when all tests of the program run in one process; a new root has no key marks.
 #pragma once
+
+#include "platform/testing/keymarktable.h"
 
 #include <filesystem>
 #include <functional>
@@ -25,6 +27,9 @@ protected:
     std::filesystem::path root() const { return root_; }
     std::filesystem::path userHive() const { return root_ / "user.reg"; }
     std::filesystem::path systemHive() const { return root_ / "system.reg"; }
+
+    // The marks of this test's keys.
+    orupim::testing::KeyMarkTable keyMarks;
 
 private:
     std::filesystem::path root_;

@@ -3,6 +3,7 @@
 #include "platform/shell/shellexecute.h"
 
 #include "hostbin.h"
+#include "platform/core/replaceable.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -58,12 +59,11 @@ protected:
 class FailureCollector {
 public:
     FailureCollector()
-        : previous_(setOpenFailureReporter([this](const OpenFailure& failure) {
+        : reporter_(setOpenFailureReporter, [this](const OpenFailure& failure) {
               std::lock_guard lock(mutex_);
               failures_.push_back(failure);
               arrived_.notify_all();
-          })) {}
-    ~FailureCollector() { setOpenFailureReporter(std::move(previous_)); }
+          }) {}
 
     // The failures once `count` have come (at most ten seconds), sorted by document.
     std::vector<OpenFailure> waitFor(std::size_t count) {
@@ -79,7 +79,7 @@ private:
     std::mutex mutex_;
     std::condition_variable arrived_;
     std::vector<OpenFailure> failures_;
-    OpenFailureReporter previous_;
+    Replacement<OpenFailureReporter> reporter_;
 };
 
 TEST_F(ShellExecute, ResolvesRequestsToHostCommands) {

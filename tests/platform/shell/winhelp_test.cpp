@@ -3,6 +3,7 @@
 #include "platform/shell/winhelp.h"
 
 #include "hostbin.h"
+#include "platform/core/replaceable.h"
 #include "platform/files/filesystem.h"
 #include "platform/shell/shellexecute.h"
 
@@ -18,7 +19,7 @@ fs::path driveC() {
 }
 
 TEST(WinHelp, HelpFileWithoutADirectoryIsInTheProgramDirectory) {
-    files::setProgramFileForTesting(driveC() / "Apps" / "OruFLX");
+    Replacement program(files::setProgramFileImplementation, [] { return driveC() / "Apps" / "OruFLX"; });
     struct Case {
         const char* helpFile;
         const char* path;
@@ -42,7 +43,7 @@ TEST(WinHelp, ContentsAndIndexStartsTheMappedViewerOnTheHelpFile) {
         << "[Programs]\r\nwinhlp32.exe=viewer \"" << report.string() << "\"\r\n";
     fs::create_directories(driveC() / "My Apps");
     std::ofstream(driveC() / "My Apps" / "OruPIM.hlp") << "help";
-    files::setProgramFileForTesting(driveC() / "My Apps" / "OruFLX");
+    Replacement program(files::setProgramFileImplementation, [] { return driveC() / "My Apps" / "OruFLX"; });
 
     EXPECT_FALSE(winHelp("OruPIM.hlp", 2, 0)); // only the contents-and-index command is given
     EXPECT_TRUE(winHelp("OruPIM.hlp", HELP_FINDER, 0));
@@ -60,15 +61,15 @@ TEST(WinHelp, AMissingHelpFileIsReportedAndNothingIsStartedOrMade) {
     std::ofstream(orupim::test::tempRoot() / "programs.ini")
         << "[Programs]\r\nwinhlp32.exe=viewer \"" << report.string() << "\"\r\n";
     fs::create_directories(driveC() / "Apps");
-    files::setProgramFileForTesting(driveC() / "Apps" / "OruFLX");
+    Replacement program(files::setProgramFileImplementation, [] { return driveC() / "Apps" / "OruFLX"; });
     std::vector<OpenFailure> failures;
-    OpenFailureReporter previous =
-        setOpenFailureReporter([&](const OpenFailure& failure) { failures.push_back(failure); });
-
-    EXPECT_FALSE(winHelp("OruPIM.hlp", HELP_FINDER, 0));
-    fs::create_directories(driveC() / "Apps" / "Help.hlp"); // a directory is no help file either
-    EXPECT_FALSE(winHelp("C:\\Apps\\Help.hlp", HELP_FINDER, 0));
-    setOpenFailureReporter(std::move(previous));
+    {
+        Replacement reporter(setOpenFailureReporter,
+                             [&](const OpenFailure& failure) { failures.push_back(failure); });
+        EXPECT_FALSE(winHelp("OruPIM.hlp", HELP_FINDER, 0));
+        fs::create_directories(driveC() / "Apps" / "Help.hlp"); // a directory is no help file either
+        EXPECT_FALSE(winHelp("C:\\Apps\\Help.hlp", HELP_FINDER, 0));
+    }
 
     const std::vector<OpenFailure> expected = {{"C:\\Apps\\OruPIM.hlp", "the help file was not found."},
                                                {"C:\\Apps\\Help.hlp", "the help file was not found."}};

@@ -2,6 +2,7 @@
 
 #include "messageboxrecorder.h"
 #include "platform/core/errors.h"
+#include "platform/core/replaceable.h"
 #include "platform/ui/application.h"
 #include "platform/ui/guard.h"
 
@@ -75,9 +76,9 @@ TEST(Guard, WithoutAnApplicationTheCaptionIsEmpty) {
 }
 
 TEST(Guard, AFailingBoxDoesNotEscapeEither) {
-    setMessageBoxHandlerForTesting([](const MessageBoxRequest&) { throw std::runtime_error("no display"); });
+    Replacement failingBox(setMessageBoxImplementation,
+                           [](const MessageBoxRequest&) { throw std::runtime_error("no display"); });
     EXPECT_FALSE(runGuarded([] { throw ListError(); }));
-    setMessageBoxHandlerForTesting({});
 }
 
 } // namespace

@@ -27,7 +27,7 @@ protected:
         pid_t child = fork();
         if (child == 0) {
             int written = 0;
-            files::setWriteFailureForTesting([&](const std::filesystem::path& path) {
+            files::setWriteFailure([&](const std::filesystem::path& path) {
                 if (path.extension() == ".desktop" && written++ == killAt)
                     raise(SIGKILL);
                 return false;

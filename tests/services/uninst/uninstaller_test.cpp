@@ -4,6 +4,7 @@
 #include "services/uninst/uninstaller.h"
 #include "services/uninst/uninstallerapp.h"
 
+#include "platform/core/replaceable.h"
 #include "platform/core/text.h"
 #include "platform/dde/conversation.h"
 #include "platform/dde/server.h"
@@ -167,12 +168,11 @@ TEST_F(Uninstaller, SaysWhichItemsProgramManagerRefusedOrNeverHeardOf) {
     EXPECT_FALSE(std::filesystem::exists(files::toHost("C:\\Ppl")));
 
     progman.stop();
-    dde::Conversation::setStartWaitForTesting(std::chrono::milliseconds(100));
+    Replacement startWait(dde::Conversation::setStartWait, [] { return std::chrono::milliseconds(100); });
     EXPECT_EQ(
         uninstall(target, record),
         std::vector<std::string>{
             "Program Manager did not answer: the group Oru Ppl and its menu entries were not removed."});
-    dde::Conversation::setStartWaitForTesting(std::chrono::seconds(10));
     EXPECT_TRUE(hasGroup("Oru Ppl"));
 }
 
