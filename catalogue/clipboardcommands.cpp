@@ -48,13 +48,13 @@ void listFieldPaste(ui::DBComboBox& field) {
 void TMainWindow::clipboardCommand(bool copy) {
     const Direction direction = copy ? Direction::Copy : Direction::Paste;
     QWidget* control = ActiveField;
-    const auto found = std::find(DataControls.begin(), DataControls.end(), control);
-    if (!control || found == DataControls.end()) {
+    const auto found = std::find(dataControls_.begin(), dataControls_.end(), control);
+    if (!control || found == dataControls_.end()) {
         ShowErr(copy ? Message::InvalidSelection : Message::SelectDestinationFirst);
         return;
     }
     const ControlDescription& description =
-        edition_.controls[static_cast<std::size_t>(found - DataControls.begin())];
+        edition_.controls[static_cast<std::size_t>(found - dataControls_.begin())];
     const ClipboardStep& step = copy ? description.copy : description.paste;
     switch (step.action) {
     case ClipboardStep::Action::Refuse:

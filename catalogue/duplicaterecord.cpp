@@ -19,11 +19,11 @@ void TMainWindow::DupRecClick() {
     std::map<std::string, CountedString> kept;
     for (const std::string& name : edition_.duplicateKept)
         kept[edition_.control(name)->field] = CountedString(controlText(edition_.controlIndex(name)));
-    if (!MainQuery.canModify())
+    if (!mainQuery_.canModify())
         keyReQuery();
-    MainQuery.insert();
+    mainQuery_.insert();
     for (const std::string& field : edition_.duplicateWriteOrder)
-        MainQuery.fieldByName(field).setAsText(kept.at(field).str());
+        mainQuery_.fieldByName(field).setAsText(kept.at(field).str());
     ShowErr(Message::RecordDuplicated);
 }
 

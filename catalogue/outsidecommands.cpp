@@ -43,12 +43,12 @@ void TMainWindow::HelpTopics1Click() {
 }
 
 void TMainWindow::openWebPage(std::string_view page) {
-    if (!BrowserConfigured) {
+    if (!browserConfigured_) {
         ShowErr(Message::NoBrowserConfigured);
         return;
     }
     const std::string address = std::string(WebSite) + std::string(page);
-    shell::shellExecute("open", BrowserCommand, address, "", shell::SW_SHOWNORMAL);
+    shell::shellExecute("open", browserCommand_, address, "", shell::SW_SHOWNORMAL);
 }
 
 void TMainWindow::HomePage1Click() {

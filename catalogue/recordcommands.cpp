@@ -9,15 +9,15 @@
 namespace orupim::catalogue {
 
 bool TMainWindow::editing() const {
-    const db::DataSetState state = MainDataSource.state();
+    const db::DataSetState state = mainDataSource_.state();
     return state == db::DataSetState::Edit || state == db::DataSetState::Insert;
 }
 
 void TMainWindow::runStatement(const std::string& statement) {
-    MainQuery.close();
-    MainQuery.clearSql();
-    MainQuery.addSql(statement);
-    MainQuery.open();
+    mainQuery_.close();
+    mainQuery_.clearSql();
+    mainQuery_.addSql(statement);
+    mainQuery_.open();
 }
 
 void TMainWindow::moveUnlessAtEdge(bool atEdge, Message edgeMessage, void (db::Query::*move)()) {
@@ -26,35 +26,35 @@ void TMainWindow::moveUnlessAtEdge(bool atEdge, Message edgeMessage, void (db::Q
     else if (atEdge)
         ShowErr(edgeMessage);
     else
-        (MainQuery.*move)();
+        (mainQuery_.*move)();
 }
 
 void TMainWindow::FirstRecClick() {
-    moveUnlessAtEdge(MainQuery.bof(), Message::AlreadyAtBeginning, &db::Query::first);
+    moveUnlessAtEdge(mainQuery_.bof(), Message::AlreadyAtBeginning, &db::Query::first);
 }
 
 void TMainWindow::PrevRecClick() {
-    moveUnlessAtEdge(MainQuery.bof(), Message::NoPreviousRecord, &db::Query::prior);
+    moveUnlessAtEdge(mainQuery_.bof(), Message::NoPreviousRecord, &db::Query::prior);
 }
 
 void TMainWindow::NextRecClick() {
-    moveUnlessAtEdge(MainQuery.eof(), Message::NoNextRecord, &db::Query::next);
+    moveUnlessAtEdge(mainQuery_.eof(), Message::NoNextRecord, &db::Query::next);
 }
 
 void TMainWindow::LastRecClick() {
-    moveUnlessAtEdge(MainQuery.eof(), Message::AlreadyAtEnd, &db::Query::last);
+    moveUnlessAtEdge(mainQuery_.eof(), Message::AlreadyAtEnd, &db::Query::last);
 }
 
 void TMainWindow::AddRecClick() {
     if (editing())
         ShowErr(Message::UndoOrSaveFirst);
     else
-        MainQuery.insert();
+        mainQuery_.insert();
 }
 
 void TMainWindow::DeleteRecClick() {
-    if (MainDataSource.state() == db::DataSetState::Edit)
-        MainQuery.deleteRecord();
+    if (mainDataSource_.state() == db::DataSetState::Edit)
+        mainQuery_.deleteRecord();
     else
         ShowErr(Message::GoToEditFirst);
 }
@@ -64,18 +64,18 @@ void TMainWindow::EditRecClick() {
         ShowErr(Message::UndoOrSaveFirst);
         return;
     }
-    if (!MainQuery.canModify())
+    if (!mainQuery_.canModify())
         keyReQuery();
-    MainQuery.edit();
+    mainQuery_.edit();
 }
 
 void TMainWindow::UndoChangesClick() {
-    MainQuery.cancel();
+    mainQuery_.cancel();
 }
 
 void TMainWindow::SaveRecClick() {
     if (editing())
-        MainQuery.post();
+        mainQuery_.post();
     else
         ShowErr(Message::AddOrEditFirst);
 }
@@ -83,13 +83,13 @@ void TMainWindow::SaveRecClick() {
 void TMainWindow::keyReQuery() {
     const std::string firstKey = controlText(0);
     const std::string secondKey = controlText(1);
-    MainQuery.disableControls();
+    mainQuery_.disableControls();
     // The controls follow the query again also when the statement is refused, so that the record view does
     // not stay frozen after the error is shown.
     struct ControlsOn {
         db::Query& query;
         ~ControlsOn() { query.enableControls(); }
-    } controlsOn{MainQuery};
+    } controlsOn{mainQuery_};
     runStatement(keyReQueryStatement(edition_.keyReQueryFormat, firstKey, secondKey));
 }
 

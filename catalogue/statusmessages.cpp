@@ -15,18 +15,18 @@ constexpr int MessagePanel = 0;
 } // namespace
 
 void TMainWindow::ShowErr(Message code) {
-    StatusBar->setPanelText(MessagePanel, messageText(code));
-    StatusBar->repaintNow();
+    statusBar_->setPanelText(MessagePanel, messageText(code));
+    statusBar_->repaintNow();
     if (SoundOn)
         kernel::MessageBeep(kernel::MB_ICONEXCLAMATION);
 }
 
 void TMainWindow::StatusBarClick() {
-    StatusBar->setPanelText(MessagePanel, StatusBarClickText);
+    statusBar_->setPanelText(MessagePanel, StatusBarClickText);
 }
 
 void TMainWindow::StatusBarDblClick() {
-    StatusBar->setPanelText(MessagePanel, "");
+    statusBar_->setPanelText(MessagePanel, "");
 }
 
 } // namespace orupim::catalogue

@@ -9,6 +9,7 @@
 #include "platform/registry/keymarks.h"
 #include "platform/registry/reginifile.h"
 #include "platform/registry/registry.h"
+#include "platform/testing/keymarktable.h"
 #include "platform/ui/screencursor.h"
 
 #include <cctype>
@@ -175,9 +176,11 @@ TEST(Browser, AKeyThatCannotBeOpenedIsNoBrowser) {
     test::CatalogueProgram program(videoEdition());
     program.createTable();
     test::registerBrowser("C:\\WEB\\BROWSE.EXE");
-    setKeyMarksForTesting(RootKey::ClassesRoot, "http\\shell\\open\\command", {true, false, false});
-    program.start();
-    clearKeyMarksForTesting();
+    {
+        testing::KeyMarkTable keyMarks;
+        keyMarks.mark(RootKey::ClassesRoot, "http\\shell\\open\\command", {true, false, false});
+        program.start();
+    }
     EXPECT_TRUE(program.boxes.boxes.empty());
     EXPECT_FALSE(program.window().browserConfigured());
 }

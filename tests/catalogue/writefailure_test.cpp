@@ -29,7 +29,7 @@ enum Button { AddButton = 6, DeleteButton = 7, EditButton = 8, UndoButton = 9, S
 class WriteFailure : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(program.startWith(TwoFilms)); }
-    void TearDown() override { db::setWriteFailureForTesting({}); }
+    void TearDown() override { db::setWriteFailure({}); }
     TMainWindow& window() { return program.window(); }
     void typeTitle(const QString& text) { orupim::test::retype(program.control("DBEdit2"), text); }
     std::vector<std::string> storedTitles() { return program.storedValues("Title"); }
@@ -67,7 +67,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
         program.click(c.enter);
         typeTitle(c.title);
         const db::DataSetState state = window().mainDataSource().state();
-        db::setWriteFailureForTesting([&](const std::filesystem::path& file) {
+        db::setWriteFailure([&](const std::filesystem::path& file) {
             ++failures;
             EXPECT_EQ(file, tableFile());
             return c.code;
@@ -83,7 +83,7 @@ TEST_F(WriteFailure, RefusedChangeIsRolledBackShownAndCanBeSavedAgain) {
         EXPECT_EQ(window().mainDataSource().state(), state);
         EXPECT_EQ(window().controlText(1), c.title);
 
-        db::setWriteFailureForTesting({});
+        db::setWriteFailure({});
         program.boxes.boxes.clear();
         program.click(c.command);
         for (const auto& box : program.boxes.boxes)
