@@ -564,7 +564,8 @@ TEST_F(InstallationRun, AProgramManagerThatNeverAnswersHoldsTheRunOnlyForTheBoun
         run(RunPackage + "[Items]\r\nflx.exe=Video catalogue\r\nreadme.txt=Read me\r\n", "C:\\dest");
         auto took = std::chrono::steady_clock::now() - start;
         setProgramManagerWaitForTesting(std::chrono::seconds(15));
-        EXPECT_LT(took, std::chrono::milliseconds(1500 + 2000));
+        // Well under one of the ten-second waits for a started service, with room for a loaded machine.
+        EXPECT_LT(took, std::chrono::milliseconds(1500 + 6000));
         EXPECT_TRUE(platform.messages.boxes.empty());
         EXPECT_EQ(WizardState, StepEndNotices);
         EXPECT_EQ(IniFile("C:\\dest\\oruinst.upi").readString("Install", "Path", "-"), "C:\\dest");
