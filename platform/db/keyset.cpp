@@ -37,6 +37,17 @@ void Keyset::append(std::int64_t rowid) {
         flushPending();
 }
 
+void Keyset::appendRun(std::int64_t first, int count) {
+    flushPending();
+    for (std::int64_t done = 0; done < count; done += ChunkSize) {
+        Chunk chunk;
+        chunk.base = first + done;
+        chunk.count = int(std::min<std::int64_t>(ChunkSize, count - done));
+        chunks_.push_back(std::move(chunk));
+    }
+    size_ += count;
+}
+
 void Keyset::flushPending() {
     addChunks(pending_.data(), int(pending_.size()), chunks_);
     pending_.clear();

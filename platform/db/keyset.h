@@ -19,6 +19,9 @@ public:
 
     // Appends while the result is read; insert and erase serve posts and deletes.
     void append(std::int64_t rowid);
+    // Appends the `count` ids that follow one another from `first` (first, first + 1, ...) without holding
+    // each of them.
+    void appendRun(std::int64_t first, int count);
     void finish(); // after the last append
     void insert(int position, std::int64_t rowid);
     void erase(int position);

@@ -82,6 +82,7 @@ private:
     Table(sqlite3* db, std::filesystem::path hostFile, std::string displayName, bool writable);
     [[noreturn]] void fail(std::string_view what) const;
     void readLayout(std::string_view tableName);
+    bool selectWholeRun(Keyset& rows);
     void execute(const char* sql);
     void bindValues(sqlite3_stmt* statement, const std::vector<FieldValue>& values);
     void change(sqlite3_stmt* statement);

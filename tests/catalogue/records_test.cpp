@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <ctime>
 #include <gtest/gtest.h>
+#include <sqlite3.h>
 
 namespace orupim::catalogue {
 namespace {
@@ -49,6 +50,46 @@ TEST_F(RecordCommands, ShowingCountsTheTableAndShowsTheFirstRecord) {
     EXPECT_EQ(program.shown("DBEdit1"), "Lang");
     EXPECT_EQ(QApplication::focusWidget(), window().dataControl("DBEdit1"));
     EXPECT_FALSE(window().mainQuery().controlsDisabled());
+}
+
+TEST(RecordView, ShowingCountsTheTableAsItIsWhenShown) {
+    // Another program changes the table between the creation handler's open and the show handler's.
+    struct Case {
+        const char* what;
+        const char* change;
+        const char* counts;
+        const char* first;
+        const char* last;
+    } cases[] = {
+        {"nothing", "", " rec. 3 of 3", "Lang", "Wiene"},
+        {"the first record deleted", "DELETE FROM flx WHERE Director = 'Lang'", " rec. 2 of 2", "Murnau",
+         "Wiene"},
+        {"a record in the middle deleted", "DELETE FROM flx WHERE Director = 'Murnau'", " rec. 2 of 2",
+         "Lang", "Wiene"},
+        {"a record added", "INSERT INTO flx (Director) VALUES ('Pabst')", " rec. 4 of 4", "Lang", "Pabst"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        test::CatalogueProgram program(videoEdition(), "changed" + std::to_string(n++));
+        program.createTable(ThreeFilms);
+        program.startWithoutShowing();
+        sqlite3* other = nullptr;
+        ASSERT_EQ(sqlite3_open((program.hostDirectory() / "flx.db").c_str(), &other), SQLITE_OK);
+        EXPECT_EQ(sqlite3_exec(other, c.change, nullptr, nullptr, nullptr), SQLITE_OK)
+            << sqlite3_errmsg(other);
+        sqlite3_close(other);
+        program.show();
+        TMainWindow& window = program.window();
+        const auto director = [&window] {
+            return window.controlText(window.edition().controlIndex("DBEdit1"));
+        };
+        EXPECT_TRUE(program.boxes.boxes.empty());
+        EXPECT_EQ(program.counts(), c.counts);
+        EXPECT_EQ(director(), c.first);
+        window.LastRecClick();
+        EXPECT_EQ(director(), c.last);
+    }
 }
 
 TEST_F(RecordCommands, EmptyTableCountsZeroAndRefusesEveryMove) {

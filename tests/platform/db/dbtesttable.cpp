@@ -4,6 +4,9 @@
 #include "platform/files/drivepath.h"
 #include "platform/files/filesystem.h"
 
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
 namespace orupim::db::test {
 
 namespace {
@@ -49,6 +52,13 @@ void createItems(const std::vector<std::pair<std::string, std::string>>& records
         query.fieldByName("Code").setAsText(code);
         query.post();
     }
+}
+
+void runSql(const std::string& sql) {
+    sqlite3* db = nullptr;
+    ASSERT_EQ(sqlite3_open(itemsFile().c_str(), &db), SQLITE_OK);
+    EXPECT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
+    sqlite3_close(db);
 }
 
 void openQuery(Query& query, const std::string& sql) {

@@ -24,6 +24,9 @@ std::filesystem::path itemsFile();
 // Creates the items table and adds one record per entry: {Name, Code}.
 void createItems(const std::vector<std::pair<std::string, std::string>>& records);
 
+// Runs SQL on the items table through a connection of its own, as another program would.
+void runSql(const std::string& sql);
+
 // Opens a query on "select * from items" (or `sql`).
 void openQuery(Query& query, const std::string& sql = "select * from items");
 

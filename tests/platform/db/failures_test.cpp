@@ -97,6 +97,23 @@ TEST_F(Failures, ATableOfAnotherProgramIsReportedAsDamaged) {
                     "Table is damaged: " + directory + "items.db (columns do not match");
 }
 
+TEST_F(Failures, ADamagedPageInTheMiddleIsReportedOnOpening) {
+    test::createItems({});
+    test::runSql("WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+                 "INSERT INTO items (Name, Code, Notes) SELECT 'n' || i, i, printf('%.200c', 'x') FROM n");
+    const auto size = std::filesystem::file_size(test::itemsFile());
+    ASSERT_GT(size, 16u * 4096u);
+    {
+        std::fstream file(test::itemsFile(), std::ios::binary | std::ios::in | std::ios::out);
+        file.seekp(std::streamoff(size / 2 / 4096 * 4096));
+        file << std::string(4096, '\xA5');
+    }
+    // The whole table and a search both walk the file.
+    expectOpenFails("select * from items", "Table is damaged: " + directory + "items.db");
+    expectOpenFails("select * from items where Name like 'n1%'",
+                    "Table is damaged: " + directory + "items.db");
+}
+
 TEST_F(Failures, ATruncatedTableNeverCrashes) {
     std::vector<std::pair<std::string, std::string>> records;
     for (int i = 0; i < 300; ++i)

@@ -1,6 +1,7 @@
 #include "platform/db/keyset.h"
 
 #include <gtest/gtest.h>
+#include <limits>
 #include <random>
 
 namespace orupim::db {
@@ -75,6 +76,36 @@ TEST(Keyset, InsertAndEraseAnywhere) {
     EXPECT_TRUE(keys.empty());
     keys.insert(0, 5);
     expectSame(keys, {5});
+}
+
+TEST(Keyset, ARunHoldsItsIdsWithoutGapsAndTakesChangesAnywhere) {
+    const std::int64_t top = std::numeric_limits<std::int64_t>::max();
+    const std::pair<std::int64_t, int> runs[] = {{1, 0}, {1, 1}, {-300, 600}, {1, 1000}, {top - 511, 512}};
+    for (const auto& [first, count] : runs) {
+        SCOPED_TRACE(std::to_string(first) + " + " + std::to_string(count));
+        Keyset keys;
+        keys.append(first - 10); // ids before and after the run: it joins a result being read
+        keys.appendRun(first, count);
+        std::vector<std::int64_t> want{first - 10};
+        for (int i = 0; i < count; ++i)
+            want.push_back(first + i);
+        if (count < 512) {
+            keys.append(first + count + 5);
+            want.push_back(first + count + 5);
+        }
+        keys.finish();
+        expectSame(keys, want);
+        // Inserts and erases at the run's ends and at the borders of the parts it is held in.
+        for (int position : {0, 1, 256, 257, int(want.size()) / 2, int(want.size()) - 1}) {
+            if (position >= int(want.size()))
+                continue;
+            keys.erase(position);
+            want.erase(want.begin() + position);
+            keys.insert(position, first - 20 - position);
+            want.insert(want.begin() + position, first - 20 - position);
+        }
+        expectSame(keys, want);
+    }
 }
 
 } // namespace

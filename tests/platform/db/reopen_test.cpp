@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 namespace orupim::db {
 namespace {
@@ -25,13 +24,6 @@ void reopen(Query& query, const std::string& sql) {
     query.clearSql();
     query.addSql(sql);
     query.open();
-}
-
-void rawSql(const char* sql) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(test::itemsFile().c_str(), &db), SQLITE_OK);
-    EXPECT_EQ(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK) << sqlite3_errmsg(db);
-    sqlite3_close(db);
 }
 
 TEST(Reopen, ShowsEveryChangeMadeSinceTheLastResult) {
@@ -55,12 +47,12 @@ TEST(Reopen, ShowsEveryChangeMadeSinceTheLastResult) {
          {"a", "b", "c"},
          true},
         {"a record deleted by another program",
-         [](Query&) { rawSql("DELETE FROM items WHERE Name = 'a'"); },
+         [](Query&) { test::runSql("DELETE FROM items WHERE Name = 'a'"); },
          true,
          {"b"},
          true},
         {"a record changed by another program",
-         [](Query&) { rawSql("UPDATE items SET Name = 'bb' WHERE Name = 'b'"); },
+         [](Query&) { test::runSql("UPDATE items SET Name = 'bb' WHERE Name = 'b'"); },
          false,
          {"a", "bb"},
          true},
@@ -68,7 +60,7 @@ TEST(Reopen, ShowsEveryChangeMadeSinceTheLastResult) {
          [](Query&) {
              const auto file = test::itemsFile();
              std::filesystem::copy_file(file, file.string() + ".new");
-             rawSql("DELETE FROM items");
+             test::runSql("DELETE FROM items");
              std::filesystem::rename(file.string() + ".new", file);
          },
          true,
