@@ -3,7 +3,6 @@
 #include "platform/core/errors.h"
 #include "platform/core/replaceable.h"
 #include "platform/core/text.h"
-#include "platform/db/readahead.h"
 #include "platform/files/drivepath.h"
 
 #include <cerrno>
@@ -185,7 +184,7 @@ std::shared_ptr<Table> Table::open(const std::filesystem::path& hostFile, std::s
     sqlite3* db = nullptr;
     // A connection belongs to one query and is never shared between threads: no per-call locking needed.
     const int flags = (writable ? SQLITE_OPEN_READWRITE : SQLITE_OPEN_READONLY) | SQLITE_OPEN_NOMUTEX;
-    const int rc = sqlite3_open_v2(hostFile.c_str(), &db, flags, readAheadFileLayer());
+    const int rc = sqlite3_open_v2(hostFile.c_str(), &db, flags, nullptr);
     std::shared_ptr<Table> table(new Table(db, hostFile, displayName, writable));
     if (rc != SQLITE_OK)
         table->fail("Cannot open the table");
